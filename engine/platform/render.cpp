@@ -1,0 +1,200 @@
+#include "render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "canvas.h"
+#include "fonts.h"
+#include "palette.h"
+
+namespace {
+
+// Coordinates far outside the canvas are brought within this margin before cairo sees them:
+// cairo's fixed-point coordinates overflow long before a float does.
+constexpr double MARGIN = 4000;
+constexpr double MIN_X = -MARGIN, MAX_X = CANVAS_WIDTH + MARGIN;
+constexpr double MIN_Y = -MARGIN, MAX_Y = CANVAS_HEIGHT + MARGIN;
+
+void setColour(cairo_t* cr, int colour) {
+  const Rgb& c = PALETTE[colour < 0 || colour > 15 ? 15 : colour];
+  cairo_set_source_rgb(cr, c.r, c.g, c.b);
+}
+
+bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+// Liang-Barsky: clips the segment to the working rectangle; false when nothing of it is inside.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2) {
+  if (!finite(x1, y1) || !finite(x2, y2)) return false;
+  double t0 = 0, t1 = 1;
+  const double dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - MIN_X, MAX_X - x1, y1 - MIN_Y, MAX_Y - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  const double ox = x1, oy = y1;
+  x1 = ox + t0 * dx;
+  y1 = oy + t0 * dy;
+  x2 = ox + t1 * dx;
+  y2 = oy + t1 * dy;
+  return true;
+}
+
+void strokeWithPen(cairo_t* cr, int pen) {
+  cairo_set_line_width(cr, std::max(1, pen));
+  cairo_stroke(cr);
+}
+
+void paintLine(cairo_t* cr, const Op& op) {
+  double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
+  if (!clipSegment(x1, y1, x2, y2)) return;
+  setColour(cr, op.colour);
+  cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
+  cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+  strokeWithPen(cr, op.pen);
+}
+
+// Box corners are pixels, both included: the box covers from the smaller to the larger corner's far edge.
+void boxBounds(const Op& op, double& left, double& top, double& right, double& bottom) {
+  left = std::clamp<double>(std::min(op.x1, op.x2), MIN_X, MAX_X);
+  right = std::clamp<double>(std::max(op.x1, op.x2), MIN_X, MAX_X) + 1;
+  top = std::clamp<double>(std::min(op.y1, op.y2), MIN_Y, MAX_Y);
+  bottom = std::clamp<double>(std::max(op.y1, op.y2), MIN_Y, MAX_Y) + 1;
+}
+
+void paintBox(cairo_t* cr, const Op& op) {
+  if (!finite(op.x1, op.y1) || !finite(op.x2, op.y2)) return;
+  double left, top, right, bottom;
+  boxBounds(op, left, top, right, bottom);
+  setColour(cr, op.colour);
+  cairo_rectangle(cr, left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+  strokeWithPen(cr, op.pen);
+}
+
+void paintFilledBox(cairo_t* cr, const Op& op) {
+  if (!finite(op.x1, op.y1) || !finite(op.x2, op.y2)) return;
+  double left, top, right, bottom;
+  boxBounds(op, left, top, right, bottom);
+  setColour(cr, op.fill);
+  cairo_rectangle(cr, left, top, right - left, bottom - top);
+  cairo_fill(cr);
+  // The edge is one pixel wide in the line colour, inside the box.
+  setColour(cr, op.colour);
+  cairo_rectangle(cr, left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+void paintCircle(cairo_t* cr, const Op& op) {
+  if (!finite(op.cx, op.cy) || !std::isfinite(op.radius)) return;
+  // Nothing of a circle whose box misses the working rectangle can show.
+  if (op.cx + op.radius < MIN_X || op.cx - op.radius > MAX_X || op.cy + op.radius < MIN_Y || op.cy - op.radius > MAX_Y)
+    return;
+  if (op.radius > 1e6) return;
+  const double turn = 2 * std::numbers::pi;
+  const bool full = op.start == 0 && op.end == 0;
+  const double cx = op.cx + 0.5, cy = op.cy + 0.5;
+  cairo_new_path(cr);
+  if (full) {
+    cairo_arc(cr, cx, cy, op.radius, 0, turn);
+  } else {
+    // Ends are fractions of a turn clockwise on the screen from the right; cairo's angles run the
+    // same way, and an end below the start wraps through the right.
+    cairo_arc(cr, cx, cy, op.radius, op.start * turn, op.end * turn);
+  }
+  if (op.filled) {
+    if (full) cairo_close_path(cr);
+    setColour(cr, op.fill);
+    cairo_fill_preserve(cr);
+  }
+  setColour(cr, op.colour);
+  strokeWithPen(cr, op.pen);
+}
+
+void paintPolyline(cairo_t* cr, const Op& op) {
+  setColour(cr, op.colour);
+  for (std::size_t i = 1; i < op.points.size(); ++i) {
+    double x1 = op.points[i - 1].x, y1 = op.points[i - 1].y, x2 = op.points[i].x, y2 = op.points[i].y;
+    if (!clipSegment(x1, y1, x2, y2)) continue;
+    cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
+    cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+  }
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  strokeWithPen(cr, op.pen);
+}
+
+void paintText(cairo_t* cr, const Op& op) {
+  if (!finite(op.x1, op.y1) || op.x1 < MIN_X || op.x1 > MAX_X || op.y1 < MIN_Y || op.y1 > MAX_Y) return;
+  const FaceMetrics& face = faceFor(op.face, op.bold, op.italic);
+  const double cellWidth = op.size * op.magX;
+  const double cellHeight = op.size * op.magY;
+  cairo_set_font_face(cr, face.face);
+  cairo_matrix_t matrix;
+  cairo_matrix_init_scale(&matrix, cellWidth * face.scale, cellHeight * face.scale);
+  cairo_set_font_matrix(cr, &matrix);
+  setColour(cr, op.colour);
+  cairo_move_to(cr, op.x1, op.y1 + face.baseline * cellHeight);
+  const std::string text = face.mapText ? face.mapText(op.text) : op.text;
+  cairo_show_text(cr, text.c_str());
+  cairo_new_path(cr);
+}
+
+}  // namespace
+
+void paintBackground(cairo_t* cr) {
+  setColour(cr, 15);
+  cairo_paint(cr);
+}
+
+void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (std::size_t i = from; i < ops.size(); ++i) {
+    const Op& op = ops[i];
+    switch (op.kind) {
+      case OpKind::Clear: paintBackground(cr); break;
+      case OpKind::Line: paintLine(cr, op); break;
+      case OpKind::Box: paintBox(cr, op); break;
+      case OpKind::FilledBox: paintFilledBox(cr, op); break;
+      case OpKind::Circle: paintCircle(cr, op); break;
+      case OpKind::Polyline: paintPolyline(cr, op); break;
+      case OpKind::Text: paintText(cr, op); break;
+      case OpKind::Key: break;
+    }
+  }
+}
+
+void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
+  const double scale = std::min(static_cast<double>(deviceWidth) / CANVAS_WIDTH,
+                                static_cast<double>(deviceHeight) / CANVAS_HEIGHT);
+  cairo_identity_matrix(cr);
+  cairo_reset_clip(cr);
+  paintBackground(cr);
+  cairo_translate(cr, (deviceWidth - CANVAS_WIDTH * scale) / 2, (deviceHeight - CANVAS_HEIGHT * scale) / 2);
+  cairo_scale(cr, scale, scale);
+  cairo_rectangle(cr, 0, 0, CANVAS_WIDTH, CANVAS_HEIGHT);
+  cairo_clip(cr);
+}
+
+bool writeCanvasPng(const std::string& path, double scale) {
+  const int w = static_cast<int>(std::lround(CANVAS_WIDTH * scale));
+  const int h = static_cast<int>(std::lround(CANVAS_HEIGHT * scale));
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(surface);
+  fitCanvas(cr, w, h);
+  paintOps(cr, canvas().displayList(), 0);
+  cairo_destroy(cr);
+  const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(surface);
+  return ok;
+}

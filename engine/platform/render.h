@@ -1,0 +1,20 @@
+// Paints the canvas's operations with cairo. Internal to the platform layer.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "oplog.h"
+
+// Paints ops[from..] onto cr, whose user space is already the canvas's logical pixels.
+void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from);
+// Clears cr (in canvas space) to colour 15.
+void paintBackground(cairo_t* cr);
+// Maps the whole of a device surface of the given size onto the canvas, centred and letterboxed:
+// clears the margins to colour 15, sets the transform and clips to the canvas.
+void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
+// Renders the current display list at the canvas's own size (times scale) and writes a PNG.
+bool writeCanvasPng(const std::string& path, double scale = 1.0);

@@ -1,0 +1,30 @@
+// Helpers for tests: run a program or a piece of engine code headless and look at what it drew.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/platform/headless.h"
+
+// Where tests write pictures for a developer to look at (in the build tree).
+std::string outputPath(const std::string& name);
+
+// Runs the program headless with the keys (see parseKeys) at the given clock time.
+HeadlessResult runScript(const ProgramInfo& program, const std::string& keys, const std::string& time = "00:00:00",
+                         const std::string& pngName = "");
+
+// Runs body as the main menu of a program after the usual start-up, headless, with the keys.
+// The body's runtime errors end on the error screen, as in a program.
+HeadlessResult runRoutine(const std::function<void()>& body, const std::string& keys = "",
+                          const std::string& pngName = "");
+
+// The drawing operations of a run (keys left out).
+std::vector<Op> drawn(const HeadlessResult& run);
+// The text operations whose text is exactly text. Texts are given as the lessons write them
+// (code page 932 literals) and compared with the log's UTF-8.
+std::vector<Op> textsEqual(const HeadlessResult& run, const std::string& text);
+// The text operations whose text contains part (code page 932).
+std::vector<Op> textsContaining(const HeadlessResult& run, const std::string& part);
+// All drawn texts joined in order, in UTF-8, for failure messages.
+std::string allText(const HeadlessResult& run);
