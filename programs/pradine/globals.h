@@ -1,0 +1,15 @@
+// Pradine's own globals, beside the engine's (engine/state.h). Every number starts at 0.
+#pragma once
+
+namespace pradine {
+
+// --- Layout cursor, besides the engine's XI1, XI2, YI1 and the diagram origin XI3, YI3 --------
+inline float Y11 = 0;      // line of the product a scene is explaining; lines below are placed from it
+
+// --- Practice loops -----------------------------------------------------------------------------
+inline float NO = 0;       // pass counter of a loop that steps through a fixed table
+
+// --- Drill kit ----------------------------------------------------------------------------------
+inline float KOUSIKI = 0;  // formula kind: 1 (x+a)(x+b), 2 (x+a)^2, 3 (x-a)^2, 4 (x+a)(x-a)
+
+}  // namespace pradine

@@ -1,0 +1,44 @@
+#include "drill_kit.h"
+#include "engine/engine.h"
+#include "globals.h"
+#include "programs/common/page.h"
+#include "scene.h"
+#include "section1.h"
+
+namespace pradine {
+namespace {
+
+using common::PageRow;
+constexpr auto F = PageRow::Kind::Formula;
+
+// The formula, kept in view right of the drill area.
+constexpr PageRow FORMULA_PANEL[] = {
+    {F, 748, 30, 3, "公式"},
+    {F, 748, 110, 5, " (x+a)(x+b)"},
+    {F, 748, 180, 5, "=x^2+(a+b)x+ab"},
+    {F, 924, 230, 3, "和    積"},
+};
+
+}  // namespace
+
+void EXAMPLE1DRILL() {
+  clearScene();
+  XI1 = 748;
+  common::drawPage(FORMULA_PANEL);
+  AINP = 3;
+  NO = 0;
+  while (AINP != 1) {
+    EXAMPLENUMBERS();
+    XI1 = 44;
+    YI1 = 18;
+    eraseBox(0, 0, 704, 1300);
+    textLine(0, 44, 18, "例1　次の式を展開しなさい。");
+    DRILLPROBLEM();
+    STEPWAIT();
+    DRILLSOLUTION();
+    NEXTSTEP();
+  }
+  textLine(0, 132, 570, "教科書 問1　をしなさい。");
+}
+
+}  // namespace pradine

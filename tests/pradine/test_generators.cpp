@@ -1,0 +1,167 @@
+// The random problems of section 1 and the drill kit, checked over many seeds: the numbers keep
+// their rules and every shown expansion equals the product it expands.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/engine.h"
+#include "formula_value.h"
+#include "programs/pradine/drill_kit.h"
+#include "programs/pradine/globals.h"
+#include "programs/pradine/section1.h"
+
+namespace {
+
+using namespace pradine;
+
+const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
+
+// Two formula lines agree as polynomials in the letter.
+void expectSamePolynomial(const std::string& left, const std::string& right, char letter) {
+  for (const double v : {-3.0, 0.0, 1.0, 2.0, 7.0}) {
+    EXPECT_DOUBLE_EQ(formulaValue(left, letter, v), formulaValue(right, letter, v)) << left << " vs " << right;
+  }
+}
+
+// A signed number text: "+" or "-" and digits, and its value.
+void expectSigned(const std::string& text, float value) {
+  ASSERT_GE(text.size(), 2u) << text;
+  EXPECT_TRUE(text[0] == '+' || text[0] == '-') << text;
+  EXPECT_EQ(std::stof(text), value) << text;
+}
+
+// Runs check after every call of a generator: seeds as the program's clock gives them, and a run
+// of problems after each seed.
+template <typename Generate, typename Check>
+void overSeeds(Generate generate, Check check) {
+  for (int seed = 0; seed <= 141; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    for (int pass = 0; pass < 30; ++pass) {
+      generate();
+      check();
+      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
+    }
+  }
+}
+
+TEST(TaskNumbers, TheBoxesHoldTheSumAndTheProduct) {
+  std::set<float> seen;
+  overSeeds(TASKNUMBERS, [&] {
+    const float a = T_A(1), b = T_A(2);
+    seen.insert(a);
+    EXPECT_TRUE(a != 0 && b != 0 && std::fabs(a) <= 8 && std::fabs(b) <= 8);
+    EXPECT_NE(std::fabs(a), std::fabs(b));
+    EXPECT_EQ(F_A(1) * a, std::fabs(a));
+    EXPECT_EQ(F_A(2) * b, std::fabs(b));
+    for (int n = 1; n <= 4; ++n) expectSigned(t(n), T_A(static_cast<float>(n)));
+    // Box 1: a sign and 2 to 15; box 2: a sign and 2 to 56.
+    EXPECT_TRUE(std::fabs(T_A(3)) >= 2 && std::fabs(T_A(3)) <= 15);
+    EXPECT_TRUE(std::fabs(T_A(4)) >= 2 && std::fabs(T_A(4)) <= 56);
+    expectSamePolynomial("(x" + t(1) + ")(x" + t(2) + ")", "x^2" + t(3) + "x" + t(4), 'x');
+  });
+  EXPECT_EQ(seen.size(), 16u);  // every nonzero number from -8 to 8
+}
+
+TEST(ExampleNumbers, TheThreeLinesAgreeAndAChangesEveryTime) {
+  std::set<std::string> letters;
+  bool unitSum = false;
+  float previous = 0;
+  overSeeds(EXAMPLENUMBERS, [&] {
+    const float a = T_A(1), b = T_A(2);
+    EXPECT_TRUE(a != 0 && b != 0 && std::fabs(a) <= 8 && std::fabs(b) <= 8);
+    EXPECT_NE(a, b);
+    EXPECT_NE(a + b, 0);
+    EXPECT_NE(a, previous);
+    EXPECT_EQ(FMAESU, a);
+    EXPECT_EQ(T_A(5), a);
+    EXPECT_EQ(KOUSIKI, 1);
+    previous = a;
+    letters.insert(X_S);
+    ASSERT_EQ(X_S.size(), 1u);
+    const DrillTexts lines = drillTexts();
+    expectSamePolynomial(lines.problem, lines.expansion, X_S[0]);
+    expectSamePolynomial(lines.problem, lines.result, X_S[0]);
+    // b is bracketed in the product term exactly when it is negative.
+    EXPECT_EQ(t(6), b < 0 ? "(" + std::to_string(static_cast<int>(b)) + ")" : std::to_string(static_cast<int>(b)));
+    // A sum of 1 or -1 leaves a bare sign before the letter; the expansion keeps its brackets.
+    if (std::fabs(a + b) == 1) {
+      unitSum = true;
+      EXPECT_NE(lines.result.find(std::string(a + b > 0 ? "+" : "-") + X_S + (T_A(4) > 0 ? "+" : "-")),
+                std::string::npos)
+          << lines.result;
+    }
+  });
+  EXPECT_EQ(letters, (std::set<std::string>{"a", "b", "x", "y"}));
+  EXPECT_TRUE(unitSum);
+}
+
+// After section 4's practice has left a formula kind in the memory, the first a differs from it.
+TEST(ExampleNumbers, AvoidsTheKindLeftBySection4) {
+  for (int seed = 0; seed <= 141; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    FMAESU = 3;
+    EXAMPLENUMBERS();
+    EXPECT_NE(T_A(1), 3) << seed;
+  }
+}
+
+TEST(PickLetter, DrawsOneOfFourLetters) {
+  PaRandomize(5);
+  std::set<std::string> letters;
+  for (int i = 0; i < 200; ++i) {
+    PICKLETTER();
+    letters.insert(X_S);
+    const char* const byPick[] = {"x", "y", "a", "b"};
+    EXPECT_EQ(X_S, byPick[static_cast<int>(P) - 1]);
+  }
+  EXPECT_EQ(letters.size(), 4u);
+}
+
+TEST(BinomialTerms, TheTermsAreTheSquaresOfTheBinomial) {
+  std::set<std::pair<float, float>> pairs;
+  overSeeds(BINOMIALTERMS, [&] {
+    const float p = T_A(1), q = T_A(2);
+    pairs.insert({p, q});
+    EXPECT_TRUE(p >= 2 && p <= 5);
+    EXPECT_TRUE(std::fabs(q) >= 2 && std::fabs(q) <= 6);
+    EXPECT_NE(std::fabs(q), p);
+    if (p == 2) {
+      EXPECT_GE(std::fabs(q), 3);  // q's own draw is 3 to 6; only an equal draw is lowered
+    }
+    const bool xy = X_S_A(1) == "x";
+    EXPECT_EQ(X_S_A(1) + X_S_A(2), xy ? "xy" : "ab");
+    const char first = X_S_A(1)[0], second = X_S_A(2)[0];
+    EXPECT_EQ(X_S_A(3), X_S_A(1) + "^2");
+    EXPECT_EQ(X_S_A(4), X_S_A(1) + X_S_A(2));
+    EXPECT_EQ(X_S_A(5), X_S_A(2) + "^2");
+    // Elements 1, 3 and 5 carry no sign; 2 and 4 always do, and agree.
+    for (const int n : {1, 3, 5}) EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(t(n)[0]))) << t(n);
+    expectSigned(t(2), q);
+    expectSigned(t(4), T_A(4));
+    EXPECT_EQ(t(2)[0], t(4)[0]);
+    const std::string binomial = t(1) + X_S_A(1) + t(2) + X_S_A(2);
+    const std::string square = t(3) + X_S_A(3) + t(4) + X_S_A(4) + "+" + t(5) + X_S_A(5);
+    const std::pair<double, double> values[] = {{1, 2}, {-3, 5}, {4, -1}};
+    for (const auto& [u, v] : values) {
+      const double b = FormulaValue(binomial, {{first, u}, {second, v}}).value();
+      EXPECT_DOUBLE_EQ(b * b, FormulaValue(square, {{first, u}, {second, v}}).value()) << binomial << " " << square;
+    }
+  });
+  // q with p: 2 with 3-6; 3 with 2, 4-6; 4 with 3, 5, 6; 5 with 3, 4, 6; each with both signs.
+  EXPECT_EQ(pairs.size(), 14u * 2u);
+}
+
+// Four draws per call, so the callers' later draws are the same whatever the numbers came out.
+TEST(BinomialTerms, DrawsExactlyFourRandomNumbers) {
+  for (const float seed : {0.0f, 17.0f, 99.0f}) {
+    PaRandomize(seed);
+    for (int i = 0; i < 4; ++i) PaRnd();
+    const float fifth = PaRnd();
+    PaRandomize(seed);
+    BINOMIALTERMS();
+    EXPECT_EQ(PaRnd(), fifth);
+  }
+}
+
+}  // namespace
