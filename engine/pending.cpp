@@ -2,14 +2,6 @@
 // builds a routine deletes its line here; the file goes when it is empty.
 #include "engine.h"
 
-void DRAWFORMULA() {}  // typeset.h
-void STRIPMARKUP() {}  // typeset.h
-void DRAWGLYPHS() {}  // typeset.h
-void DRAWFRACTION() {}  // typeset.h
-void MEASUREFORM() {}  // typeset.h
-void BOXFORMULA() {}  // typeset.h
-void BOXFORMULAMID() {}  // typeset.h
-void BOXTWOLINES() {}  // typeset.h
 void FRACTEXT() {}  // numbers.h
 void GCDLCM() {}  // numbers.h
 void REMAINDER() {}  // numbers.h
