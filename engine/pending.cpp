@@ -2,15 +2,6 @@
 // builds a routine deletes its line here; the file goes when it is empty.
 #include "engine.h"
 
-void FRACTEXT() {}  // numbers.h
-void GCDLCM() {}  // numbers.h
-void REMAINDER() {}  // numbers.h
-void NUMSTRINGS() {}  // numbers.h
-void CLEARWORK() {}  // numbers.h
-void CLEARBAND() {}  // numbers.h
-void KEYFLAGS() {}  // numbers.h
-void KEYDRAIN() {}  // numbers.h
-void FRACSUM() {}  // numbers.h
 void PARALLELMARKS() {}  // marks.h
 void TICKMARKS() {}  // marks.h
 void ANGLEARCS() {}  // marks.h
