@@ -304,3 +304,6 @@ inline float ZY5 = 0;
 // --- Prompt text and number entry (glyph tables and their working values) ---------------------
 
 // --- Number and figure helpers ----------------------------------------------------------------
+inline std::string RAB_S;  // square-root simplification: the simplified root as markup
+inline std::string RABM_S; // ... the unsimplified root and "=", empty when nothing came out
+inline std::string R1B_S;  // ... the root that is left
