@@ -9,20 +9,25 @@ void drawPage(std::span<const PageRow> rows) {
     switch (row.kind) {
       case PageRow::Kind::Formula:
       case PageRow::Kind::Plain:
+      case PageRow::Kind::After: {
+        const bool after = row.kind == PageRow::Kind::After;
         CCC1 = static_cast<float>(row.colour);
-        X = row.x;
-        Y = row.y;
+        X = after ? XI2 + row.x : row.x;
+        Y = after ? YI1 : row.y;
+        const float line = Y;
         AA_S = row.text;
-        if (row.kind == PageRow::Kind::Formula) {
-          DRAWFORMULA();
-        } else {
+        if (row.kind == PageRow::Kind::Plain) {
           PLAINTEXT();
+        } else {
+          DRAWFORMULA();
         }
         XI2 = X;
-        YI1 = row.y;
+        YI1 = line;
         break;
+      }
       case PageRow::Kind::Wait: STEPWAIT(); break;
       case PageRow::Kind::Clear: PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15, Corner::Step); break;
+      case PageRow::Kind::ClearWide: PsLINE(0, 0, 1760, 1800, 15, LineMode::FilledBox, 15, Corner::Step); break;
     }
   }
 }

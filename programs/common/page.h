@@ -12,6 +12,8 @@ struct PageRow {
     Plain,    // small plain text at (x, y) in colour
     Wait,     // the step wait
     Clear,    // clears the scene area: a colour-15 box from (0,0) over 1320 x 1300
+    After,    // formula text continuing the line x px after the last text's end: at (XI2 + x, YI1)
+    ClearWide,  // clears the whole window: a colour-15 box from (0,0) over 1760 x 1800
   };
   Kind kind;
   float x = 0;
