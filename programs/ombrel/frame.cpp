@@ -1,0 +1,66 @@
+#include "programs/ombrel/frame.h"
+
+#include "engine/engine.h"
+#include "programs/common/page.h"
+#include "programs/ombrel/globals.h"
+
+namespace ombrel {
+
+void clearScene() { PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15, Corner::Step); }
+
+void clearWindow() { PsLINE(0, 0, 1760, 1800, 15, LineMode::FilledBox, 15, Corner::Step); }
+
+void drawText(float x, float y, float colour, const std::string& text) {
+  CCC1 = colour;
+  X = x;
+  Y = y;
+  AA_S = text;
+  DRAWFORMULA();
+  XI2 = X;
+  YI1 = Y;
+}
+
+void drawAfter(float colour, const std::string& text) { drawText(XI2, YI1, colour, text); }
+
+void SHOWAIM(const char* aim) {
+  using common::PageRow;
+  XI1 = 44;
+  YI1 = 240;
+  const PageRow rows[] = {
+      {PageRow::Kind::Formula, XI1, YI1, 5, "<めあて>"},
+      {PageRow::Kind::Formula, XI1 + 32, YI1 + 65, 0, aim},
+  };
+  common::drawPage(rows);
+}
+
+void SECTIONMENU(const char* line, std::span<const Routine> scenes) {
+  const float last = static_cast<float>(scenes.size()) + 1;
+  for (;;) {
+    AA_S = line;
+    MENUBAR();
+    SENTAKU = AINP;
+    CLEARMENUBAR();
+    if (SENTAKU < 1 || SENTAKU > last) continue;
+    const int choice = ROUNDED(SENTAKU);
+    if (choice == ROUNDED(last)) return;
+    scenes[static_cast<std::size_t>(choice - 1)]();
+  }
+}
+
+void PRACTICELOOP(float d, Routine produce, Routine drawProblem) {
+  AINP = 3;
+  U_A(31) = XI0;
+  V_A(31) = YI1 + d;
+  U_A(32) = U_A(31) + 640;
+  V_A(32) = V_A(31) + 300;
+  while (AINP != 1) {
+    produce();
+    NUMSTRINGS();
+    YI1 = V_A(31) + 20;
+    PsLINE(U_A(31), V_A(31), U_A(32), V_A(32), 15, LineMode::FilledBox, 15);
+    drawProblem();
+    NEXTSTEP();
+  }
+}
+
+}  // namespace ombrel

@@ -1,0 +1,38 @@
+// The frame every Ombrel section follows: the aim screen, the sub-menu loop, the scene idiom
+// and the practice loop. A section gives only its own data: its aim line, its sub-menu line and
+// its scenes; a practice scene gives its generator and the drawing of one problem.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace ombrel {
+
+using Routine = void (*)();
+
+// Clears the window for a scene: a colour-15 box from (0,0) over 1320 x 1300, or over
+// 1760 x 1800 for the scenes that clear the whole window.
+void clearScene();
+void clearWindow();
+
+// The scene idiom: draws the formula text at (x, y) in colour, then XI2 = its end, YI1 = y.
+void drawText(float x, float y, float colour, const std::string& text);
+// A continuation of the line: the text right after the last one, at (XI2, YI1).
+void drawAfter(float colour, const std::string& text);
+
+// The aim screen: "<めあて>" at (44,240) in colour 5 and the aim line under it at (76,305) in
+// colour 0. Leaves XI1 = 44, XI2 at the end of the aim line and YI1 = 305.
+void SHOWAIM(const char* aim);
+
+// The sub-menu loop: writes the line in the bottom bar and reads a choice until the last item
+// (scenes.size() + 1) is chosen; a choice 1 to scenes.size() runs that scene, whose picture stays
+// under the line written again; any other choice asks again.
+void SECTIONMENU(const char* line, std::span<const Routine> scenes);
+
+// The practice loop: the practice area U(31),V(31)-U(32),V(32) is 640 x 300 with its top-left
+// corner at (XI0, YI1 + d). Each pass produces a problem (NUMSTRINGS follows it), sets
+// YI1 = V(31) + 20, erases the area, draws the problem with drawProblem and asks at the
+// next-step prompt; typing 1 ends the loop, any other entry gives the next problem.
+void PRACTICELOOP(float d, Routine produce, Routine drawProblem);
+
+}  // namespace ombrel

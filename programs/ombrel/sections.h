@@ -1,0 +1,11 @@
+// The entries of Ombrel's sections, reached from the main menu. Each draws its aim screen, runs
+// its sub-menu loop and returns to the main menu when the sub-menu's last item is chosen.
+#pragma once
+
+namespace ombrel {
+
+void SECNUMFORMS();  // 1 numbers written with letters
+void SECEVENODD();   // 2 even and odd properties
+void SECNUMCALC();   // 3 mental arithmetic
+
+}  // namespace ombrel
