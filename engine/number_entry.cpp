@@ -9,7 +9,22 @@ constexpr int BACKGROUND = 15;
 // An entry is cleared by the key after its tenth character, so at most nine are submitted.
 constexpr int FULL_ENTRY = 9;
 
-void cursorDot(int colour) { PsCIRCLE(XX + 8, YY + 8, 4, colour, 0, 0, true); }
+// The cursor dot has a thin pen of its own, whatever pen the scene left: a thick pen would blot
+// the field, and erasing the blot would bite into the character before it.
+constexpr float DOT_PEN = 2;
+
+void cursorDot(float radius, int colour) {
+  const float pen = FE_GETDRAWWIDTH();
+  FE_SETDRAWWIDTH(DOT_PEN);
+  PsCIRCLE(XX + 8, YY + 8, radius, colour, 0, 0, true);
+  FE_SETDRAWWIDTH(pen);
+}
+
+void showDot() { cursorDot(4, ECHO_COLOUR); }
+
+// One pixel wider than the dot, so that no anti-aliased rim of it stays behind as a ring
+// round the character echoed in its place.
+void eraseDot() { cursorDot(5, BACKGROUND); }
 
 bool clearsEntry(const std::string& key) {
   return key == "\b" || key == "\f" || PfKLEN(AINP_S) > FULL_ENTRY;
@@ -30,7 +45,7 @@ void KEYLOOP() {
   bool dotShown = false;
   for (;;) {
     if (!dotShown) {
-      cursorDot(ECHO_COLOUR);
+      showDot();
       dotShown = true;
     }
     I_S = PfINKEY24();
@@ -44,10 +59,10 @@ void KEYLOOP() {
       YY = KAIY;
       dotShown = false;
     } else if (I_S == "\r") {
-      cursorDot(BACKGROUND);
+      eraseDot();
       return;
     } else if (accepted(I_S)) {
-      cursorDot(BACKGROUND);
+      eraseDot();
       dotShown = false;
       CCC1 = ECHO_COLOUR;
       A_S = I_S;

@@ -205,3 +205,22 @@ TEST(PromptText, CharsRemovesInnerBlanksWithoutRoom) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picture of prompt text through the tables: symbols, the lifted half-width characters and
+// the period in the gap.
+TEST(PromptText, Picture) {
+  const HeadlessResult run = runRoutine(
+      [] {
+        CCC1 = 0;
+        AA_S = "A^x z ｱ 1.5 (x+y)=3 2*3/4 a!b @&'[]%~ ﾀ?$";
+        X = 100;
+        Y = 300;
+        PROMPTTEXT();
+      },
+      "", "prompt-text-tables.png");
+  EXPECT_EQ(X, 100 + 16 * 39);  // 42 characters less "^" and the period
+}
+
+}  // namespace
