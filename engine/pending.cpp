@@ -2,9 +2,6 @@
 // builds a routine deletes its line here; the file goes when it is empty.
 #include "engine.h"
 
-void PARALLELMARKS() {}  // marks.h
-void TICKMARKS() {}  // marks.h
-void ANGLEARCS() {}  // marks.h
 void POLYGON() {}  // plane.h
 void POLYLETTERS() {}  // plane.h
 void POLYLABELS() {}  // plane.h
