@@ -32,8 +32,9 @@ bool clearsEntry(const std::string& key) {
 
 // "-", ".", "/" and the digits: the one-byte keys from "-" to "9".
 bool accepted(const std::string& key) {
-  const auto byte = [](const std::string& s) { return static_cast<unsigned char>(s[0]); };
-  return key.size() == 1 && byte(key) >= '-' && byte(key) <= '9';
+  if (key.size() != 1) return false;
+  const unsigned char code = static_cast<unsigned char>(key[0]);
+  return code >= '-' && code <= '9';
 }
 
 }  // namespace
