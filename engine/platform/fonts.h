@@ -1,16 +1,20 @@
-// Which installed face answers each requested face name, and how its glyphs sit in a text cell.
+// Which installed face answers each requested face name, and how a text's glyphs are fitted
+// into its cells: size s at magnification (h, v) gives a full-width cell of s*h by s*v pixels
+// and a half-width cell of s*h/2 by s*v, with the text's top-left corner at the op's point.
 #pragma once
 
 #include <cairo.h>
 
 #include <string>
 
-struct FaceMetrics {
-  cairo_font_face_t* face;  // owned by the face cache
-  double scale;             // glyph size as a fraction of the cell height
-  double baseline;          // baseline below the cell's top, as a fraction of the cell height
-  std::string (*mapText)(const std::string& utf8);  // glyph substitution for symbol faces, or null
+#include "oplog.h"
+
+// A text operation ready to paint: the face and font matrix are set on the context; show the
+// text (UTF-8, after any symbol substitution of its face) with its baseline origin at (x, y).
+struct PlacedText {
+  double x;
+  double y;
+  std::string text;
 };
 
-// The face for a requested name (UTF-8), bold and italic. Unknown names get the gothic face.
-const FaceMetrics& faceFor(const std::string& name, bool bold, bool italic);
+PlacedText placeText(cairo_t* cr, const Op& op);

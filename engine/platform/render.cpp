@@ -136,17 +136,10 @@ void paintPolyline(cairo_t* cr, const Op& op) {
 
 void paintText(cairo_t* cr, const Op& op) {
   if (!finite(op.x1, op.y1) || op.x1 < MIN_X || op.x1 > MAX_X || op.y1 < MIN_Y || op.y1 > MAX_Y) return;
-  const FaceMetrics& face = faceFor(op.face, op.bold, op.italic);
-  const double cellWidth = op.size * op.magX;
-  const double cellHeight = op.size * op.magY;
-  cairo_set_font_face(cr, face.face);
-  cairo_matrix_t matrix;
-  cairo_matrix_init_scale(&matrix, cellWidth * face.scale, cellHeight * face.scale);
-  cairo_set_font_matrix(cr, &matrix);
   setColour(cr, op.colour);
-  cairo_move_to(cr, op.x1, op.y1 + face.baseline * cellHeight);
-  const std::string text = face.mapText ? face.mapText(op.text) : op.text;
-  cairo_show_text(cr, text.c_str());
+  const PlacedText placed = placeText(cr, op);
+  cairo_move_to(cr, placed.x, placed.y);
+  cairo_show_text(cr, placed.text.c_str());
   cairo_new_path(cr);
 }
 
