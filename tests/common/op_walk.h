@@ -11,6 +11,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "support/test_support.h"
 
 namespace walk {
+
+inline constexpr float ANY_X = std::numeric_limits<float>::quiet_NaN();
 
 // The glyphs a UTF-8 text shows: ASCII letters and digits and every non-ASCII character but the multiplication sign (UTF-8 C3 97).
 inline std::string glyphsOf(const std::string& utf8) {
@@ -62,18 +65,21 @@ class OpWalk {
     lineIn(x, x + 40, y, colour, text, keysBefore);
   }
 
-  // The next filled box with these corners and colours.
-  void fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
+  // The next filled box with these corners and colours; x may be ANY_X for a box whose left
+  // edge depends on the text before it. Returns the box's left edge.
+  float fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
     for (std::size_t i = cursor_; i < ops_.size(); ++i) {
       const Op& op = ops_[i];
-      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, x) &&
-          near(op.y1, y) && near(op.x2, x + width) && near(op.y2, y + height)) {
+      const float left = std::isnan(x) ? op.x1 : x;
+      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, left) &&
+          near(op.y1, y) && near(op.x2, left + width) && near(op.y2, y + height)) {
         step(i, i + 1, keysBefore, "box");
-        return;
+        return op.x1;
       }
     }
     ADD_FAILURE() << "no filled box at (" << x << "," << y << ") " << width << " x " << height << " c" << colour
                   << " f" << fillColour;
+    return x;
   }
 
   // The next diagram cell: the next box framed in colour 0 must be this one; its label (if any)
@@ -143,14 +149,20 @@ class OpWalk {
   static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
 
   // The glyphs of the line whose first glyph is ops_[i]: the ops that follow while they are texts
-  // or strokes of its colour on its line. end is set past the last of them.
+  // or strokes of its colour on its line, each text a little right of the one before. end is set
+  // past the last of them.
   std::string glyphsFrom(std::size_t i, float y, int colour, std::size_t& end) const {
     std::string got;
+    float lastX = ops_[i].x1;
     for (end = i; end < ops_.size(); ++end) {
       const Op& op = ops_[end];
       if (op.colour != colour) break;
-      if (op.kind == OpKind::Text && inBand(op, y)) got += glyphsOf(op.text);
-      else if (op.kind != OpKind::Line) break;
+      if (op.kind == OpKind::Text && inBand(op, y) && op.x1 >= lastX - 5 && op.x1 <= lastX + 160) {
+        got += glyphsOf(op.text);
+        lastX = op.x1;
+      } else if (op.kind != OpKind::Line) {
+        break;
+      }
     }
     return got;
   }

@@ -7,6 +7,7 @@
 
 #include "engine/engine.h"
 #include "op_walk.h"
+#include "product_diagram_expect.h"
 #include "programs/common/area_diagram.h"
 #include "programs/common/square_diagram.h"
 #include "programs/common/sumdiff_diagram.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-using Labels = std::array<const char*, 8>;
+using walk::Labels;
 using walk::OpWalk;
 
 const Labels NUMBERS = {"x", "2", "3", "x^2", "2x", "3x", "6", "5x"};
@@ -42,17 +43,8 @@ void drawAt(void (*routine)(), float x, float y, const Labels& labels, After& le
   left = after();
 }
 
-// The product diagram's eight steps at the origin (ox, oy).
-void expectProductArea(OpWalk& w, float ox, float oy, const Labels& l) {
-  w.cell(ox + 88, oy, 220, 220, 3, l[3]);
-  w.arc(ox + 88, oy, ox + 88, oy + 220, 1, 91, l[0]);
-  w.arc(ox + 88, oy, ox + 308, oy, -1, 181, l[0]);
-  w.cell(ox + 308, oy, 132, 220, 4, l[5]);
-  w.arc(ox + 308, oy, ox + 440, oy, -1, 181, l[2]);
-  w.cell(ox + 88, oy + 220, 220, 88, 6, l[4]);
-  w.arc(ox + 88, oy + 220, ox + 88, oy + 308, 1, 91, l[1]);
-  w.cell(ox + 308, oy + 220, 132, 88, 8, l[6]);
-}
+using walk::expectProductArea;
+using walk::expectProductMerge;
 
 TEST(ProductArea, TwoOriginsTwoLabelSets) {
   static After first, second;
@@ -89,15 +81,11 @@ TEST(ProductMerge, TurnsTheRightColumnUnderAndMergesItStepByStep) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   expectProductArea(w, 660, 100, NUMBERS);
-  w.cell(968, 100, 132, 220, 15);
-  w.cell(748, 320 + 88, 220, 132, 4, "3x", 13, 1);
-  w.arc(748, 408, 748, 540, 1, 91, "3");
-  w.cell(748, 320, 220, 220, 6, "5x", 13, 1);
+  // At (660,100): the emptied cell (968,100), the strip (748,408) 220 x 132, the merged cell
+  // (748,320) 220 x 220.
+  expectProductMerge(w, 660, 100, NUMBERS);
   expectProductArea(w, 0, 60, FENWIST);
-  w.cell(308, 60, 132, 220, 15);
-  w.cell(88, 368, 220, 132, 4, "", 13, 1);
-  w.arc(88, 368, 88, 500, 1, 91, "4");
-  w.cell(88, 280, 220, 220, 6, "7x", 13, 1);
+  expectProductMerge(w, 0, 60, FENWIST);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(first.x, 968);
   EXPECT_EQ(first.xi2, 968);
