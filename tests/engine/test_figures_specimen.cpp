@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "engine/factor.h"
 #include "engine/figures.h"
+#include "engine/plane.h"
 #include "engine/platform/platform.h"
 #include "engine/state.h"
 #include "engine/typeset.h"
@@ -78,6 +80,77 @@ TEST(FiguresSpecimen, WritesTheSpecimenSheet) {
   const HeadlessResult run = runRoutine(sheet, "", "figures-specimen.png");
   EXPECT_FALSE(run.error);
   EXPECT_FALSE(textsEqual(run, "①").empty());
+}
+
+// The library figures: a named polygon, a plane with a parabola, a line and a point, a brace,
+// a division layout, a ladder division, a grid vector and plain-text boxes.
+void librarySheet() {
+  PsCLS();
+  FE_SETDRAWWIDTH(3);
+  const float corners[][2] = {{80, 300}, {330, 300}, {240, 110}};
+  KAKU = 3;
+  for (int i = 0; i < 3; ++i) {
+    G_A(static_cast<float>(i + 1), 1) = corners[i][0];
+    G_A(static_cast<float>(i + 1), 2) = corners[i][1];
+  }
+  SIZE1 = 4, CCC2 = 0, CCC1 = 3, NAGASA = 8;
+  AAA_S = "A";
+  POLYGON();
+  // Foot of the perpendicular from C onto AB, and a right-angle mark there.
+  AX = 80, AY = 300, BX = 330, BY = 300, CX = 240, CY = 110;
+  PERPFOOT();
+  PsLINE(240, 110, EX, EY, 0);
+
+  GGX = 420, GGY = 60, SIZE = 20, AA1 = -8, AA2 = 8, BB1 = -6, BB2 = 10, BAIX = 1, BAIY = 1, CCC2 = 1;
+  AXES();
+  FE_SETDRAWWIDTH(3);
+  IROIRO = 2, AA = 0.5f, AA1 = -4, AA2 = 4, CCC3 = 4;
+  AAA_S = "y=ﾀ1/2ﾀx^2";
+  KASANARIX = 10;
+  PLOTGRAPH();
+  IROIRO = 4, AA = 1, BB = 2, CC = 4, AA1 = -8, AA2 = 8, CCC3 = 9;
+  AAA_S = "";
+  PLOTGRAPH();
+  XG = 2, YG = 2, R = 6, CCC3 = 5;
+  AAA_S = "P";
+  PLOTPOINT();
+
+  X = 80, Y = 380, HABA = 115, CCC1 = 0;
+  BRACE();
+  X = 130, Y = 380;
+  CCC1 = 0;
+  AA_S = "x+y=5";
+  DRAWFORMULA();
+  X = 130, Y = 430;
+  AA_S = "x-y=1";
+  DRAWFORMULA();
+
+  X = 80, Y = 540, TAKASA = 50, CCC1 = 0, CCC2 = 0;
+  A1_S = "4", A2_S = "12", ENZAN_S = "3";
+  DIVLAYOUT();
+
+  SOSU = 60;
+  PRIMEFACTORS();
+  XTAKE = 300, YTAKE = 380;
+  LADDERDIV();
+
+  GGX = 900, GGY = 460, YOKO = 8, TATE = 5, SIZE = 25, CCC2 = 0;
+  SQUAREGRID();
+  GX3 = GX0 + 25, GY3 = GY0 - 25, GX4 = GX0 + 150, GY4 = GY0 - 100, SIZE = 25;
+  HYOUJI_S = "yy";
+  GRIDVECTOR();
+
+  FE_SETDRAWWIDTH(2);
+  X = 960, Y = 660, HABA = 120, TATE = 60, CCC1 = 0, CCC2 = 0, CCC3 = 13;
+  A_S = "12";
+  BOXPLAIN();
+  A1_S = "3x", A2_S = "(a+c)";
+  BOXPLAINTWO();
+}
+
+TEST(FiguresSpecimen, WritesTheLibrarySheet) {
+  const HeadlessResult run = runRoutine(librarySheet, "", "figures-library.png");
+  EXPECT_FALSE(run.error);
 }
 
 }  // namespace
