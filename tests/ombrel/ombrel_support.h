@@ -1,0 +1,45 @@
+// Helpers for Ombrel's scene tests: key scripts, glyphs at fixed places, the step waits of a
+// stretch of the log, and a reader that turns the typesetter's glyphs and strokes back into
+// formula text so that the mathematics on screen can be checked.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace ombrel_test {
+
+// n presses of an ordinary key (each ends one step wait).
+std::string steps(int n);
+
+// A run of Ombrel with the keys (Enter written \n) at the clock time.
+HeadlessResult runOmbrel(const std::string& keys, const std::string& time = "00:00:00", const std::string& png = "");
+
+// True when a glyph text (code page 932) was drawn with its top-left corner at (x, y) in colour.
+bool glyphAt(const std::vector<Op>& ops, float x, float y, int colour, const std::string& text);
+
+// The glyph drawn with its top-left corner at (x, y) in colour (UTF-8), or "" when none was.
+std::string glyphTextAt(const std::vector<Op>& ops, float x, float y, int colour);
+
+// Positions in the log: the indices of the filled boxes with these corners and colours.
+std::vector<std::size_t> filledBoxes(const std::vector<Op>& ops, float x1, float y1, float x2, float y2, int fill);
+
+// Indices where a sub-menu line starts (its first glyph at (16,666)).
+std::vector<std::size_t> subMenuLines(const std::vector<Op>& ops);
+
+// The number of step waits (step boxes) in ops[from, to).
+int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to);
+
+// The formula lines drawn in ops[from, to) inside the rectangle (x1,y1)-(x2,y2), by the y of their
+// line, read back into markup: digits and letters as drawn, an exponent as "^" and its
+// character, × as "*", the drawn plus and minus strokes as "+" and "-".
+std::map<float, std::string> formulaLines(const std::vector<Op>& ops, std::size_t from, std::size_t to, float x1,
+                                          float y1, float x2, float y2);
+
+// The value of an arithmetic formula of whole numbers with + - *, "^2"-style powers, brackets and
+// a product of two brackets written side by side. Fails the test on anything else.
+long long evaluate(const std::string& formula);
+
+}  // namespace ombrel_test
