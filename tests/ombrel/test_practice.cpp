@@ -100,7 +100,9 @@ class OmbrelDrillPicture : public testing::TestWithParam<Case> {};
 
 TEST_P(OmbrelDrillPicture, EveryLineEqualsItsProblemAndNoKeyNumberRepeats) {
   const auto& [drill, time] = GetParam();
-  const HeadlessResult run = runOmbrel(drill.keys, time);
+  std::string png = "ombrel-" + std::string(drill.name) + "-" + time + ".png";
+  std::erase(png, ':');
+  const HeadlessResult run = runOmbrel(drill.keys, time, png);
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   const auto menus = subMenuLines(ops);

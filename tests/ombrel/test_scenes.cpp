@@ -30,7 +30,8 @@ class OmbrelScene : public testing::TestWithParam<Scene> {};
 
 TEST_P(OmbrelScene, TakesItsKeysAndDrawsItsTextsInPlace) {
   const Scene& scene = GetParam();
-  const HeadlessResult run = runOmbrel(std::string(scene.choice) + steps(scene.waits));
+  const HeadlessResult run =
+      runOmbrel(std::string(scene.choice) + steps(scene.waits), "00:00:00", std::string("ombrel-") + scene.name + ".png");
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   const auto lines = subMenuLines(ops);
