@@ -6,12 +6,6 @@
 #include "section1.h"
 
 namespace pradine {
-namespace {
-
-// A random whole number: the integer part of r times n, plus m.
-float randomInt(float n, float m) { return PnFInt(PaRnd() * n) + m; }
-
-}  // namespace
 
 void TASKNUMBERS() {
   float a = 0;
