@@ -1,0 +1,117 @@
+// Scene 2 of section 1: the flower bed 2a m by 3a m, its height extended by b m. Counting the
+// cells gives 6a^2+3ab; the distributive law gives (2a+b)×3a = 2a×3a+b×3a.
+#include "engine/engine.h"
+#include "globals.h"
+#include "monomul.h"
+#include "scene.h"
+
+namespace corvale {
+
+namespace {
+
+// The bed, 2 rows of 3 cells a by a, from (XI3, YI3); each cell 88 px for the length a.
+void bedCells(const char* text) {
+  for (int r = 1; r <= 2; ++r) {
+    for (int c = 1; c <= 3; ++c) {
+      X = XI3 + 88 * (c - 1);
+      Y = YI3 + 88 * (r - 1);
+      HABA = 88;
+      TATE = 88;
+      CCC1 = 5;
+      CCC2 = 0;
+      CCC3 = 13;
+      A_S = text;
+      BOXFORMULA();
+    }
+  }
+}
+
+// The extension under the bed: one row of 3 cells a wide and b (70 px) high.
+void extensionCells(const char* text) {
+  for (int c = 1; c <= 3; ++c) {
+    X = XI3 + 88 * (c - 1);
+    Y = YI3 + 176;
+    HABA = 88;
+    TATE = 70;
+    CCC1 = 5;
+    CCC2 = 0;
+    CCC3 = 11;
+    A_S = text;
+    BOXFORMULA();
+  }
+}
+
+// A dotted arc from (x0, y0) to (x1, y1); label empty for none.
+void arc(float x0, float y0, float x1, float y1, float colour, float houkou, float haba, float takasa,
+         const char* label) {
+  ZX0 = x0;
+  ZY0 = y0;
+  ZX1 = x1;
+  ZY1 = y1;
+  CCC2 = colour;
+  HOUKOU = houkou;
+  HABA = haba;
+  TAKASA = takasa;
+  if (*label != '\0') {
+    CCC1 = 0;
+    AAA_S = label;
+  }
+  SPANARC();
+}
+
+}  // namespace
+
+void FLOWERBED() {
+  clearBox(0, 0, 1320, 1300);
+  XI1 = 44;
+  YI1 = 30;
+  FE_SETDRAWWIDTH(5);
+  textLine(XI1, YI1, 0, "縦2am,横3amの長方形の花壇があります。");
+  textLine(XI1, YI1 + 60, 0, "縦をbmだけのばしたときの花壇の面積を求めなさい。");
+  YI3 = YI1 + 120;
+  XI3 = XI1 + 100;
+  bedCells("");
+  arc(XI3, YI3, XI3, YI3 + 176, 3, 1, 7, 1, "2a");
+  arc(XI3, YI3, XI3 + 264, YI3, 3, -1, 7, 1, "3a");
+  STEPWAIT();
+
+  extensionCells("");
+  arc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, 3, 1, 15, 1, "b");
+  STEPWAIT();
+
+  textLine(XI1 + 440, YI1 + 60, 5, "<式>");
+  STEPWAIT();
+
+  // (2a+b)×3a in four pieces; the arcs later join the recorded starts of a, b and the last a.
+  textLine(XI1 + 484, YI1 + 60, 0, "(2");
+  YI2 = YI1;
+  X_A(1) = XI2;
+  Y_A(1) = YI1;
+  textLine(XI2, YI1, 0, "a+");
+  X_A(2) = XI2;
+  Y_A(2) = YI1;
+  textLine(XI2, YI1, 0, "b)*3");
+  X_A(3) = XI2;
+  Y_A(3) = YI1;
+  textLine(XI2, YI1, 0, "a");
+  STEPWAIT();
+
+  bedCells("a^2");
+  extensionCells("ab");
+  STEPWAIT();
+
+  // The result comes first, below; the line that leads to it is filled in above it.
+  textLine(XI1 + 440, YI1 + 140, 5, "=6a^2+3ab (m^2)");
+  STEPWAIT();
+  textLine(XI1 + 440, YI2 + 70, 0, "=2a*3a+b*3a");
+  STEPWAIT();
+
+  arc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 2, "");
+  STEPWAIT();
+  arc(X_A(2), Y_A(1), X_A(3), Y_A(1), 7, -1, 1, 1, "");
+  STEPWAIT();
+
+  textLine(XI1 + 440, YI1 + 150, 3, "分配法則を使う！");
+}
+
+}  // namespace corvale

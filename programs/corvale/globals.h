@@ -1,0 +1,14 @@
+// Corvale's own globals: the lesson values that the engine's shared state (engine/state.h) does
+// not hold. Every number starts at 0, as in the engine.
+#pragma once
+
+namespace corvale {
+
+// --- Layout cursor of a scene, beyond the engine's XI1, XI2, YI1 ------------------------------
+inline float XI0 = 0;  // column of step numbers, headings and answer labels
+inline float YI2 = 0;  // y of a formula line that a later line is placed from (flower bed)
+
+// --- Working values of the card-trick figure --------------------------------------------------
+inline float M = 0;    // first lattice point of the box being drawn (N holds the second)
+
+}  // namespace corvale

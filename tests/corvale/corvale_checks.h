@@ -1,0 +1,23 @@
+// Looking at what a Corvale run drew: glyphs at their places, boxes, and the keys it read.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+// The text operations of glyph (code page 932) whose top-left corner is (x, y).
+std::vector<Op> glyphsAt(const HeadlessResult& run, const std::string& glyph, float x, float y);
+// The same, in one colour: true when at least one was drawn.
+bool drewGlyph(const HeadlessResult& run, const std::string& glyph, float x, float y, int colour);
+// The filled boxes from (x1, y1) to (x2, y2).
+std::vector<Op> filledBoxes(const HeadlessResult& run, float x1, float y1, float x2, float y2);
+// The keys the program read, in UTF-8 ("\r" for Enter).
+std::vector<std::string> keysRead(const HeadlessResult& run);
+// Position in the log of the first operation after index from for which match holds, or -1.
+template <typename Match>
+int findOp(const HeadlessResult& run, std::size_t from, Match match) {
+  for (std::size_t i = from; i < run.ops.size(); ++i)
+    if (match(run.ops[i])) return static_cast<int>(i);
+  return -1;
+}
