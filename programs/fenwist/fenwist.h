@@ -1,0 +1,19 @@
+// Fenwist: factorisation. The program, its main menu and the entries of its sections.
+#pragma once
+
+#include "engine/startup.h"
+
+namespace fenwist {
+
+extern const ProgramInfo PROGRAM;
+
+// The main menu: the hub every section returns to. Returns only by ending the program.
+void MAINMENU();
+
+// Section entries: each draws its aim screen and runs its section menu until its last item,
+// which returns here to the main menu.
+void SECCOMMONFACT();   // 1 the meaning of factorising and common factors
+void SECDIFFSQUARES();  // 2 the difference of two squares
+void SECPERFECTSQ();    // 3 perfect squares
+
+}  // namespace fenwist

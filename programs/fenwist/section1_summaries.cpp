@@ -1,0 +1,225 @@
+// Items 2, 3 and 5 of section 1: the two summaries and the explanation of common factors.
+#include <initializer_list>
+
+#include "engine/engine.h"
+#include "globals.h"
+#include "programs/common/page.h"
+#include "rect_figures.h"
+#include "scene.h"
+#include "section1.h"
+
+namespace fenwist {
+namespace {
+
+using common::PageRow;
+constexpr auto F = PageRow::Kind::Formula;
+constexpr auto A = PageRow::Kind::After;
+constexpr auto W = PageRow::Kind::Wait;
+
+// --- First summary ------------------------------------------------------------------------------
+
+constexpr PageRow SUMMARY1_HEAD[] = {
+    {F, 88, 22, 3, "<まとめ>"},
+    {F, 44, 97, 0, "1 "},
+    {A, 0, 0, 5, "因数分解"},
+    {A, 0, 0, 0, "…多項式をいくつかの因数の積で表すこと"},
+    {F, 440, 157, 5, "因数分解 "},
+    {F, 132, 217, 0, "x^2+5x+6 "},
+};
+
+// Under the arrows: the labels, and "面積" and "式" under the two expressions.
+constexpr PageRow SUMMARY1_LABELS[] = {
+    {F, 440, 277, 5, "　展開"},
+    {F, 264, 277, 9, "面積"},
+    {A, 418, 0, 9, "式"},
+};
+
+constexpr PageRow SUMMARY1_FOOT[] = {
+    {F, 44, 352, 0, "2 "},
+    {A, 0, 0, 5, "因数"},
+    {A, 0, 0, 0, "…かけ算で表したとき、かけられている数・文字式"},
+    {F, 132, 422, 3, "x^2+5x+6の因数は、 x+2 と x+3 "},
+    {F, 132, 492, 0, "2abの因数は、2,a,b,2aなど"},
+    {F, 132, 562, 9, "面積と縦・横の長さ"},
+};
+
+// A horizontal arrow from x 440 to 616 on the line y, colour 11: muki -1 puts its head at the
+// left end, 1 at the right end.
+void arrow(float y, float muki) {
+  ZX0 = 440;
+  ZY0 = y;
+  ZX = 616;
+  ZY = y;
+  MUKI = muki;
+  NAGASA = 16;
+  CCC2 = 11;
+  ARROW();
+}
+
+// --- Common factors -----------------------------------------------------------------------------
+
+// Page 1: 2a(2x+3) = 4ax+6a on two rectangles, and what a common factor is.
+constexpr PageRow EXPAND_TASK[] = {
+    {PageRow::Kind::Clear},
+    {F, 22, 30, 0, "問 次の式を展開しなさい。"},
+    {F, 88, 90, 0, "2a(2x+3)="},
+    {W},
+};
+
+constexpr PageRow COMMON_DEFINITION[] = {
+    {A, 0, 0, 0, "4ax+6a"},
+    {W},
+    {F, 88, 150, 3, "2aは4axの因数"},
+    {W},
+    {A, 0, 0, 0, " (4ax=2a*2x だから)"},
+    {W},
+    {F, 88, 210, 9, "2aは6aの因数"},
+    {W},
+    {A, 0, 0, 0, " (6a=2a*3 だから)"},
+    {W},
+    {F, 22, 270, 3, "3 共通因数"},
+    {W},
+    {F, 88, 330, 0, "2aは、4axの因数であり、6aの因数でもある。"},
+    {F, 88, 390, 0, "2aのように、各項に共通な因数を"},
+    {A, 0, 0, 5, "共通因数"},
+    {A, 0, 0, 0, "という。"},
+    {W},
+    {F, 528, 480, 3, "共通因数がわかれば、因数分解できる。"},
+    {W},
+};
+
+// Page 2: finding the common factor of 3ax-6ay.
+constexpr PageRow FIND_TASK[] = {
+    {PageRow::Kind::Clear},
+    {F, 44, 30, 3, "共通因数"},
+    {A, 0, 0, 0, "…各項に共通な因数"},
+    {W},
+    {F, 22, 100, 0, "問 共通因数をいいなさい。"},
+    {F, 110, 160, 0, "3ax-6ay"},
+    {W},
+    {A, 132, 0, 5, "3a"},
+    {W},
+    {F, 66, 220, 3, "<共通因数のさがし方>"},
+    {W},
+    {F, 110, 280, 7, "① 各項を約数と文字の積で表す。"},
+};
+
+// A row of texts in colour 0 from (x, y), each continuing the one before. Every second text (the
+// second, the fourth, ...) is a character that a later step highlights: their left x go to X()
+// from element `first` on.
+void pieces(float x, float y, std::initializer_list<const char*> texts, float first) {
+  XI2 = x;
+  YI1 = y;
+  bool remembered = false;
+  float element = first;
+  for (const char* text : texts) {
+    if (remembered) X_A(element++) = XI2;
+    textAfter(0, text);
+    remembered = !remembered;
+  }
+}
+
+// Draws the character again over itself at its remembered place, in colour 5.
+void highlight(float x, float y, const char* text) { textAt(5, x, y, text); }
+
+// --- Second summary -----------------------------------------------------------------------------
+
+constexpr PageRow SUMMARY2_HEAD[] = {
+    {PageRow::Kind::Clear},
+    {F, 88, 22, 5, "<共通因数をくくりだす因数分解>"},
+    {F, 132, 97, 0, "12x^2-18x="},
+};
+
+}  // namespace
+
+void SUMMARY1() {
+  eraseBox(0, 0, 1320, 1500);
+  common::drawPage(SUMMARY1_HEAD);
+  // Factorising goes from the sum to the product, expanding comes back: the upper arrow, under
+  // "因数分解", points right to (x+2)(x+3), the lower one, above "展開", left to x^2+5x+6.
+  FE_SETDRAWWIDTH(15);
+  arrow(225, 1);
+  arrow(253, -1);
+  FE_SETDRAWWIDTH(5);
+  common::drawPage(SUMMARY1_LABELS);
+  textLine(0, XI2 - 132, 217, "(x+2)(x+3)");
+  common::drawPage(SUMMARY1_FOOT);
+}
+
+void COMMONFACTORS() {
+  XI1 = 88;
+  common::drawPage(EXPAND_TASK);
+  eraseBox(0, 155, 1320, 1300);
+  XI3 = 220;
+  YI3 = 500;
+  F_S_A(1) = "2a";
+  F_S_A(2) = "2x";
+  F_S_A(3) = "4ax";
+  F_S_A(4) = "2a";
+  F_S_A(5) = "3";
+  F_S_A(6) = "6a";
+  RECT2FIG();
+  STEPWAIT();
+  common::drawPage(COMMON_DEFINITION);
+
+  XI1 = 110;
+  common::drawPage(FIND_TASK);
+  Y1 = 340;
+  pieces(198, Y1, {"3ax=", "3", "*", "a", "*x"}, 1);
+  Y2 = 400;
+  pieces(198, Y2, {"6ay=2*", "3", "*", "a", "*y"}, 3);
+  STEPWAIT();
+  textLine(7, 110, 460, "② 共通な数と文字を取りだす。");
+  STEPWAIT();
+  highlight(X_A(1), Y1, "3");
+  highlight(X_A(2), Y1, "a");
+  highlight(X_A(3), Y2, "3");
+  highlight(X_A(4), Y2, "a");
+  STEPWAIT();
+  textLine(3, 198, 520, "3*a=3a");
+}
+
+void SUMMARY2() {
+  XI1 = 44;
+  common::drawPage(SUMMARY2_HEAD);
+  X1 = XI2;
+  Y1 = YI1;
+  textLine(3, 44, 172, "①　共通因数をみつける");
+  X4 = XI2 + 88;
+  Y4 = YI1;
+  STEPWAIT();
+  Y2 = 232;
+  pieces(132, Y2, {"12x^2=", "2", "*2*", "3", "*", "x", "*x"}, 1);
+  Y3 = 292;
+  pieces(132, Y3, {"18x=", "2", "*", "3", "*3*", "x"}, 4);
+  STEPWAIT();
+  highlight(X_A(1), Y2, "2");
+  highlight(X_A(2), Y2, "3");
+  highlight(X_A(3), Y2, "x");
+  highlight(X_A(4), Y3, "2");
+  highlight(X_A(5), Y3, "3");
+  highlight(X_A(6), Y3, "x");
+  STEPWAIT();
+  textLine(3, X4, Y4, "2*3*x=");
+  textAfter(5, "6x");
+  STEPWAIT();
+  textLine(5, X1, Y1, "6x(");
+  X1 = XI2;
+  STEPWAIT();
+  textLine(5, 44, 367, "②　( )の中をみつける");
+  X5 = XI2 + 132;
+  Y5 = YI1;
+  textLine(0, 132, 427, "各項を共通因数でわる");
+  STEPWAIT();
+  textLine(0, X5, Y5, "12x^2/6x=");
+  textAfter(5, "2x");
+  STEPWAIT();
+  textLine(0, X5, Y5 + 60, "-18x/6x=");
+  textAfter(5, "-3");
+  STEPWAIT();
+  textLine(5, X1, Y1, "2x-3)");
+  STEPWAIT();
+  textLine(3, 44, 570, "教科書 問1　をしなさい。");
+}
+
+}  // namespace fenwist

@@ -1,0 +1,101 @@
+// Section 3: factorising perfect squares by reading the two square formulas backwards, with the
+// random drills of examples 3 and 4 beside the formula panel.
+#include "engine/engine.h"
+#include "fenwist.h"
+#include "globals.h"
+#include "programs/common/page.h"
+#include "scene.h"
+#include "section3.h"
+
+namespace fenwist {
+namespace {
+
+using common::PageRow;
+constexpr auto F = PageRow::Kind::Formula;
+
+constexpr PageRow AIM[] = {
+    {F, 44, 240, 3, "<めあて>"},
+    {F, 76, 305, 0, "平方の公式を逆に使って、因数分解しよう。"},
+};
+
+constexpr PageRow PANEL[] = {
+    {F, 880, 30, 3, "<平方の公式>"},
+    {F, 907, 110, 0, "2乗 2倍 2乗"},
+    {F, 880, 160, 3, " a^2+2ab+b^2"},
+    {F, 880, 210, 5, "=(a+b)^2"},
+    {F, 880, 280, 3, " a^2-2ab+b^2"},
+    {F, 880, 330, 5, "=(a-b)^2"},
+};
+
+// The scene's start: the window cleared, the formula panel on the right and the heading.
+void panelAndHeading(const char* heading) {
+  clearWindow();
+  XI1 = 880;
+  YI1 = 30;
+  common::drawPage(PANEL);
+  XI0 = 40;
+  XI1 = XI0 + 54;
+  YI1 = 20;
+  textLine(7, XI0, YI1, heading);
+}
+
+// A practice loop in the area from (40, top) to (836, top + 180): each pass a new problem at
+// problemX, its rewriting and then its factorised form under it, 60 px apart.
+void runDrill(SquareDrill drill, float top, float problemX) {
+  AINP = 3;
+  NO = 0;
+  U_A(31) = 40;
+  U_A(32) = 836;
+  V_A(31) = top;
+  V_A(32) = V_A(31) + 180;
+  while (AINP != 1) {
+    SQUARENUMBERS(drill);
+    const SquareTexts texts = squareTexts(drill);
+    YI1 = V_A(31);
+    PsLINE(U_A(31), V_A(31), U_A(32), V_A(32), 15, LineMode::FilledBox, 15);
+    textLine(0, problemX, YI1, texts.problem);
+    STEPWAIT();
+    textLine(3, XI1, YI1 + 60, texts.step);
+    STEPWAIT();
+    textLine(5, XI1, YI1 + 60, texts.answer);
+    NEXTSTEP();
+  }
+}
+
+}  // namespace
+
+void AIMPERFECTSQ() {
+  XI1 = 44;
+  common::drawPage(AIM);
+}
+
+void SQUAREEXAMPLE3() {
+  panelAndHeading("例3　次の式を因数分解しなさい。");
+  runDrill(SquareDrill::Example3, YI1 + 60, XI1 + 27);
+  STEPWAIT();
+  textLine(7, 616, 570, "教科書 問3　をしなさい。");
+}
+
+void SQUAREEXAMPLE4() {
+  panelAndHeading("例4　次の式を因数分解しなさい。");
+  runDrill(SquareDrill::OneLetter, YI1 + 60, XI0);
+  runDrill(SquareDrill::TwoLetters, YI1 + 80, XI0);
+  STEPWAIT();
+  textLine(7, 120, 570, "教科書 問4　をしなさい。");
+}
+
+void SECPERFECTSQ() {
+  AIMPERFECTSQ();
+  for (;;) {
+    switch (SECTIONMENU("①例3　②問3　③例4　④問4　⑤問5　⑥終了", 6)) {
+      case 1: SQUAREEXAMPLE3(); break;
+      case 2: PROBLEM3ANSWERS(); break;
+      case 3: SQUAREEXAMPLE4(); break;
+      case 4: PROBLEM4ANSWERS(); break;
+      case 5: PROBLEM5ANSWERS(); break;
+      default: return;  // back to the main menu
+    }
+  }
+}
+
+}  // namespace fenwist
