@@ -120,7 +120,6 @@ void pageOne() {
       }
       x = XI2 + 10;
     }
-    YI1 = equation.y;
   }
   STEPWAIT();
 
