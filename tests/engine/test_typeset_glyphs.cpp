@@ -386,4 +386,13 @@ TEST(Glyphs, LeavesTheBaseFontAndThePen) {
   EXPECT_EQ(X, 100 + 27 + 27 + 28 + 27 + 36 + 32);
 }
 
+// A program chooses its script letter when it starts: Ombrel draws it by its own two rules.
+TEST(Glyphs, TheProgramChoosesItsScriptLetterAtStartUp) {
+  const HeadlessResult run = runHeadless(ProgramInfo{"Ombrel", [] { formula("l"); }, true}, HeadlessOptions{});
+  const auto letters = textsEqual(run, "l");
+  ASSERT_EQ(letters.size(), 1u);
+  EXPECT_EQ(letters[0].size, 56);
+  EXPECT_EQ(letters[0].x1, 104);
+}
+
 }  // namespace
