@@ -1,8 +1,8 @@
 #include "programs/ombrel/frame.h"
 
 #include "engine/engine.h"
-#include "programs/common/page.h"
 #include "programs/ombrel/globals.h"
+#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
 
@@ -23,27 +23,23 @@ void drawText(float x, float y, float colour, const std::string& text) {
 void drawAfter(float colour, const std::string& text) { drawText(XI2, YI1, colour, text); }
 
 void SHOWAIM(const char* aim) {
-  using common::PageRow;
   XI1 = 44;
   YI1 = 240;
-  const PageRow rows[] = {
-      {PageRow::Kind::Formula, XI1, YI1, 5, "<めあて>"},
-      {PageRow::Kind::Formula, XI1 + 32, YI1 + 65, 0, aim},
-  };
+  const PageRow rows[] = {text(XI1, YI1, 5, "<めあて>"), text(XI1 + 32, YI1 + 65, 0, aim)};
   common::drawPage(rows);
 }
 
 void SECTIONMENU(const char* line, std::span<const Routine> scenes) {
-  const float last = static_cast<float>(scenes.size()) + 1;
+  const std::size_t last = scenes.size() + 1;  // the item "終了"
   for (;;) {
     AA_S = line;
     MENUBAR();
     SENTAKU = AINP;
     CLEARMENUBAR();
-    if (SENTAKU < 1 || SENTAKU > last) continue;
-    const int choice = ROUNDED(SENTAKU);
-    if (choice == ROUNDED(last)) return;
-    scenes[static_cast<std::size_t>(choice - 1)]();
+    if (SENTAKU < 1 || SENTAKU > static_cast<float>(last)) continue;
+    const auto choice = static_cast<std::size_t>(ROUNDED(SENTAKU));
+    if (choice == last) return;
+    scenes[choice - 1]();
   }
 }
 

@@ -1,9 +1,8 @@
 // Section 1, scenes ② to ⑤: fixed text reveals of the forms of even, odd and consecutive
 // numbers, and the section's summary.
+#include "engine/engine.h"
 #include "programs/ombrel/numforms.h"
 #include "programs/ombrel/page_rows.h"
-
-#include "engine/engine.h"
 
 namespace ombrel {
 namespace {
