@@ -1,0 +1,349 @@
+// The random problems of sections 2 and 3 and the fixed tables of the common-factor drill, checked
+// as mathematics: every shown answer expands to its problem, every hint and rewriting equals it,
+// and no shown factor keeps a common factor. Random draws run over every seed the clock can give.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "engine/engine.h"
+#include "polynomial.h"
+#include "programs/fenwist/genpair.h"
+#include "programs/fenwist/globals.h"
+#include "programs/fenwist/section1.h"
+#include "programs/fenwist/section2.h"
+#include "programs/fenwist/section3.h"
+
+namespace {
+
+using namespace fenwist;
+using namespace fenwist_test;
+
+const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
+float num(int n) { return T_A(static_cast<float>(n)); }
+
+// Runs check after every call of generate: seeds as the clock gives them (hours + minutes +
+// seconds, 0 to 141), and a run of problems after each seed.
+template <typename Generate, typename Check>
+void overSeeds(Generate generate, Check check) {
+  for (int seed = 0; seed <= 141; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    for (int pass = 0; pass < 40; ++pass) {
+      generate();
+      check();
+      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
+    }
+  }
+}
+
+// The problem without its item label "(n)" and the blank after it.
+std::string withoutLabel(const std::string& line) {
+  if (line.empty() || line[0] != '(' || line.size() < 3 || line[2] != ')') return line;
+  std::size_t start = 3;
+  while (start < line.size() && line[start] == ' ') ++start;
+  return line.substr(start);
+}
+
+// The answer is the problem written as a product whose factors keep no common factor.
+void expectCompleteFactorisation(const std::string& problem, const std::string& answer) {
+  const Polynomial expected = parse(withoutLabel(problem));
+  Polynomial product = constant(1);
+  const std::vector<Polynomial> found = factors(answer);
+  for (const Polynomial& factor : found) {
+    product = product * factor;
+    EXPECT_EQ(show(commonFactor(factor)), "1") << "factor " << show(factor) << " of " << answer;
+  }
+  // A square is written once with its exponent: the product of the bases squared.
+  if (found.size() == 1) product = product * product;
+  EXPECT_EQ(show(product), show(expected)) << answer << " for " << problem;
+}
+
+// --- The coprime pair generator -----------------------------------------------------------------
+
+TEST(GenPair, DrawsCoprimePairsWithTheirSquaresLettersAndSign) {
+  std::set<std::pair<int, int>> pairs;
+  std::set<std::string> signs;
+  std::set<std::string> letters;
+  overSeeds(
+      [] {
+        REN = 0;
+        GENPAIR();
+      },
+      [&] {
+        const float a = num(1), b = num(2);
+        pairs.insert({static_cast<int>(a), static_cast<int>(b)});
+        EXPECT_TRUE(a >= 2 && a <= 6) << a;
+        EXPECT_TRUE(b >= 1 && b <= 9) << b;
+        EXPECT_EQ(std::gcd(static_cast<int>(a), static_cast<int>(b)), 1) << a << ", " << b;
+        EXPECT_EQ(num(3), a * a);
+        EXPECT_EQ(num(4), 2 * a * b);
+        EXPECT_EQ(num(5), b * b);
+        for (int n = 1; n <= 5; ++n) EXPECT_EQ(t(n), std::to_string(static_cast<int>(num(n))));
+        EXPECT_TRUE((X_S == "x" && Y_S == "y") || (X_S == "a" && Y_S == "b")) << X_S << Y_S;
+        EXPECT_EQ(X_S_A(1), X_S + "^2");
+        EXPECT_EQ(X_S_A(2), Y_S + "^2");
+        EXPECT_TRUE(T_S == "+" || T_S == "-");
+        EXPECT_TRUE(P == 1 || P == 2);
+        if (b == 6) {
+          EXPECT_EQ(a, 5);
+        }
+        signs.insert(T_S);
+        letters.insert(X_S);
+      });
+  EXPECT_EQ(pairs.size(), 27u);  // every coprime pair of 2..6 and 1..9 comes up
+  EXPECT_EQ(signs.size(), 2u);
+  EXPECT_EQ(letters.size(), 2u);
+}
+
+TEST(GenPair, FirstNumberOneOnRequestWithTheSecondStillFromACoprimePair) {
+  int sixes = 0;
+  int sevens = 0;
+  overSeeds(
+      [] {
+        REN = 1;
+        GENPAIR();
+      },
+      [&] {
+        EXPECT_EQ(num(1), 1);
+        EXPECT_EQ(num(3), 1);
+        EXPECT_EQ(num(4), 2 * num(2));
+        EXPECT_EQ(num(5), num(2) * num(2));
+        EXPECT_EQ(t(1), "1");
+        sixes += num(2) == 6;
+        sevens += num(2) == 7;
+      });
+  // b = 7 passes with every first number, b = 6 only with 5: about five times as often.
+  EXPECT_GT(sixes, 0);
+  EXPECT_GT(sevens, 3 * sixes);
+  EXPECT_EQ(REN, 1);
+}
+
+TEST(GenPair, RewritesEveryNumberText) {
+  F_S_A(7) = "left over";
+  T_S_A(40) = "left over";
+  REN = 0;
+  GENPAIR();
+  EXPECT_EQ(F_S_A(7), "0");
+  EXPECT_EQ(T_S_A(40), "0");
+}
+
+// --- Section 2: the difference of two squares ---------------------------------------------------
+
+// The completed answer line of a drill: its texts with the boxes filled in.
+std::string answerLine(const DiffSquaresTexts& texts) {
+  return texts.pieces[0] + texts.box1 + texts.pieces[1] + texts.box2 + texts.pieces[2];
+}
+
+class DiffSquaresDrill : public testing::TestWithParam<int> {};
+
+TEST_P(DiffSquaresDrill, HintAndAnswerAreTheProblemFullyFactorised) {
+  const int drill = GetParam();
+  overSeeds([drill] { DIFFSQNUMBERS(drill); },
+            [drill] {
+              const DiffSquaresTexts texts = diffSquaresTexts(drill);
+              EXPECT_EQ(texts.problem.substr(0, 4), "(" + std::to_string(drill) + ") ");
+              EXPECT_EQ(REN, 0);
+              // The first number shows only in drills 2 and 4, and it is never 1 there.
+              const bool firstShown = drill == 2 || drill == 4;
+              EXPECT_EQ(texts.problem.find(t(3) + X_S) == 4, firstShown) << texts.problem;
+              EXPECT_EQ(show(parse(texts.hint)), show(parse(withoutLabel(texts.problem)))) << texts.hint;
+              expectCompleteFactorisation(texts.problem, answerLine(texts));
+            });
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, DiffSquaresDrill, testing::Values(1, 2, 3, 4));
+
+TEST(DiffSquaresDrill, TheBoxesHoldTheDocumentedShapes) {
+  T_A(1) = 3;
+  T_A(2) = 5;
+  T_A(3) = 9;
+  T_A(4) = 30;
+  T_A(5) = 25;
+  NUMSTRINGS();
+  X_S = "x";
+  Y_S = "y";
+  X_S_A(1) = "x^2";
+  X_S_A(2) = "y^2";
+  const struct {
+    int drill;
+    const char* problem;
+    const char* hint;
+    const char* answer;
+  } cases[] = {
+      {1, "(1) x^2-25", "=x^2-5^2", "=(x+5)(x-5)"},
+      {2, "(2) 9x^2-25", "=(3x)\\2-5^2", "=(3x+5)(3x-5)"},
+      {3, "(3) x^2-25y^2", "=x^2-(5y)\\2", "=(x+5y)(x-5y)"},
+      {4, "(4) 9x^2-25y^2", "=(3x)\\2-(5y)\\2", "=(3x+5y)(3x-5y)"},
+  };
+  for (const auto& c : cases) {
+    const DiffSquaresTexts texts = diffSquaresTexts(c.drill);
+    EXPECT_EQ(texts.problem, c.problem);
+    EXPECT_EQ(texts.hint, c.hint);
+    EXPECT_EQ(answerLine(texts), c.answer);
+    EXPECT_EQ(texts.haba, c.drill == 4 ? 150 : 88);
+  }
+}
+
+// A second number 1 is shown as 1 in drills 1 and 2, as 3 in drill 3 and as 9 in drill 4; in
+// drill 4 only with a first number that 9 shares no factor with.
+TEST(DiffSquaresDrill, SecondNumberOneIsShownAsTheDrillWants) {
+  std::set<int> firstWithNine;
+  for (const int drill : {1, 2, 3, 4}) {
+    bool seen = false;
+    overSeeds([drill] { DIFFSQNUMBERS(drill); },
+              [&] {
+                if (num(2) != 1) return;
+                seen = true;
+                const char* root = drill == 3 ? "3" : drill == 4 ? "9" : "1";
+                const char* square = drill == 3 ? "9" : drill == 4 ? "81" : "1";
+                EXPECT_EQ(t(2), root);
+                EXPECT_EQ(t(5), square);
+                if (drill == 4) firstWithNine.insert(static_cast<int>(num(1)));
+              });
+    EXPECT_TRUE(seen) << "drill " << drill;
+  }
+  EXPECT_EQ(firstWithNine, (std::set<int>{2, 4, 5}));
+}
+
+// Shown as 9, the second number 1 with a first number 3 or 6 gave 9x^2-81y^2 = (3x+9y)(3x-9y),
+// which keeps the common factor 9. Drill 4 draws such a pair again.
+TEST(DiffSquaresDrill, DrillFourRedrawsAPairThatWouldLeaveACommonFactor) {
+  int redrawn = 0;
+  for (int seed = 0; seed <= 141; ++seed) {
+    for (int pass = 0; pass < 40; ++pass) {
+      // What the generator would draw next, and what the drill shows.
+      PaRandomize(static_cast<float>(seed * 1000 + pass));
+      REN = 0;
+      GENPAIR();
+      const bool commonFactorLeft = num(2) == 1 && (num(1) == 3 || num(1) == 6);
+      PaRandomize(static_cast<float>(seed * 1000 + pass));
+      DIFFSQNUMBERS(4);
+      if (!commonFactorLeft) continue;
+      ++redrawn;
+      EXPECT_FALSE(num(2) == 1 && (num(1) == 3 || num(1) == 6));
+      const DiffSquaresTexts texts = diffSquaresTexts(4);
+      expectCompleteFactorisation(texts.problem, answerLine(texts));
+    }
+  }
+  EXPECT_GT(redrawn, 0);
+}
+
+// --- Section 3: perfect squares ----------------------------------------------------------------
+
+class SquareDrillTest : public testing::TestWithParam<SquareDrill> {};
+
+TEST_P(SquareDrillTest, RewritingAndSquareAreTheProblem) {
+  const SquareDrill drill = GetParam();
+  std::set<std::string> signs;
+  overSeeds([drill] { SQUARENUMBERS(drill); },
+            [&] {
+              const SquareTexts texts = squareTexts(drill);
+              EXPECT_EQ(REN, drill == SquareDrill::Example3 ? 1 : 0);
+              EXPECT_EQ(show(parse(texts.step)), show(parse(withoutLabel(texts.problem)))) << texts.step;
+              expectCompleteFactorisation(texts.problem, texts.answer);
+              // The sign stands in the middle term and inside the bracket; the last term is added.
+              EXPECT_NE(texts.answer.find(T_S + t(2)), std::string::npos) << texts.answer;
+              signs.insert(T_S);
+            });
+  EXPECT_EQ(signs.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, SquareDrillTest,
+                         testing::Values(SquareDrill::Example3, SquareDrill::OneLetter, SquareDrill::TwoLetters),
+                         [](const testing::TestParamInfo<SquareDrill>& info) {
+                           switch (info.param) {
+                             case SquareDrill::Example3: return "Example3";
+                             case SquareDrill::OneLetter: return "Example4OneLetter";
+                             case SquareDrill::TwoLetters: return "Example4TwoLetters";
+                           }
+                           return "";
+                         });
+
+TEST(SquareDrillTest, LinesHaveTheDocumentedShapes) {
+  // Example 3 with x, "+" and q = 3; example 4 with a and b, "-", p = 3 and q = 2.
+  T_A(1) = 1;
+  T_A(2) = 3;
+  T_A(3) = 1;
+  T_A(4) = 6;
+  T_A(5) = 9;
+  NUMSTRINGS();
+  X_S = "x";
+  Y_S = "y";
+  X_S_A(1) = "x^2";
+  X_S_A(2) = "y^2";
+  T_S = "+";
+  SquareTexts texts = squareTexts(SquareDrill::Example3);
+  EXPECT_EQ(texts.problem, "x^2+6x+9");
+  EXPECT_EQ(texts.step, "=x^2+2*x*3+3^2");
+  EXPECT_EQ(texts.answer, "=(x+3)\\2");
+
+  T_A(1) = 3;
+  T_A(2) = 2;
+  T_A(3) = 9;
+  T_A(4) = 12;
+  T_A(5) = 4;
+  NUMSTRINGS();
+  X_S = "a";
+  Y_S = "b";
+  X_S_A(1) = "a^2";
+  X_S_A(2) = "b^2";
+  T_S = "-";
+  texts = squareTexts(SquareDrill::OneLetter);
+  EXPECT_EQ(texts.problem, "(1)9a^2-12a+4");
+  EXPECT_EQ(texts.step, "=(3a)\\2-2*3a*2+2^2");
+  EXPECT_EQ(texts.answer, "=(3a-2)\\2");
+  texts = squareTexts(SquareDrill::TwoLetters);
+  EXPECT_EQ(texts.problem, "(2)9a^2-12ab+4b^2");
+  EXPECT_EQ(texts.step, "=(3a)\\2-2*3a*2b+(2b)\\2");
+  EXPECT_EQ(texts.answer, "=(3a-2b)\\2");
+}
+
+// Example 4 (2) writes a second number 1 before the letter, as the lesson shows it.
+TEST(SquareDrillTest, SecondNumberOneKeepsItsDigitBeforeTheSecondLetter) {
+  T_A(1) = 2;
+  T_A(2) = 1;
+  T_A(3) = 4;
+  T_A(4) = 4;
+  T_A(5) = 1;
+  NUMSTRINGS();
+  X_S = "x";
+  Y_S = "y";
+  X_S_A(1) = "x^2";
+  X_S_A(2) = "y^2";
+  T_S = "+";
+  const SquareTexts texts = squareTexts(SquareDrill::TwoLetters);
+  EXPECT_EQ(texts.problem, "(2)4x^2+4xy+1y^2");
+  EXPECT_EQ(texts.step, "=(2x)\\2+2*2x*1y+(1y)\\2");
+  EXPECT_EQ(texts.answer, "=(2x+1y)\\2");
+}
+
+// --- Section 1: the common-factor tables --------------------------------------------------------
+
+// Entry n: polynomial = factor x brackets, and the brackets keep nothing in common.
+void expectTable(void (*table)(), int size) {
+  for (int n = 1; n <= 80; ++n) T_S_A(static_cast<float>(n)) = "untouched";
+  table();
+  for (int n = 1; n <= size; ++n) {
+    const std::string& polynomial = t(n);
+    const std::string& factor = t(10 + n);
+    const std::string& rest = t(20 + n);
+    EXPECT_EQ(show(parse(factor) * parse(rest)), show(parse(polynomial))) << polynomial;
+    EXPECT_EQ(show(commonFactor(parse(rest))), "1") << rest;
+  }
+  // Only the table's own elements are written.
+  for (const int n : {size + 1, 10 + size + 1, 20 + size + 1}) EXPECT_EQ(t(n), "untouched") << n;
+}
+
+TEST(CommonFactorTables, EveryEntryTakesOutTheWholeCommonFactor) {
+  expectTable(CFSETA, 8);
+  expectTable(CFSETB, 6);
+  CFSETA();
+  EXPECT_EQ(t(1), "ab-ac");
+  EXPECT_EQ(t(18), "y");
+  CFSETB();
+  EXPECT_EQ(t(26), "ac+4a-2c");
+}
+
+}  // namespace
