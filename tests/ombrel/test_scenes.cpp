@@ -110,3 +110,24 @@ INSTANTIATE_TEST_SUITE_P(
                {659, 520, 0, "3"}}}));
 
 }  // namespace
+
+namespace {
+
+using namespace ombrel_test;
+
+// The even-number page stays through two waits: the first key shows the step box again, only
+// the second clears the window for the odd-number page, which then needs eight keys.
+TEST(OmbrelConsecutive, TwoWaitsBetweenThePages) {
+  const HeadlessResult run = runOmbrel("1\n4\n" + steps(18));
+  const std::vector<Op> ops = drawn(run);
+  const auto page2 = filledBoxes(ops, 0, 0, 1320, 1300, 15);
+  ASSERT_EQ(page2.size(), 1u);
+  std::size_t lastOfPage1 = 0;
+  for (std::size_t i = 0; i < page2[0]; ++i)
+    if (ops[i].kind == OpKind::Text && ops[i].x1 == 176 && ops[i].y1 == 540) lastOfPage1 = i;
+  ASSERT_NE(lastOfPage1, 0u);
+  EXPECT_EQ(stepWaits(ops, lastOfPage1, page2[0]), 2);
+  EXPECT_EQ(stepWaits(ops, page2[0], ops.size()), 8);
+}
+
+}  // namespace
