@@ -30,7 +30,7 @@ void sheet() {
   line(700, 200, "3a*(-2b)@c%&");
   line(40, 290, "l=2ﾀ1/3ﾀ");
   SCRIPT_L_TWO_RULES = true;
-  line(330, 290, "l=2ﾀ1/3ﾀ  (Ombrel)");
+  line(330, 290, "l=2ﾀ1/3ﾀ");
   SCRIPT_L_TWO_RULES = false;
   KAKKO = 1;
   line(860, 290, "(ﾀ1/2ﾀ)");
