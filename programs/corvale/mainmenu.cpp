@@ -7,6 +7,7 @@
 #include "corvale.h"
 #include "engine/engine.h"
 #include "monomul.h"
+#include "programs/common/menu_title.h"
 #include "scene.h"
 
 namespace corvale {
@@ -31,32 +32,11 @@ constexpr std::array<MenuItem, 6> ITEMS{{
     {"6　終了", 420, 15},
 }};
 
-// The title in full-width characters. Drawn as formula markup, the half-width letters a, c and
-// x would come out as italic letters and l as a script letter, which spoils a name ("Corvale").
-std::string fullWidth(const std::string& text) {
-  std::string wide;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    int code = 0;  // the double-byte code of a half-width letter or digit
-    if (c >= '0' && c <= '9') code = 0x824F + (c - '0');
-    if (c >= 'A' && c <= 'Z') code = 0x8260 + (c - 'A');
-    if (c >= 'a' && c <= 'z') code = 0x8281 + (c - 'a');
-    if (code != 0) {
-      wide.push_back(static_cast<char>(code >> 8));
-      wide.push_back(static_cast<char>(code & 0xFF));
-    } else {
-      wide.push_back(text[i]);
-      if (isLeadByte(c) && i + 1 < text.size()) wide.push_back(text[++i]);
-    }
-  }
-  return wide;
-}
-
 void drawMenu() {
   CLEARWORK();
   clearBox(0, 0, 1760, 1800);
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  textLine(264, 30, 15, "＜" + fullWidth(TITLE_S) + "　メニュー＞");
+  textLine(264, 30, 15, common::menuTitle());
   for (const MenuItem& item : ITEMS) textLine(44, item.y, item.colour, item.text);
   CCC1 = 0;
   X = KAIX - 240;

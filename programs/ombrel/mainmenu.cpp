@@ -2,6 +2,7 @@
 #include <array>
 
 #include "engine/engine.h"
+#include "programs/common/menu_title.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/ombrel.h"
 #include "programs/ombrel/sections.h"
@@ -22,7 +23,7 @@ void drawMenu() {
   CLEARWORK();
   clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  drawText(264, 30, 15, "＜" + TITLE_S + "　メニュー＞");
+  drawText(264, 30, 15, common::menuTitle());
   for (std::size_t k = 0; k < ITEMS.size(); ++k) drawText(44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, ITEMS[k]);
 }
 

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "pradine.h"
+#include "programs/common/menu_title.h"
 #include "programs/common/page.h"
 #include "scene.h"
 
@@ -26,7 +27,7 @@ void drawMenu() {
   CLEARWORK();
   eraseBox(0, 0, 1760, 1800);
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  textLine(15, 264, 30, "＜" + TITLE_S + "　メニュー＞");
+  textLine(15, 264, 30, common::menuTitle());
   common::drawPage(ITEMS);
 }
 

@@ -24,7 +24,7 @@ TEST(OmbrelMainMenu, PanelTitleAndItems) {
   const std::vector<Op> ops = drawn(run);
   EXPECT_EQ(menuPanels(ops), 1u);
   EXPECT_TRUE(glyphAt(ops, 264, 30, 15, "＜"));
-  EXPECT_TRUE(glyphAt(ops, 298, 30, 15, "O"));
+  EXPECT_TRUE(glyphAt(ops, 298, 30, 15, "Ｏ"));
   const char* firsts[] = {"数", "導", "数", "式", "図", "学", "学", "終"};
   for (int k = 0; k < 8; ++k) {
     const float y = 120 + 60.0f * k;

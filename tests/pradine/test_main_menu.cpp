@@ -14,7 +14,7 @@ TEST(MainMenu, DrawsThePanelTheHeadingAndTheItems) {
   w.fill(0, 54, 1440, 846, 15, 15);
   w.fill(0, 0, 1760, 1800, 15, 15);
   w.fill(22, 10, 1320, 600, 15, 10);
-  w.line(264, 30, 15, "＜Pradine　メニュー＞");
+  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞");
   w.line(44, 120, 13, "1　(x+a)(x+b)の展開");
   w.line(44, 180, 15, "2　平方の公式");
   w.line(44, 240, 13, "3　和と差の積");

@@ -30,7 +30,7 @@ TEST(Section1, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   w.line(16, 666, 0, SECTION1_MENU);
   w.line(16, 666, 0, SECTION1_MENU, 2);  // 5 is refused
   w.line(16, 666, 0, SECTION1_MENU, 2);  // and so is 0
-  w.line(264, 30, 15, "＜Pradine　メニュー＞", 2);  // 4 goes back to the main menu
+  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);  // 4 goes back to the main menu
   EXPECT_EQ(w.keysLeft(), 2);
   EXPECT_EQ(keysRead(run), 10);
 }
@@ -93,7 +93,7 @@ TEST(Section1, TaskScenePracticeLoopAndExplanation) {
   w.line(44, 458, 0, "=x^2+bx+ax+ab", 1);
   w.line(44, 578, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab", 1);
   w.line(16, 666, 0, SECTION1_MENU);
-  w.line(264, 30, 15, "＜Pradine　メニュー＞", 2);
+  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
 }
 
 TEST(Section1, ExampleOneDrill) {
@@ -154,7 +154,7 @@ TEST(Section1, ProblemOneAnswersOneItemPerStep) {
     w.line(item.textX, item.y + 100, 5, item.result);
   }
   w.line(16, 666, 0, SECTION1_MENU);  // no wait after the fourth item
-  w.line(264, 30, 15, "＜Pradine　メニュー＞", 2);
+  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
 }
 
 // The whole road: main menu, section 1's aim and menu, every scene, back to the menu and out.
@@ -177,7 +177,7 @@ TEST(Pradine, WalkThroughTheMainMenuSectionOneAndOut) {
   w.line(132, 570, 0, "教科書 問1　をしなさい。", 4);
   w.line(94, 30, 3, "問1 解答 ", 2);
   w.line(640, 30, 3, "(4)", 3);
-  w.line(264, 30, 15, "＜Pradine　メニュー＞", 2);
+  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
   EXPECT_EQ(w.keysLeft(), 2);
 }
 
