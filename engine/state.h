@@ -26,8 +26,8 @@ inline float DR = 0;       // the one pen-width save slot of the whole engine
 // --- Formula typesetter flags and results -----------------------------------------------------
 inline float JYOU = 0;     // "^": the next eligible character is an exponent
 inline float JYOUK = 0;    // "\": the next eligible character is a small high index
-inline float HROOT = 0;    // state of the open root and its vinculum
-inline float TXM = 0;
+inline float HROOT = 0;    // the open root: 0 none, 1 root sign, 11 small one in a fraction, 22 tall one
+inline float TXM = 0;      // x where the open root's bar starts; with no root open it follows the glyphs
 inline float KAKKO = 0;    // 1: the next "(" ... ")" pair is tall (one-shot)
 inline float BUN = 0;      // 1 while a fraction's numerator or denominator is measured or drawn
 inline float LLT = 0;      // width of a measured formula
