@@ -92,6 +92,8 @@ TEST(BoxFormula, CentresTheFormulaInItsBox) {
       {"ﾀ3/4ﾀ", 120, 44, 44, -3},
       {"学びをたしかめよう", 360, 48, 27, 2},
       {"", 88, 44, 44, 0},
+      // A second byte equal to "ﾀ" (as in "実") is no fraction.
+      {"実", 120, 60, 43, 8},
   };
   std::vector<std::function<void()>> bodies;
   for (const auto& c : cases)
