@@ -39,9 +39,20 @@ std::vector<std::size_t> charStarts(const std::string& s) {
   return starts;
 }
 
-std::string convert(const std::string& in, const char* to, const char* from) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return in;
+// One converter per direction, opened once: texts are converted for every drawn glyph run.
+struct Converter {
+  iconv_t cd;
+  Converter(const char* to, const char* from) : cd(iconv_open(to, from)) {}
+  ~Converter() {
+    if (usable()) iconv_close(cd);
+  }
+  bool usable() const { return cd != reinterpret_cast<iconv_t>(-1); }
+};
+
+std::string convert(const std::string& in, Converter& converter) {
+  if (!converter.usable()) return in;
+  iconv_t cd = converter.cd;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state for every text
   std::string out;
   char buffer[256];
   char* src = const_cast<char*>(in.data());
@@ -58,7 +69,6 @@ std::string convert(const std::string& in, const char* to, const char* from) {
     }
     out.append(buffer, static_cast<std::size_t>(dst - buffer));
   }
-  iconv_close(cd);
   return out;
 }
 
@@ -101,10 +111,15 @@ std::string PfRIGHT24(const std::string& s, float n, SLoc where) {
   return k >= s.size() ? s : s.substr(s.size() - k);
 }
 
+std::string PfMID24(const std::string& s, float start, SLoc where) {
+  const std::size_t from = static_cast<std::size_t>(position(start, where)) - 1;
+  return from >= s.size() ? "" : s.substr(from);
+}
+
 std::string PfMID24(const std::string& s, float start, float n, SLoc where) {
   const std::size_t from = static_cast<std::size_t>(position(start, where)) - 1;
-  if (from >= s.size()) return "";
-  return n < 0 ? s.substr(from) : s.substr(from, static_cast<std::size_t>(count(n, where)));
+  const std::size_t k = static_cast<std::size_t>(count(n, where));
+  return from >= s.size() ? "" : s.substr(from, k);
 }
 
 int PfINSTR(const std::string& text, const std::string& sought, float from, SLoc where) {
@@ -129,12 +144,19 @@ std::string PfKRIGHT24(const std::string& s, float n, SLoc where) {
   return s.substr(starts[chars - k]);
 }
 
+std::string PfKMID24(const std::string& s, float start, SLoc where) {
+  const auto starts = charStarts(s);
+  const std::size_t from = static_cast<std::size_t>(position(start, where)) - 1;
+  return from + 1 >= starts.size() ? "" : s.substr(starts[from]);
+}
+
 std::string PfKMID24(const std::string& s, float start, float n, SLoc where) {
   const auto starts = charStarts(s);
   const std::size_t chars = starts.size() - 1;
   const std::size_t from = static_cast<std::size_t>(position(start, where)) - 1;
+  const std::size_t k = static_cast<std::size_t>(count(n, where));
   if (from >= chars) return "";
-  const std::size_t to = n < 0 ? chars : std::min(chars, from + static_cast<std::size_t>(count(n, where)));
+  const std::size_t to = std::min(chars, from + k);
   return s.substr(starts[from], starts[to] - starts[from]);
 }
 
@@ -190,5 +212,12 @@ int PfASC(const std::string& s, SLoc where) {
   return static_cast<unsigned char>(s[0]);
 }
 
-std::string toUtf8(const std::string& cp932) { return convert(cp932, "UTF-8", "CP932"); }
-std::string fromUtf8(const std::string& utf8) { return convert(utf8, "CP932", "UTF-8"); }
+std::string toUtf8(const std::string& cp932) {
+  static Converter converter("UTF-8", "CP932");
+  return convert(cp932, converter);
+}
+
+std::string fromUtf8(const std::string& utf8) {
+  static Converter converter("CP932", "UTF-8");
+  return convert(utf8, converter);
+}

@@ -15,15 +15,17 @@ bool isLeadByte(unsigned char b);
 int PfLEN(const std::string& s);
 std::string PfLEFT24(const std::string& s, float n, SLoc where = SLoc::current());
 std::string PfRIGHT24(const std::string& s, float n, SLoc where = SLoc::current());
-// n bytes from byte position start; n < 0 means the rest of the text.
-std::string PfMID24(const std::string& s, float start, float n = -1, SLoc where = SLoc::current());
+// The rest of the text from byte position start, or n bytes of it.
+std::string PfMID24(const std::string& s, float start, SLoc where = SLoc::current());
+std::string PfMID24(const std::string& s, float start, float n, SLoc where = SLoc::current());
 // Byte position of the first sought in text at or after from, or 0.
 int PfINSTR(const std::string& text, const std::string& sought, float from = 1, SLoc where = SLoc::current());
 
 int PfKLEN(const std::string& s);
 std::string PfKLEFT24(const std::string& s, float n, SLoc where = SLoc::current());
 std::string PfKRIGHT24(const std::string& s, float n, SLoc where = SLoc::current());
-std::string PfKMID24(const std::string& s, float start, float n = -1, SLoc where = SLoc::current());
+std::string PfKMID24(const std::string& s, float start, SLoc where = SLoc::current());
+std::string PfKMID24(const std::string& s, float start, float n, SLoc where = SLoc::current());
 int PfKINSTR(const std::string& text, const std::string& sought, float from = 1, SLoc where = SLoc::current());
 
 // Decimal text of a number, a blank in front when it is not negative: at most 7 significant

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,12 +22,39 @@ class Backend {
 };
 
 struct FontState {
-  std::string face;  // code page 932
+  std::string face;      // code page 932
+  std::string faceUtf8;  // the same name in UTF-8, as every logged operation carries it
   float size = 16;
   bool bold = false;
   bool italic = false;
 };
 
+// The widest pen that is painted as it is; wider ones already cover far more than the canvas.
+inline constexpr double MAX_PAINTED_PEN = 10000;
+
+// A rectangle in canvas pixels, right and bottom exclusive; empty when it holds nothing.
+struct Bounds {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool empty() const { return !(left < right && top < bottom); }
+  bool intersects(const Bounds& b) const {
+    return !empty() && !b.empty() && left < b.right && b.left < right && top < b.bottom && b.top < bottom;
+  }
+  bool inside(const Bounds& b) const {
+    return !empty() && !b.empty() && left >= b.left && right <= b.right && top >= b.top && bottom <= b.bottom;
+  }
+  void add(const Bounds& b);
+};
+
+// Every pixel an operation may touch, pen and antialiasing included.
+Bounds boundsOf(const Op& op);
+
+// The display list: the operations that make up the picture now. Operations that can no longer
+// show are dropped, so a long lesson does not pile them up:
+// - a clear, or a filled box over the whole canvas, restarts the list;
+// - a filled box drops the earlier operations it hides completely;
+// - an operation drawn again at the same place with the same shape (a text highlighted in another
+//   colour, a dot erased in colour 15) takes the place of the earlier one when nothing drawn in
+//   between overlaps it, so no trace of the earlier one's antialiased edge is left.
 class Canvas {
  public:
   FontState font;
@@ -41,15 +69,34 @@ class Canvas {
   void clear();
 
   const std::vector<Op>& displayList() const { return display_; }
-  // Changes whenever the display list is restarted (a clear); painters then repaint it whole.
+  // For painters that keep their picture and paint only what changed:
+  // generation changes whenever the list restarts (then paint it whole); revision on every change;
+  // serial(i) tells operations added since a painter's last look (they form the list's tail, but
+  // for operations that took an earlier one's place, whose places are in the damage).
   unsigned generation() const { return generation_; }
+  std::uint64_t revision() const { return revision_; }
+  std::uint64_t serial(std::size_t i) const { return serials_[i]; }
+  std::uint64_t lastSerial() const { return nextSerial_ - 1; }
+  const Bounds& bounds(std::size_t i) const { return bounds_[i]; }
+  // The area whose picture changed other than by painting new operations over it; emptied by the call.
+  Bounds takeDamage();
+
   const std::vector<Op>& log() const { return log_; }
   void resetLog() { log_.clear(); }
 
  private:
+  bool replaceSameShape(Op& op, const Bounds& b);
+  void dropHiddenBy(const Bounds& opaque);
+  void restart();
+
   std::vector<Op> display_;
+  std::vector<Bounds> bounds_;
+  std::vector<std::uint64_t> serials_;
   std::vector<Op> log_;
+  Bounds damage_;
   unsigned generation_ = 0;
+  std::uint64_t revision_ = 0;
+  std::uint64_t nextSerial_ = 1;
 };
 
 Canvas& canvas();

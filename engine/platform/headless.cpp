@@ -45,10 +45,9 @@ class HeadlessBackend : public Backend {
   // A picture whenever the canvas has changed since the last one.
   void takeShot() {
     if (options_.shotsDir.empty()) return;
-    const Canvas& c = canvas();
-    if (c.generation() == shotGeneration_ && c.displayList().size() == shotSize_) return;
-    shotGeneration_ = c.generation();
-    shotSize_ = c.displayList().size();
+    const std::uint64_t revision = canvas().revision();
+    if (shots_ > 0 && revision == shotRevision_) return;
+    shotRevision_ = revision;
     char name[32];
     std::snprintf(name, sizeof name, "shot-%03d.png", ++shots_);
     writeCanvasPng((std::filesystem::path(options_.shotsDir) / name).string());
@@ -58,8 +57,7 @@ class HeadlessBackend : public Backend {
   std::deque<std::string> keys_;
   int emptyPolls_ = 0;
   int shots_ = 0;
-  unsigned shotGeneration_ = ~0u;
-  std::size_t shotSize_ = 0;
+  std::uint64_t shotRevision_ = 0;
 };
 
 bool isUtf8(const std::string& s) {

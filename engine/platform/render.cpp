@@ -15,6 +15,8 @@ namespace {
 constexpr double MARGIN = 4000;
 constexpr double MIN_X = -MARGIN, MAX_X = CANVAS_WIDTH + MARGIN;
 constexpr double MIN_Y = -MARGIN, MAX_Y = CANVAS_HEIGHT + MARGIN;
+// The largest text cell drawn: a glyph beyond it covers more than the whole canvas.
+constexpr double MAX_CELL = 4 * CANVAS_WIDTH;
 
 void setColour(cairo_t* cr, int colour) {
   const Rgb& c = PALETTE[colour < 0 || colour > 15 ? 15 : colour];
@@ -52,7 +54,7 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2) {
 }
 
 void strokeWithPen(cairo_t* cr, int pen) {
-  cairo_set_line_width(cr, std::max(1, pen));
+  cairo_set_line_width(cr, std::min<double>(std::max(1, pen), MAX_PAINTED_PEN));
   cairo_stroke(cr);
 }
 
@@ -96,25 +98,81 @@ void paintFilledBox(cairo_t* cr, const Op& op) {
   cairo_stroke(cr);
 }
 
-void paintCircle(cairo_t* cr, const Op& op) {
-  if (!finite(op.cx, op.cy) || !std::isfinite(op.radius)) return;
-  // Nothing of a circle whose box misses the working rectangle can show.
-  if (op.cx + op.radius < MIN_X || op.cx - op.radius > MAX_X || op.cy + op.radius < MIN_Y || op.cy - op.radius > MAX_Y)
-    return;
-  if (op.radius > 1e6) return;
-  const double turn = 2 * std::numbers::pi;
-  const bool full = op.start == 0 && op.end == 0;
-  const double cx = op.cx + 0.5, cy = op.cy + 0.5;
+// Radii up to this are handed to cairo as arcs; a larger circle is drawn as the polygon of its
+// part near the canvas, since cairo's fixed-point coordinates cannot hold it.
+constexpr double MAX_ARC_RADIUS = 100000;
+
+// The path of a circle or an arc; filled, the disc or the sector the arc bounds. Angles are in
+// cairo's sense, which is the runtime's: clockwise on the screen from the right-pointing direction.
+void circlePath(cairo_t* cr, double cx, double cy, double r, double from, double to, bool full, bool filled) {
   cairo_new_path(cr);
-  if (full) {
-    cairo_arc(cr, cx, cy, op.radius, 0, turn);
-  } else {
-    // Ends are fractions of a turn clockwise on the screen from the right; cairo's angles run the
-    // same way, and an end below the start wraps through the right.
-    cairo_arc(cr, cx, cy, op.radius, op.start * turn, op.end * turn);
+  if (r <= MAX_ARC_RADIUS) {
+    if (filled && !full) cairo_move_to(cr, cx, cy);
+    cairo_arc(cr, cx, cy, r, from, to);
+    if (filled) cairo_close_path(cr);
+    return;
   }
+  // Only directions near that of the working rectangle's centre can show: a point of the rim
+  // within the rectangle's half diagonal of that centre lies at most twice the angle that half
+  // diagonal subtends from it.
+  const double turn = 2 * std::numbers::pi;
+  const double reach = std::hypot(MAX_X - MIN_X, MAX_Y - MIN_Y) / 2;
+  const double towards = std::atan2((MIN_Y + MAX_Y) / 2 - cy, (MIN_X + MAX_X) / 2 - cx);
+  const double halfSpan = 2 * std::asin(std::min(1.0, reach / r));
+  while (to < from) to += turn;
+  double centre = towards;
+  while (centre < from) centre += turn;
+  while (centre >= from + turn) centre -= turn;
+  // The rim inside that window, as a polygon; a fill closes it with the same rim pulled inwards
+  // past the rectangle, which covers everything of the disc that can show.
+  const double inner = std::max(0.0, r - 4 * reach);
+  constexpr int STEPS = 512;
+  for (int k = -1; k <= 1; ++k) {
+    const double a0 = std::max(from, centre + k * turn - halfSpan);
+    const double a1 = std::min(to, centre + k * turn + halfSpan);
+    if (a0 >= a1) continue;
+    cairo_new_sub_path(cr);
+    for (int i = 0; i <= STEPS; ++i) {
+      const double a = a0 + (a1 - a0) * i / STEPS;
+      cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+    if (!filled) continue;
+    for (int i = STEPS; i >= 0; --i) {
+      const double a = a0 + (a1 - a0) * i / STEPS;
+      cairo_line_to(cr, cx + inner * std::cos(a), cy + inner * std::sin(a));
+    }
+    cairo_close_path(cr);
+  }
+}
+
+void paintCircle(cairo_t* cr, const Op& op) {
+  const double r = op.radius;
+  if (!finite(op.cx, op.cy) || !std::isfinite(r) || !std::isfinite(op.start) || !std::isfinite(op.end)) return;
+  // What shows of a circle lies within its pen's reach of the rim; skip it when the rim misses
+  // the working rectangle (all outside it, or all of it inside the circle and nothing to fill).
+  const double cx = op.cx + 0.5, cy = op.cy + 0.5;
+  const double nearX = std::clamp(cx, MIN_X, MAX_X) - cx, nearY = std::clamp(cy, MIN_Y, MAX_Y) - cy;
+  const double farX = std::max(std::fabs(MIN_X - cx), std::fabs(MAX_X - cx));
+  const double farY = std::max(std::fabs(MIN_Y - cy), std::fabs(MAX_Y - cy));
+  const double pen = std::min<double>(std::max(1, op.pen), MAX_PAINTED_PEN);
+  if (std::hypot(nearX, nearY) > r + pen) return;
+  const bool full = op.start == 0 && op.end == 0;
+  if (std::hypot(farX, farY) < r - pen) {
+    // The working rectangle lies inside the circle, away from its rim.
+    if (!op.filled) return;
+    if (full) {
+      setColour(cr, op.fill);
+      cairo_rectangle(cr, MIN_X, MIN_Y, MAX_X - MIN_X, MAX_Y - MIN_Y);
+      cairo_fill(cr);
+      return;
+    }
+  }
+  const double turn = 2 * std::numbers::pi;
+  // An end below the start wraps through the right-pointing direction (cairo_arc does so too).
+  const double from = full ? 0 : op.start * turn;
+  const double to = full ? turn : op.end * turn;
+  circlePath(cr, cx, cy, r, from, to, full, op.filled);
   if (op.filled) {
-    if (full) cairo_close_path(cr);
     setColour(cr, op.fill);
     cairo_fill_preserve(cr);
   }
@@ -143,6 +201,13 @@ void paintText(cairo_t* cr, const Op& op) {
   cairo_new_path(cr);
 }
 
+// Text whose cell is empty, not a number or absurdly large is not drawn: cairo refuses such a
+// font matrix, and a refused call would stop all later drawing on the same context.
+bool textPaintable(const Op& op) {
+  const double w = static_cast<double>(op.size) * op.magX, h = static_cast<double>(op.size) * op.magY;
+  return std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0 && w <= MAX_CELL && h <= MAX_CELL;
+}
+
 }  // namespace
 
 void paintBackground(cairo_t* cr) {
@@ -150,21 +215,24 @@ void paintBackground(cairo_t* cr) {
   cairo_paint(cr);
 }
 
-void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
+void paintOp(cairo_t* cr, const Op& op) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (std::size_t i = from; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    switch (op.kind) {
-      case OpKind::Clear: paintBackground(cr); break;
-      case OpKind::Line: paintLine(cr, op); break;
-      case OpKind::Box: paintBox(cr, op); break;
-      case OpKind::FilledBox: paintFilledBox(cr, op); break;
-      case OpKind::Circle: paintCircle(cr, op); break;
-      case OpKind::Polyline: paintPolyline(cr, op); break;
-      case OpKind::Text: paintText(cr, op); break;
-      case OpKind::Key: break;
-    }
+  switch (op.kind) {
+    case OpKind::Clear: paintBackground(cr); break;
+    case OpKind::Line: paintLine(cr, op); break;
+    case OpKind::Box: paintBox(cr, op); break;
+    case OpKind::FilledBox: paintFilledBox(cr, op); break;
+    case OpKind::Circle: paintCircle(cr, op); break;
+    case OpKind::Polyline: paintPolyline(cr, op); break;
+    case OpKind::Text:
+      if (textPaintable(op)) paintText(cr, op);
+      break;
+    case OpKind::Key: break;
   }
+}
+
+void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
+  for (std::size_t i = from; i < ops.size(); ++i) paintOp(cr, ops[i]);
 }
 
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {

@@ -9,6 +9,8 @@
 
 #include "oplog.h"
 
+// Paints one operation onto cr, whose user space is already the canvas's logical pixels.
+void paintOp(cairo_t* cr, const Op& op);
 // Paints ops[from..] onto cr, whose user space is already the canvas's logical pixels.
 void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from);
 // Clears cr (in canvas space) to colour 15.

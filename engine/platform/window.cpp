@@ -3,8 +3,11 @@
 #include <SDL.h>
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <time.h>
 #include <deque>
 #include <string>
 
@@ -14,40 +17,79 @@
 
 namespace {
 
-// How long a poll with no key waiting sleeps on the event queue: short enough that a wait
-// loop feels instant, long enough that waiting costs almost no CPU.
+// How long a poll with no key waiting sleeps on the event queue; any event ends the sleep at
+// once. While a program polls and draws nothing for a while, it sleeps longer between its
+// polls: each wake-up costs the X connection a round of system calls, and a teacher may leave
+// a prompt waiting for an hour.
 constexpr int POLL_WAIT_MS = 10;
+constexpr int QUIET_WAIT_MS = 50;
+constexpr double QUIET_AFTER_S = 0.5;
 constexpr int IDLE_WAIT_MS = 100;
 
+WindowStats stats;
+
+// <chrono> cannot be used: its literals do not compile with code page 932 as the narrow charset.
+double seconds(clockid_t clock) {
+  timespec t{};
+  clock_gettime(clock, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// A rectangle of device pixels.
+struct DeviceRect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
+};
+
+// The window shows the canvas with cairo painting straight into SDL's window surface (no GPU
+// renderer: a lesson page needs none, and it would cost memory and start-up time). The
+// picture is kept: after each change only the new operations are painted and only the part
+// of the window they touch is sent to the screen; a clear or a new window size paints it whole.
 class WindowBackend : public Backend {
  public:
   explicit WindowBackend(const std::string& title) {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The window surface straight from the windowing system, not through an OpenGL texture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
       std::fprintf(stderr, "cannot open a window: %s\n", SDL_GetError());
       throw ProgramEnd{};
     }
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, CANVAS_WIDTH,
-                               CANVAS_HEIGHT, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    // The window opens at the size of the screen's usable area, so it fills the screen even
+    // where no window manager maximises it; it stays hidden until start-up maximises it.
+    SDL_Rect area{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, CANVAS_WIDTH, CANVAS_HEIGHT};
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) area = usable;
+    window_ = SDL_CreateWindow(title.c_str(), area.x, area.y, area.w, area.h,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (window_ == nullptr) {
+      std::fprintf(stderr, "cannot open a window: %s\n", SDL_GetError());
+      SDL_Quit();
+      throw ProgramEnd{};
+    }
     SDL_StartTextInput();
   }
 
-  ~WindowBackend() override {
-    releaseSurface();
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
-    SDL_Quit();
-  }
+  // The window is not destroyed: the program ends right after, and the system closes it. SDL
+  // wakes a waiting poll through a second X connection, and a wake-up still queued there when
+  // the window goes would make Xlib end the process with status 1 instead of 0.
+  ~WindowBackend() override { unbind(); }
+
+  WindowBackend(const WindowBackend&) = delete;
+  WindowBackend& operator=(const WindowBackend&) = delete;
 
   std::string pollKey() override {
-    pump(0);
+    const double now = seconds(CLOCK_MONOTONIC);
+    if (canvas().revision() != quietRevision_) {
+      quietRevision_ = canvas().revision();
+      quietSince_ = now;
+    }
     if (keys_.empty()) {
       present();
-      pump(POLL_WAIT_MS);
+      pump(now - quietSince_ > QUIET_AFTER_S ? QUIET_WAIT_MS : POLL_WAIT_MS);
     }
     if (keys_.empty()) return "";
+    quietSince_ = now;
     std::string key = std::move(keys_.front());
     keys_.pop_front();
     return key;
@@ -68,10 +110,16 @@ class WindowBackend : public Backend {
 
   void maximize() override {
     SDL_MaximizeWindow(window_);
-    SDL_ShowWindow(window_);
+    show();
   }
 
  private:
+  void show() {
+    if (shown_) return;
+    SDL_ShowWindow(window_);
+    shown_ = true;
+  }
+
   // Handles the events waiting, after waiting up to waitMs for the first one.
   void pump(int waitMs) {
     SDL_Event event;
@@ -87,8 +135,10 @@ class WindowBackend : public Backend {
       case SDL_QUIT: throw ProgramEnd{};
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) throw ProgramEnd{};
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || event.window.event == SDL_WINDOWEVENT_EXPOSED)
-          needFullPaint_ = true;
+        // A new size gets a new surface, painted whole; an exposed window only needs the kept
+        // picture sent again.
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) rebind_ = true;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) resend_ = true;
         break;
       case SDL_TEXTINPUT: {
         // Printable keys arrive as text; each character is one key press.
@@ -101,7 +151,7 @@ class WindowBackend : public Backend {
         break;
       }
       case SDL_KEYDOWN: {
-        const std::string key = keyText(event.key.keysym.sym);
+        const std::string key = keyText(event.key.keysym);
         if (!key.empty()) keys_.push_back(key);
         break;
       }
@@ -109,10 +159,10 @@ class WindowBackend : public Backend {
     }
   }
 
-  // The text of a key that sends no text input; "" for printable keys (they come as text) and
+  // The text of a key that sends no text input; "" for keys whose text comes as text input and
   // for modifiers alone.
-  static std::string keyText(SDL_Keycode sym) {
-    switch (sym) {
+  static std::string keyText(const SDL_Keysym& k) {
+    switch (k.sym) {
       case SDLK_RETURN:
       case SDLK_KP_ENTER: return "\r";
       case SDLK_BACKSPACE: return "\b";
@@ -121,66 +171,168 @@ class WindowBackend : public Backend {
       case SDLK_TAB: return "\t";
       case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
       case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
-      case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_MODE: return "";
+      case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK: case SDLK_MODE: return "";
+      case SDLK_KP_DIVIDE: case SDLK_KP_MULTIPLY: case SDLK_KP_MINUS: case SDLK_KP_PLUS: return "";
+      case SDLK_KP_0: case SDLK_KP_1: case SDLK_KP_2: case SDLK_KP_3: case SDLK_KP_4:
+      case SDLK_KP_5: case SDLK_KP_6: case SDLK_KP_7: case SDLK_KP_8: case SDLK_KP_9:
+      case SDLK_KP_PERIOD:
+        // Keypad digits type text only with Num Lock on.
+        return (k.mod & KMOD_NUM) ? "" : OTHER_KEY;
       default: break;
     }
-    if (sym >= 32 && sym < 127) return "";
-    if (sym >= SDLK_KP_DIVIDE && sym <= SDLK_KP_PERIOD) return "";
-    return "\x1c";  // arrows, function keys and the rest: any key still ends a step wait
+    // A character key types text unless Ctrl, Alt or the system key is held with it.
+    const bool characterKey = (k.sym & SDLK_SCANCODE_MASK) == 0 && k.sym >= 32;
+    if (characterKey && !(k.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI))) return "";
+    return OTHER_KEY;  // arrows, function keys and the rest: any key still ends a step wait
+  }
+  static constexpr const char* OTHER_KEY = "\x1c";
+
+  // Binds cairo to the window surface; false when the window has no surface now.
+  bool bind() {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (surface == nullptr || surface->w <= 0 || surface->h <= 0) return false;
+    if (!rebind_ && surface == windowSurface_ && surface->w == width_ && surface->h == height_) return true;
+    unbind();
+    rebind_ = false;
+    ++bindings_;
+    windowSurface_ = surface;
+    width_ = surface->w;
+    height_ = surface->h;
+    const Uint32 format = surface->format->format;
+    if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+      // The window's pixels are cairo's own layout: paint them in place.
+      image_ = cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), CAIRO_FORMAT_RGB24,
+                                                   width_, height_, surface->pitch);
+    } else {
+      // Any other layout: paint off screen and let SDL convert what changed.
+      image_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+      staging_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(image_), width_, height_, 32,
+                                                    cairo_image_surface_get_stride(image_), SDL_PIXELFORMAT_RGB888);
+    }
+    cr_ = cairo_create(image_);
+    return true;
   }
 
-  void releaseSurface() {
+  void unbind() {
     if (cr_) cairo_destroy(cr_);
-    if (surface_) cairo_surface_destroy(surface_);
-    if (texture_) SDL_DestroyTexture(texture_);
+    if (image_) cairo_surface_destroy(image_);
+    if (staging_) SDL_FreeSurface(staging_);
     cr_ = nullptr;
-    surface_ = nullptr;
-    texture_ = nullptr;
+    image_ = nullptr;
+    staging_ = nullptr;
+    windowSurface_ = nullptr;
+    width_ = height_ = 0;
+  }
+
+  // The device pixels that a canvas rectangle covers, rounded outwards and kept on the surface.
+  DeviceRect toDevice(const Bounds& b) const {
+    if (b.empty()) return {};
+    double x1 = b.left, y1 = b.top, x2 = b.right, y2 = b.bottom;
+    cairo_user_to_device(cr_, &x1, &y1);
+    cairo_user_to_device(cr_, &x2, &y2);
+    const int left = static_cast<int>(std::floor(std::clamp(std::min(x1, x2), 0.0, static_cast<double>(width_))));
+    const int top = static_cast<int>(std::floor(std::clamp(std::min(y1, y2), 0.0, static_cast<double>(height_))));
+    const int right = static_cast<int>(std::ceil(std::clamp(std::max(x1, x2), 0.0, static_cast<double>(width_))));
+    const int bottom = static_cast<int>(std::ceil(std::clamp(std::max(y1, y2), 0.0, static_cast<double>(height_))));
+    return {left, top, right - left, bottom - top};
+  }
+
+  // Paints the region afresh from the display list: the background, then every operation that
+  // reaches into it, in order.
+  void repaint(const Bounds& region, const DeviceRect& device) {
+    const Canvas& c = canvas();
+    cairo_save(cr_);
+    cairo_matrix_t canvasMatrix;
+    cairo_get_matrix(cr_, &canvasMatrix);
+    cairo_identity_matrix(cr_);
+    cairo_rectangle(cr_, device.x, device.y, device.w, device.h);
+    cairo_set_matrix(cr_, &canvasMatrix);
+    cairo_clip(cr_);
+    paintBackground(cr_);
+    const std::vector<Op>& ops = c.displayList();
+    for (std::size_t i = 0; i < ops.size(); ++i)
+      if (c.bounds(i).intersects(region)) paintOp(cr_, ops[i]);
+    cairo_restore(cr_);
   }
 
   // Paints what changed on the canvas since the last frame and shows it.
   void present() {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    if (w <= 0 || h <= 0) return;
-    if (w != width_ || h != height_) {
-      releaseSurface();
-      width_ = w;
-      height_ = h;
-      surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-      cr_ = cairo_create(surface_);
-      texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
-      needFullPaint_ = true;
+    show();
+    if (!bind()) return;
+    const double started = seconds(CLOCK_MONOTONIC);
+    Canvas& c = canvas();
+    DeviceRect changed;
+    const bool whole = bindings_ != paintedBinding_ || c.generation() != paintedGeneration_;
+    if (whole) {
+      fitCanvas(cr_, width_, height_);
+      paintOps(cr_, c.displayList(), 0);
+      c.takeDamage();
+      changed = {0, 0, width_, height_};
+    } else if (c.revision() != paintedRevision_) {
+      // The operations added since the last frame are the list's tail; an operation that took
+      // an earlier one's place lies in the damage, which is painted afresh.
+      const std::vector<Op>& ops = c.displayList();
+      std::size_t from = ops.size();
+      while (from > 0 && c.serial(from - 1) > paintedSerial_) --from;
+      Bounds touched;
+      for (std::size_t i = from; i < ops.size(); ++i) {
+        paintOp(cr_, ops[i]);
+        touched.add(c.bounds(i));
+      }
+      const Bounds damage = c.takeDamage();
+      if (!damage.empty()) repaint(damage, toDevice(damage));
+      touched.add(damage);
+      changed = toDevice(touched);
+    } else if (!resend_) {
+      return;
     }
-    const Canvas& c = canvas();
-    const bool restart = needFullPaint_ || c.generation() != paintedGeneration_;
-    if (!restart && c.displayList().size() == paintedCount_ && !needPresent_) return;
-    if (restart) fitCanvas(cr_, w, h);
-    paintOps(cr_, c.displayList(), restart ? 0 : paintedCount_);
+    paintedBinding_ = bindings_;
     paintedGeneration_ = c.generation();
-    paintedCount_ = c.displayList().size();
-    cairo_surface_flush(surface_);
-    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(surface_), cairo_image_surface_get_stride(surface_));
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    needFullPaint_ = false;
-    needPresent_ = false;
+    paintedRevision_ = c.revision();
+    paintedSerial_ = c.lastSerial();
+    if (resend_) changed = {0, 0, width_, height_};
+    resend_ = false;
+    send(changed);
+    const double ms = (seconds(CLOCK_MONOTONIC) - started) * 1000;
+    if (stats.frames == 0) stats.firstFrameAt = seconds(CLOCK_REALTIME);
+    ++stats.frames;
+    stats.lastFrameMs = ms;
+    stats.longestFrameMs = std::max(stats.longestFrameMs, ms);
+  }
+
+  // Sends the changed device pixels to the screen.
+  void send(const DeviceRect& changed) {
+    if (changed.empty()) return;
+    cairo_surface_flush(image_);
+    SDL_Rect rect{changed.x, changed.y, changed.w, changed.h};
+    if (staging_) SDL_BlitSurface(staging_, &rect, windowSurface_, &rect);
+    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
   }
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  cairo_surface_t* surface_ = nullptr;
+  SDL_Surface* windowSurface_ = nullptr;
+  SDL_Surface* staging_ = nullptr;
+  cairo_surface_t* image_ = nullptr;
   cairo_t* cr_ = nullptr;
   int width_ = 0, height_ = 0;
-  unsigned paintedGeneration_ = ~0u;
-  std::size_t paintedCount_ = 0;
-  bool needFullPaint_ = true;
-  bool needPresent_ = true;
+  bool shown_ = false;
+  bool rebind_ = false;
+  bool resend_ = false;
+  unsigned bindings_ = 0;
+  // What the picture on the surface shows.
+  unsigned paintedBinding_ = 0;
+  unsigned paintedGeneration_ = 0;
+  std::uint64_t paintedRevision_ = 0;
+  std::uint64_t paintedSerial_ = 0;
+  // Since when the program has polled without a key and without drawing.
+  double quietSince_ = 0;
+  std::uint64_t quietRevision_ = 0;
   std::deque<std::string> keys_;
 };
 
 }  // namespace
+
+const WindowStats& windowStats() { return stats; }
 
 int runInWindow(const ProgramInfo& program) {
   try {
@@ -190,6 +342,7 @@ int runInWindow(const ProgramInfo& program) {
     installBackend(nullptr);
     return status;
   } catch (const ProgramEnd&) {
+    installBackend(nullptr);
     return 1;  // no window could be opened
   }
 }

@@ -1,0 +1,31 @@
+// xclose WINDOW
+// Asks an X window to close as a window manager's close button does: the WM_DELETE_WINDOW
+// message of the window's protocols. (xdotool's windowclose destroys the window instead.)
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: xclose WINDOW\n");
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::fprintf(stderr, "xclose: cannot open the display\n");
+    return 2;
+  }
+  const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+  XSync(display, False);
+  XCloseDisplay(display);
+  return sent ? 0 : 1;
+}
