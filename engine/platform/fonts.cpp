@@ -95,7 +95,9 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
   cairo_matrix_init_scale(&matrix, emX, emY);
   cairo_set_font_matrix(cr, &matrix);
   PlacedText placed{op.x1 + c.shift * emX, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text};
-  if (c.centre) {
+  // Small raised text (exponents and indices, the only text below 10 points) stays by the glyph
+  // it belongs to.
+  if (c.centre && op.size >= 10) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, placed.text.c_str(), &extents);
     placed.x += std::max(0.0, (halfCells(op.text) * cellWidth / 2 - extents.x_advance) / 2);
