@@ -232,9 +232,9 @@ TEST(DiffSquaresDrill, DrillFourRedrawsAPairThatWouldLeaveACommonFactor) {
 
 // --- Section 3: perfect squares ----------------------------------------------------------------
 
-class SquareDrillTest : public testing::TestWithParam<SquareDrill> {};
+class PerfectSquareDrill : public testing::TestWithParam<SquareDrill> {};
 
-TEST_P(SquareDrillTest, RewritingAndSquareAreTheProblem) {
+TEST_P(PerfectSquareDrill, RewritingAndSquareAreTheProblem) {
   const SquareDrill drill = GetParam();
   std::set<std::string> signs;
   overSeeds([drill] { SQUARENUMBERS(drill); },
@@ -250,7 +250,7 @@ TEST_P(SquareDrillTest, RewritingAndSquareAreTheProblem) {
   EXPECT_EQ(signs.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drills, SquareDrillTest,
+INSTANTIATE_TEST_SUITE_P(Drills, PerfectSquareDrill,
                          testing::Values(SquareDrill::Example3, SquareDrill::OneLetter, SquareDrill::TwoLetters),
                          [](const testing::TestParamInfo<SquareDrill>& info) {
                            switch (info.param) {
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Drills, SquareDrillTest,
                            return "";
                          });
 
-TEST(SquareDrillTest, LinesHaveTheDocumentedShapes) {
+TEST(PerfectSquareDrill, LinesHaveTheDocumentedShapes) {
   // Example 3 with x, "+" and q = 3; example 4 with a and b, "-", p = 3 and q = 2.
   T_A(1) = 1;
   T_A(2) = 3;
@@ -301,7 +301,7 @@ TEST(SquareDrillTest, LinesHaveTheDocumentedShapes) {
 }
 
 // Example 4 (2) writes a second number 1 before the letter, as the lesson shows it.
-TEST(SquareDrillTest, SecondNumberOneKeepsItsDigitBeforeTheSecondLetter) {
+TEST(PerfectSquareDrill, SecondNumberOneKeepsItsDigitBeforeTheSecondLetter) {
   T_A(1) = 2;
   T_A(2) = 1;
   T_A(3) = 4;

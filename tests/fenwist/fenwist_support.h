@@ -1,0 +1,39 @@
+// Helpers for Fenwist's scene tests: runs of the program, the sub-menu lines and step waits of the
+// operation log, and a reader that turns what stays on the screen back into formula markup, so
+// that the mathematics of a drawn drill can be checked.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace fenwist_test {
+
+// n presses of an ordinary key (each ends one step wait).
+std::string steps(int n);
+
+// A run of Fenwist with the keys (Enter written \n) at the clock time; the last picture goes to
+// build/test-output/png when png is given.
+HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00:00:00", const std::string& png = "");
+
+// Indices in ops where a section menu line starts (its first glyph at (16,666)).
+std::vector<std::size_t> menuLines(const std::vector<Op>& ops);
+// Indices in ops where the main menu's title is drawn.
+std::vector<std::size_t> mainMenus(const std::vector<Op>& ops);
+// The number of step waits (step boxes) in ops[from, to).
+int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to);
+
+// The texts with their top-left corner at (x, y) in colour (UTF-8), in drawing order.
+std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour);
+
+// What ops[0, to) leaves on the screen inside the rectangle (x1,y1)-(x2,y2), as formula lines by
+// the y of their line: later filled boxes hide what they cover; digits and letters read as drawn,
+// an exponent as "^" and its character, a small raised index as "\" and its character, × as "*",
+// the drawn plus and minus strokes as "+" and "-", blanks left out.
+std::map<float, std::string> screenLines(const std::vector<Op>& ops, std::size_t to, float x1, float y1, float x2,
+                                         float y2);
+
+}  // namespace fenwist_test

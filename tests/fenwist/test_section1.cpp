@@ -1,0 +1,456 @@
+// Section 1, the meaning of factorising and common factors: its aim screen and menu, and every
+// scene walked from its menu choice to the menu drawn again, with the key presses between its
+// steps, the texts, positions and colours it draws, its figures and the pen width they use.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/op_walk.h"
+#include "common/product_diagram_expect.h"
+#include "engine/engine.h"
+#include "fenwist_support.h"
+#include "programs/fenwist/rect_figures.h"
+
+namespace {
+
+using namespace fenwist_test;
+using walk::OpWalk;
+
+// Section 1 chosen in the main menu (two keys) and an item of its menu (two keys).
+std::string item(int n) { return "1\n" + std::to_string(n) + "\n"; }
+
+TEST(FenwistSection1, AimScreenAndAMenuThatAsksAgainOutsideItsItems) {
+  const HeadlessResult run = runFenwist("1\n0\n8\n\n");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  w.line(44, 240, 3, "<めあて>", 2);
+  w.line(76, 305, 0, "1 因数、因数分解の意味を理解しよう。");
+  w.line(76, 370, 0, "2 共通因数をくくり出して、因数分解しよう。");
+  const std::vector<Op> ops = drawn(run);
+  const auto menus = menuLines(ops);
+  ASSERT_EQ(menus.size(), 4u);
+  EXPECT_EQ(glyphsAt(ops, 16, 666, 0).size(), 4u) << "the menu line, written again after each refused choice";
+  // Asking again touches only the bottom of the window: the aim screen stays.
+  for (std::size_t i = menus[0]; i < ops.size(); ++i) {
+    const Op& op = ops[i];
+    if (op.kind == OpKind::Text || op.kind == OpKind::FilledBox) {
+      EXPECT_GE(op.y1, 630) << describe(op);
+    }
+  }
+}
+
+// --- Rectangle figures ----------------------------------------------------------------------------
+
+TEST(FenwistRectangleFigures, SidesOnArcsOutsideAndTheAreaInside) {
+  static float xi1, xi2, yi1;
+  const HeadlessResult run = runRoutine(
+      [] {
+        XI1 = 66;
+        XI2 = 500;
+        YI1 = 270;
+        XI3 = 220;
+        YI3 = 425;
+        F_S_A(1) = "2";
+        F_S_A(2) = "ab";
+        F_S_A(3) = "2ab";
+        fenwist::RECTFIG();
+        YI3 = 500;
+        F_S_A(1) = "2a";
+        F_S_A(2) = "2x";
+        F_S_A(3) = "4ax";
+        F_S_A(5) = "3";
+        F_S_A(6) = "6a";
+        fenwist::RECT2FIG();
+        xi1 = XI1;
+        xi2 = XI2;
+        yi1 = YI1;
+      },
+      "", "fenwist-rectangle-figures.png");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  w.cell(220, 425, 220, 132, 3, "2ab");
+  w.arc(220, 425, 220, 557, 1, 91, "2");
+  w.arc(220, 425, 440, 425, -1, 181, "ab");
+  w.cell(220, 500, 176, 110, 3, "4ax");
+  w.arc(220, 500, 220, 610, 1, 91, "2a");
+  w.arc(220, 500, 396, 500, -1, 181, "2x");
+  w.cell(396, 500, 88, 110, 4, "6a");
+  w.arc(396, 500, 484, 500, -1, 181, "3");
+  // Only one arc at the left side, and the caller's cursor untouched.
+  EXPECT_EQ(xi1, 66);
+  EXPECT_EQ(xi2, 500);
+  EXPECT_EQ(yi1, 270);
+}
+
+// --- Item 1: the meaning of factorising ----------------------------------------------------------
+
+const walk::Labels SIDES = {"x", "2", "3", "", "", "", "", ""};
+
+// A rectangle of page 3 with its product line, after the clear from clearFrom (none for the first).
+void rectangle(OpWalk& w, float clearFrom, const char* height, const char* width, const char* area,
+               const char* product) {
+  if (clearFrom > 0) w.fill(0, clearFrom, 1320, 1300, 15, 15, 1);
+  w.cell(220, 425, 220, 132, 3, area, 13, clearFrom > 0 ? 0 : 1);
+  w.arc(220, 425, 220, 557, 1, 91, height);
+  w.arc(220, 425, 440, 425, -1, 181, width);
+  w.line(528, 469, 0, product);
+}
+
+TEST(FenwistSection1, MeaningOfFactorisingInThreePages) {
+  const HeadlessResult run = runFenwist(item(1) + steps(29), "00:00:00", "fenwist-s1-meaning.png");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  // Page 1: inverse steps, ten key presses.
+  w.fill(0, 0, 1320, 1300, 15, 15, 4);
+  w.line(22, 30, 0, "① 次の式を");
+  w.lineIn(22, 1300, 30, 5, "展開");
+  w.lineIn(22, 1300, 30, 0, "しなさい。");
+  w.line(330, 90, 0, "(x+2)(x+3)=");
+  w.lineIn(330, 1300, 90, 0, "x^2+5x+6", 1);
+  w.line(22, 150, 0, "② 次の式を", 1);
+  w.lineIn(22, 1300, 150, 5, "因数分解");
+  w.lineIn(22, 1300, 150, 0, "しなさい。");
+  w.line(330, 210, 0, "x^2+5x+6=");
+  w.lineIn(330, 1300, 210, 0, "(x+2)(x+3)", 1);
+  w.lineIn(400, 800, 30, 3, "積→和", 1);
+  w.lineIn(400, 800, 150, 3, "和→積");
+  walk::expectProductArea(w, 792, 325, SIDES, 1);
+  w.line(902, 445, 3, "x^2+5x+6");
+  w.line(66, 270, 3, "図では", 1);
+  w.line(66, 330, 5, "展開", 1);
+  w.lineIn(66, 1300, 330, 0, "………式から面積を求めること");
+  w.line(66, 390, 5, "因数分解");
+  w.lineIn(66, 1300, 390, 0, "…面積から式を求めること");
+  w.line(66, 460, 3, "(縦と横の長さをみつけること）", 1);
+  // Page 2: the factors are the sides, six key presses.
+  w.fill(0, 0, 1320, 1300, 15, 15, 2);
+  w.line(198, 30, 0, "x^2+5x+6=(x+2)(x+3)");
+  w.line(22, 90, 0, "③ x^2+5x+6の");
+  w.lineIn(22, 1300, 90, 5, "因数");
+  w.lineIn(22, 1300, 90, 0, "をいいなさい。");
+  w.line(66, 150, 3, " x+2 と x+3 ", 1);
+  w.lineIn(66, 1300, 150, 7, " (かけられている数・文字式)");
+  walk::expectProductArea(w, 792, 325, SIDES, 1);
+  w.line(902, 445, 13, "x^2+5x+6");
+  w.line(66, 240, 3, "図では", 1);
+  w.line(66, 300, 5, "因数", 1);
+  w.lineIn(66, 1300, 300, 0, "…縦、横の長さのこと");
+  // Page 3: factors of 6 and of 2ab on rectangles, thirteen key presses.
+  w.fill(0, 0, 1320, 1300, 15, 15, 2);
+  w.line(66, 30, 5, "因数");
+  w.lineIn(66, 1300, 30, 0, "…かけられている数・文字式");
+  w.lineIn(66, 1300, 30, 7, " (図では、縦、横の長さ)");
+  w.line(22, 90, 0, "④ 6の因数をいいなさい。", 1);
+  rectangle(w, 0, "1", "6", "6", "6=1*6");
+  w.line(110, 150, 3, "1,6", 1);
+  rectangle(w, 375, "2", "3", "6", "6=2*3");
+  w.lineIn(120, 1300, 150, 3, ",2,3", 1);
+  w.lineIn(200, 1300, 150, 7, "6の約数", 1);
+  w.line(22, 210, 0, "⑤ 2abの因数をいいなさい。", 1);
+  rectangle(w, 370, "2", "ab", "2ab", "2ab=2*ab");
+  w.line(110, 270, 3, "2,ab", 1);
+  rectangle(w, 370, "a", "2b", "2ab", "2ab=a*2b");
+  w.lineIn(120, 1300, 270, 3, ",a,2b", 1);
+  rectangle(w, 370, "b", "2a", "2ab", "2ab=b*2a");
+  w.lineIn(120, 1300, 270, 3, ",b,2a,…", 1);
+  // The menu follows the last text without a wait.
+  const std::vector<Op> ops = drawn(run);
+  const auto menus = menuLines(ops);
+  ASSERT_EQ(menus.size(), 2u);
+  EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 29);
+  EXPECT_EQ(w.keysLeft(), 0);
+}
+
+// --- Item 2: the first summary --------------------------------------------------------------------
+
+// The three strokes of an arrow of colour 11 with its tip at (tipX, y), pointing along dx.
+void expectArrow(const std::vector<Op>& ops, float tipX, float y, float dx) {
+  int shaft = 0, strokes = 0;
+  for (const Op& op : ops) {
+    if (op.kind != OpKind::Line || op.colour != 11) continue;
+    EXPECT_EQ(op.pen, 15) << describe(op);
+    if (op.x2 == tipX && op.y2 == y) {
+      if (op.y1 == y && op.x1 == tipX - 176 * dx) ++shaft;
+      if (op.x1 == tipX - 16 * dx && std::abs(op.y1 - y) == 8) ++strokes;
+    }
+  }
+  EXPECT_EQ(shaft, 1) << "shaft to (" << tipX << "," << y << ")";
+  EXPECT_EQ(strokes, 2) << "head at (" << tipX << "," << y << ")";
+}
+
+TEST(FenwistSection1, FirstSummaryAtOnceWithArrowsForBothDirections) {
+  const HeadlessResult run = runFenwist(item(2), "00:00:00", "fenwist-s1-summary1.png");
+  ASSERT_FALSE(run.error);
+  const std::vector<Op> ops = drawn(run);
+  const auto menus = menuLines(ops);
+  ASSERT_EQ(menus.size(), 2u);
+  EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 0) << "drawn at once";
+  OpWalk w(run);
+  w.fill(0, 0, 1320, 1500, 15, 15, 4);
+  w.line(88, 22, 3, "<まとめ>");
+  w.line(44, 97, 0, "1 ");
+  w.lineIn(44, 1300, 97, 5, "因数分解");
+  w.lineIn(44, 1300, 97, 0, "…多項式をいくつかの因数の積で表すこと");
+  w.line(440, 157, 5, "因数分解 ");
+  w.line(132, 217, 0, "x^2+5x+6 ");
+  w.line(440, 277, 5, "　展開");
+  w.line(264, 277, 9, "面積");
+  // "式" 418 px after the end of "面積" (two full-width glyphs of 34 px), and the product 132 px
+  // before the end of "式", so each expression has its label under it.
+  w.line(750, 277, 9, "式");
+  w.line(652, 217, 0, "(x+2)(x+3)");
+  w.line(44, 352, 0, "2 ");
+  w.lineIn(44, 1300, 352, 5, "因数");
+  w.lineIn(44, 1300, 352, 0, "…かけ算で表したとき、かけられている数・文字式");
+  w.line(132, 422, 3, "x^2+5x+6の因数は、 x+2 と x+3 ");
+  w.line(132, 492, 0, "2abの因数は、2,a,b,2aなど");
+  w.line(132, 562, 9, "面積と縦・横の長さ");
+  EXPECT_EQ(glyphsAt(ops, 750, 277, 9), std::vector<std::string>{toUtf8("式")});
+  // The texts after the arrows are drawn with pen 5, which the scene leaves set.
+  const auto arrows = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.colour == 11; });
+  for (auto it = arrows; it != ops.begin() + static_cast<long>(menus[1]); ++it) {
+    if (it->kind == OpKind::Text) {
+      EXPECT_EQ(it->pen, 5) << describe(*it);
+    }
+  }
+}
+
+// Factorising leads from x^2+5x+6 to (x+2)(x+3) and expanding back: the arrow under "因数分解"
+// points right, to the product, and the arrow over "展開" points left, to the sum. Both 176 px
+// long, colour 11, pen 15.
+TEST(FenwistSection1, FirstSummaryArrowsPointTheWayEachStepGoes) {
+  const HeadlessResult run = runFenwist(item(2));
+  ASSERT_FALSE(run.error);
+  const std::vector<Op> ops = drawn(run);
+  expectArrow(ops, 616, 225, 1);
+  expectArrow(ops, 440, 253, -1);
+}
+
+// The pen width the figures are drawn with: 3 from start-up, 5 for the rest of the run once the
+// first summary has been shown, also in other sections and after the main menu.
+int figurePen(const HeadlessResult& run) {
+  for (const Op& op : run.ops)
+    if (op.kind == OpKind::FilledBox && op.colour == 0 && op.fill == 3) return op.pen;
+  return -1;
+}
+
+TEST(FenwistSection1, FiguresUseThePenTheFirstSummaryLeaves) {
+  EXPECT_EQ(figurePen(runFenwist(item(3) + steps(2))), 3);
+}
+
+TEST(FenwistSection1, FiguresAfterTheFirstSummaryUsePenFive) {
+  EXPECT_EQ(figurePen(runFenwist(item(2) + "3\n" + steps(2))), 5);
+}
+
+TEST(FenwistSection1, PenWidthCarriesOverThroughTheMainMenu) {
+  EXPECT_EQ(figurePen(runFenwist(item(2) + "7\n" + item(1) + steps(12))), 5);
+}
+
+// --- Item 3: common factors -----------------------------------------------------------------------
+
+TEST(FenwistSection1, CommonFactorsInTwoPagesWithTheSharedFactorsHighlighted) {
+  const HeadlessResult run = runFenwist(item(3) + steps(17), "00:00:00", "fenwist-s1-common-factors.png");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  w.fill(0, 0, 1320, 1300, 15, 15, 4);
+  w.line(22, 30, 0, "問 次の式を展開しなさい。");
+  w.line(88, 90, 0, "2a(2x+3)=");
+  w.fill(0, 155, 1320, 1300, 15, 15, 1);
+  w.cell(220, 500, 176, 110, 3, "4ax");
+  w.arc(220, 500, 220, 610, 1, 91, "2a");
+  w.arc(220, 500, 396, 500, -1, 181, "2x");
+  w.cell(396, 500, 88, 110, 4, "6a");
+  w.arc(396, 500, 484, 500, -1, 181, "3");
+  w.lineIn(88, 1300, 90, 0, "4ax+6a", 1);
+  w.line(88, 150, 3, "2aは4axの因数", 1);
+  w.lineIn(88, 1300, 150, 0, " (4ax=2a*2x だから)", 1);
+  w.line(88, 210, 9, "2aは6aの因数", 1);
+  w.lineIn(88, 1300, 210, 0, " (6a=2a*3 だから)", 1);
+  w.line(22, 270, 3, "3 共通因数", 1);
+  w.line(88, 330, 0, "2aは、4axの因数であり、6aの因数でもある。", 1);
+  w.line(88, 390, 0, "2aのように、各項に共通な因数を");
+  w.lineIn(88, 1300, 390, 5, "共通因数");
+  w.lineIn(88, 1300, 390, 0, "という。");
+  w.line(528, 480, 3, "共通因数がわかれば、因数分解できる。", 1);
+  w.fill(0, 0, 1320, 1300, 15, 15, 1);
+  w.line(44, 30, 3, "共通因数");
+  w.lineIn(44, 1300, 30, 0, "…各項に共通な因数");
+  w.line(22, 100, 0, "問 共通因数をいいなさい。", 1);
+  w.line(110, 160, 0, "3ax-6ay");
+  w.lineIn(300, 1300, 160, 5, "3a", 1);
+  w.line(66, 220, 3, "<共通因数のさがし方>", 1);
+  w.line(110, 280, 7, "① 各項を約数と文字の積で表す。", 1);
+  w.line(198, 340, 0, "3ax=3*a*x");
+  w.line(198, 400, 0, "6ay=2*3*a*y");
+  w.line(110, 460, 7, "② 共通な数と文字を取りだす。", 1);
+  w.line(198, 520, 3, "3*a=3a", 2);
+  EXPECT_EQ(w.keysLeft(), 0);
+  // Each highlight redraws a character of colour 0 over itself in colour 5: the "3" and the "a" of
+  // both rows, and nothing else.
+  const std::vector<Op> ops = drawn(run);
+  int highlights = 0;
+  for (const Op& op : ops) {
+    if (op.kind != OpKind::Text || op.colour != 5 || (op.y1 + (op.italic ? 22 : 0) != 340 && op.y1 + (op.italic ? 22 : 0) != 400))
+      continue;
+    ++highlights;
+    EXPECT_TRUE(op.text == "3" || op.text == "a") << op.text;
+    EXPECT_EQ(glyphsAt(ops, op.x1, op.y1, 0), std::vector<std::string>{op.text}) << "under " << describe(op);
+  }
+  EXPECT_EQ(highlights, 4);
+}
+
+// --- Item 4: the common-factor drill --------------------------------------------------------------
+
+// The answer box of a part, centred on the line y at x: 8 px above it to 52 below.
+void expectBox(OpWalk& w, float x, float y, float width, int frame, int fill, const std::string& text,
+               int keysBefore = 0) {
+  w.fill(x, y - 8, width, 60, frame, fill, keysBefore);
+  if (!text.empty()) w.lineIn(x, x + width, y, 13, text);
+}
+
+TEST(FenwistSection1, CommonFactorDrillRunsFourPartsOverItsTables) {
+  // Part 1 twice (entries 1 and 2), the other parts once each.
+  const HeadlessResult run = runFenwist(item(4) + "k\nk1\nk1\nk1\nk1\n", "00:00:00", "fenwist-s1-drill.png");
+  ASSERT_FALSE(run.error);
+  const std::vector<Op> ops = drawn(run);
+  OpWalk w(run);
+  // Part 1: problem 1 (1), in colours 7 and 6.
+  w.fill(0, 0, 1320, 1300, 15, 15, 4);
+  w.fill(0, 0, 1320, 1300, 15, 15);
+  w.line(44, 18, 0, "問1　次の式の共通因数をいいなさい。");
+  w.line(44, 98, 0, "(1) ab-ac");
+  w.lineIn(150, 700, 98, 3, "共通因数は、");
+  const std::size_t at = w.position();
+  float boxX = 0;
+  for (std::size_t i = at; i < ops.size(); ++i)
+    if (ops[i].kind == OpKind::FilledBox && ops[i].fill == 6) {
+      boxX = ops[i].x1;
+      break;
+    }
+  expectBox(w, boxX, 98, 108, 7, 6, "");
+  expectBox(w, boxX, 98, 108, 7, 6, "a", 1);
+  w.fill(0, 0, 1320, 1300, 15, 15, 1);  // an empty entry: the next entry of the table
+  w.line(44, 98, 0, "(1) bx+cx");
+  expectBox(w, boxX, 98, 108, 7, 6, "");
+  expectBox(w, boxX, 98, 108, 7, 6, "x", 1);
+  // Part 2: problem 1 (2), in colours 5 and 4, from its own line down.
+  w.fill(0, 170, 1320, 1300, 15, 15, 2);
+  w.line(44, 180, 0, "(2) 4ax-2a");
+  w.lineIn(150, 700, 180, 3, "共通因数は、");
+  w.lineIn(300, 900, 180, 13, "2a", 1);
+  // Part 3: problem 2 (1): the brackets' contents revealed in box ①.
+  w.fill(0, 290, 1320, 1300, 15, 15, 2);
+  w.line(44, 300, 0, "問2　①をいいなさい。");
+  w.line(44, 380, 0, "(1) ab-ac=a(");
+  w.lineIn(150, 900, 380, 13, "①");
+  w.lineIn(150, 900, 380, 0, ")");
+  w.lineIn(150, 900, 380, 13, "b-c", 1);
+  // Part 4: problem 2 (2), box 216 wide.
+  w.fill(0, 470, 1320, 1300, 15, 15, 2);
+  w.line(44, 480, 0, "(2) 4ax-2a=2a(");
+  w.lineIn(150, 900, 480, 13, "2x-1", 1);
+  EXPECT_EQ(w.keysLeft(), 2);
+  // The revealed boxes cover the numbered ones exactly.
+  int parts3and4 = 0;
+  for (const Op& op : ops) {
+    if (op.kind != OpKind::FilledBox || op.colour == 15 || op.y1 < 300 || op.y1 > 600) continue;
+    ++parts3and4;
+    EXPECT_EQ(op.x2 - op.x1, op.y1 < 470 ? 135 : 216) << describe(op);
+    EXPECT_EQ(op.y2 - op.y1, 60);
+  }
+  EXPECT_EQ(parts3and4, 4);
+  EXPECT_EQ(menuLines(ops).size(), 2u);
+}
+
+TEST(FenwistSection1, CommonFactorDrillStartsItsTableAgainAfterTheLastEntry) {
+  // Nine passes of part 1: entries 1 to 8, then entry 1 again.
+  std::string keys = item(4);
+  for (int pass = 1; pass <= 8; ++pass) keys += "k\n";
+  keys += "k1\n";
+  const HeadlessResult run = runFenwist(keys);
+  ASSERT_FALSE(run.error);
+  const char* shown[] = {"ab-ac", "bx+cx", "2ax-3ay", "3ax+5bx", "a^2b-ab^2", "ax^2-a^2x", "ax+bx+cx", "ay-by-cy",
+                         "ab-ac"};
+  OpWalk w(run);
+  int keysBefore = 4;  // the two menus; then a step key and an Enter per pass
+  for (const char* polynomial : shown) {
+    w.line(44, 98, 0, std::string("(1) ") + polynomial, keysBefore);
+    keysBefore = 2;
+  }
+}
+
+// --- Item 5: the second summary -------------------------------------------------------------------
+
+TEST(FenwistSection1, SecondSummaryCompletesTheAnswerLinePieceByPiece) {
+  const HeadlessResult run = runFenwist(item(5) + steps(9), "00:00:00", "fenwist-s1-summary2.png");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  w.fill(0, 0, 1320, 1300, 15, 15, 4);
+  w.line(88, 22, 5, "<共通因数をくくりだす因数分解>");
+  w.line(132, 97, 0, "12x^2-18x=");
+  w.line(44, 172, 3, "①　共通因数をみつける");
+  w.line(132, 232, 0, "12x^2=2*2*3*x*x", 1);
+  w.line(132, 292, 0, "18x=2*3*3*x");
+  w.lineIn(300, 1300, 172, 3, "2*3*x=", 2);
+  w.lineIn(300, 1300, 172, 5, "6x");
+  w.lineIn(200, 1300, 97, 5, "6x(", 1);
+  w.line(44, 367, 5, "②　( )の中をみつける", 1);
+  w.line(132, 427, 0, "各項を共通因数でわる");
+  w.lineIn(300, 1300, 367, 0, "12x^2÷6x=", 1);
+  w.lineIn(300, 1300, 367, 5, "2x");
+  w.lineIn(300, 1300, 427, 0, "-18x÷6x=", 1);
+  w.lineIn(300, 1300, 427, 5, "-3");
+  w.lineIn(200, 1300, 97, 5, "2x-3)", 1);
+  w.line(44, 570, 3, "教科書 問1　をしなさい。", 1);
+  EXPECT_EQ(w.keysLeft(), 0);
+  // The answer line reads 12x^2-18x=6x(2x-3) on the screen, and the six highlights are the
+  // "2", "3" and "x" of each row, each over its colour-0 self.
+  const std::vector<Op> ops = drawn(run);
+  EXPECT_EQ(screenLines(ops, ops.size(), 100, 90, 1300, 110).begin()->second, "12x^2-18x=6x(2x-3)");
+  std::string highlighted;
+  for (const Op& op : ops) {
+    const float line = op.y1 + (op.italic ? 22 : 0);
+    if (op.kind != OpKind::Text || op.colour != 5 || (line != 232 && line != 292)) continue;
+    highlighted += op.text;
+    EXPECT_EQ(glyphsAt(ops, op.x1, op.y1, 0), std::vector<std::string>{op.text}) << "under " << describe(op);
+  }
+  EXPECT_EQ(highlighted, "23x23x");
+}
+
+// --- Item 6: the answers to problem 1 -------------------------------------------------------------
+
+TEST(FenwistSection1, AnswersToProblem1InThreeColumns) {
+  const HeadlessResult run = runFenwist(item(6) + steps(4), "00:00:00", "fenwist-s1-answers.png");
+  ASSERT_FALSE(run.error);
+  OpWalk w(run);
+  w.fill(0, 0, 1320, 1300, 15, 15, 4);
+  w.line(40, 30, 3, "問1 解答");
+  w.line(40, 90, 0, "(1)ab-ac", 1);
+  w.line(94, 140, 5, "=a(b-c)");
+  w.line(94, 190, 0, "ab=a*");
+  w.lineIn(94, 400, 190, 3, "b");
+  w.line(94, 240, 0, "ac=a*");
+  w.lineIn(94, 400, 240, 3, "c");
+  w.line(40, 310, 0, "(2)4ax-2a", 1);
+  w.line(94, 360, 5, "=2a(2x-1)");
+  w.line(94, 410, 0, "4ax=2a*");
+  w.lineIn(94, 400, 410, 3, "2x");
+  w.line(94, 460, 0, "2a=2a*");
+  w.lineIn(94, 400, 460, 3, "1");
+  w.line(400, 30, 0, "(3)2ax+3ay", 1);
+  w.line(454, 80, 5, "=a(2x+3y)");
+  w.line(400, 250, 0, "(4)8a^2b-4b^2");
+  w.line(454, 300, 5, "=4b(2a^2-b)");
+  w.line(454, 350, 0, "8a^2b=4b*");
+  w.lineIn(454, 800, 350, 3, "2a^2");
+  w.line(454, 400, 0, "4b^2=4b*");
+  w.lineIn(454, 800, 400, 3, "b");
+  w.line(800, 30, 0, "(5)a^2b-ab^2", 1);
+  w.line(800, 250, 0, "(6)ax+bx+cx");
+  w.line(854, 450, 0, "cx=x*");
+  w.lineIn(854, 1300, 450, 3, "c");
+  EXPECT_EQ(w.keysLeft(), 0);
+}
+
+}  // namespace
