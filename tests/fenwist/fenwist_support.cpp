@@ -59,7 +59,7 @@ bool inside(float x, float y, float x1, float y1, float x2, float y2) { return x
 // A glyph as markup, with the line it stands on: italic letters stand 22 px above their line,
 // small indices 10 px.
 Token glyphToken(const Op& op) {
-  std::string text = op.text == "×" ? "*" : op.text;
+  std::string text = op.text == "\xC3\x97" ? "*" : op.text;  // ×
   if (op.size < 10 && op.italic) return {op.x1, op.y1 + 22, text};
   if (op.size < 10) return {op.x1, op.y1 + 10, "\\" + text};
   if (op.magY == 2) return {op.x1, op.y1, "^" + text};

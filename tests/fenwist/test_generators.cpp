@@ -140,11 +140,16 @@ class DiffSquaresDrill : public testing::TestWithParam<int> {};
 
 TEST_P(DiffSquaresDrill, HintAndAnswerAreTheProblemFullyFactorised) {
   const int drill = GetParam();
-  overSeeds([drill] { DIFFSQNUMBERS(drill); },
+  // Each problem as if example 3 of section 3 had just left the first-number mode at 1.
+  overSeeds([drill] {
+              REN = 1;
+              DIFFSQNUMBERS(drill);
+            },
             [drill] {
               const DiffSquaresTexts texts = diffSquaresTexts(drill);
               EXPECT_EQ(texts.problem.substr(0, 4), "(" + std::to_string(drill) + ") ");
               EXPECT_EQ(REN, 0);
+              EXPECT_GE(num(1), 2);
               // The first number shows only in drills 2 and 4, and it is never 1 there.
               const bool firstShown = drill == 2 || drill == 4;
               EXPECT_EQ(texts.problem.find(t(3) + X_S) == 4, firstShown) << texts.problem;
