@@ -25,32 +25,34 @@ void setColour(cairo_t* cr, int colour) {
 
 bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
-// Liang-Barsky: clips the segment to the working rectangle; false when nothing of it is inside.
+// Clips the segment to the working rectangle; false when nothing of it is inside. Each cut is
+// computed from the segment's slope, so an end at 1e30 still leaves the exact line near the canvas.
 bool clipSegment(double& x1, double& y1, double& x2, double& y2) {
   if (!finite(x1, y1) || !finite(x2, y2)) return false;
-  double t0 = 0, t1 = 1;
-  const double dx = x2 - x1, dy = y2 - y1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 - MIN_X, MAX_X - x1, y1 - MIN_Y, MAX_Y - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      t0 = std::max(t0, t);
+  enum : unsigned { LEFT = 1, RIGHT = 2, ABOVE = 4, BELOW = 8 };
+  const auto outside = [](double x, double y) {
+    return (x < MIN_X ? LEFT : x > MAX_X ? RIGHT : 0u) | (y < MIN_Y ? ABOVE : y > MAX_Y ? BELOW : 0u);
+  };
+  for (int pass = 0; pass < 8; ++pass) {
+    const unsigned a = outside(x1, y1), b = outside(x2, y2);
+    if ((a | b) == 0) return true;
+    if (a & b) return false;
+    // Move an end that lies outside onto the edge it lies beyond.
+    const unsigned out = a ? a : b;
+    double& x = a ? x1 : x2;
+    double& y = a ? y1 : y2;
+    if (out & (LEFT | RIGHT)) {
+      const double edge = out & LEFT ? MIN_X : MAX_X;
+      y = y1 + (edge - x1) * ((y2 - y1) / (x2 - x1));
+      x = edge;
     } else {
-      t1 = std::min(t1, t);
+      const double edge = out & ABOVE ? MIN_Y : MAX_Y;
+      x = x1 + (edge - y1) * ((x2 - x1) / (y2 - y1));
+      y = edge;
     }
-    if (t0 > t1) return false;
+    if (!finite(x, y)) return false;
   }
-  const double ox = x1, oy = y1;
-  x1 = ox + t0 * dx;
-  y1 = oy + t0 * dy;
-  x2 = ox + t1 * dx;
-  y2 = oy + t1 * dy;
-  return true;
+  return outside(x1, y1) == 0 && outside(x2, y2) == 0;
 }
 
 void strokeWithPen(cairo_t* cr, int pen) {
@@ -128,8 +130,10 @@ void circlePath(cairo_t* cr, double cx, double cy, double r, double from, double
   const double inner = std::max(0.0, r - 4 * reach);
   constexpr int STEPS = 512;
   for (int k = -1; k <= 1; ++k) {
-    const double a0 = std::max(from, centre + k * turn - halfSpan);
-    const double a1 = std::min(to, centre + k * turn + halfSpan);
+    // A full circle is the one window in a piece; an arc is cut at its ends.
+    if (full && k != 0) continue;
+    const double a0 = full ? centre - halfSpan : std::max(from, centre + k * turn - halfSpan);
+    const double a1 = full ? centre + halfSpan : std::min(to, centre + k * turn + halfSpan);
     if (a0 >= a1) continue;
     cairo_new_sub_path(cr);
     for (int i = 0; i <= STEPS; ++i) {

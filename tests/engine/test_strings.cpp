@@ -54,6 +54,9 @@ TEST(Strings, SearchesCountFromOne) {
 TEST(Strings, RejectedArgumentsAreRuntimeErrors) {
   EXPECT_THROW(PfMID24("abc", 0), RuntimeError);
   EXPECT_THROW(PfLEFT24("abc", -1), RuntimeError);
+  EXPECT_THROW(PfMID24("abc", 1, -1), RuntimeError);  // a negative count is no "rest of the text"
+  EXPECT_THROW(PfKMID24("ｱ表", 1, -1), RuntimeError);
+  EXPECT_EQ(PfKMID24("ｱ表x", 2), "表x");
   EXPECT_THROW(PfASC(""), RuntimeError);
   EXPECT_THROW(PfCHR24(256), RuntimeError);
   EXPECT_EQ(PfASC("A"), 65);

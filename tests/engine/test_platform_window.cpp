@@ -1,0 +1,240 @@
+// The window back end, run in-process on SDL's dummy video driver: events are pushed into SDL's
+// queue as the windowing system would send them, and the window's pixels are read back.
+// (tests/e2e runs the real program in a real X server.)
+#include <SDL.h>
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "engine/platform/canvas.h"
+#include "engine/platform/platform.h"
+#include "engine/platform/render.h"
+#include "engine/platform/window.h"
+#include "engine/runtime.h"
+#include "engine/startup.h"
+#include "engine/state.h"
+
+namespace {
+
+std::function<void()> menuBody;
+void menu() { menuBody(); }
+
+// Runs body as a program's main menu in a window; returns the exit status.
+int runWindowed(std::function<void()> body) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  menuBody = std::move(body);
+  return runInWindow(ProgramInfo{"Window test", menu, false});
+}
+
+SDL_Surface* windowSurface() { return SDL_GetWindowSurface(SDL_GetWindowFromID(1)); }
+
+// The number of pixels where the window differs from the display list painted whole at its size.
+int pixelsUnlikeAFullPaint() {
+  SDL_Surface* shown = windowSurface();
+  EXPECT_NE(shown, nullptr);
+  if (shown == nullptr) return -1;
+  cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_RGB24, shown->w, shown->h);
+  cairo_t* cr = cairo_create(full);
+  fitCanvas(cr, shown->w, shown->h);
+  paintOps(cr, canvas().displayList(), 0);
+  cairo_destroy(cr);
+  cairo_surface_flush(full);
+  const unsigned char* a = cairo_image_surface_get_data(full);
+  const int strideA = cairo_image_surface_get_stride(full);
+  const auto* b = static_cast<const unsigned char*>(shown->pixels);
+  int differing = 0;
+  for (int y = 0; y < shown->h; ++y)
+    for (int x = 0; x < shown->w; ++x)
+      for (int c = 0; c < 3; ++c)
+        if (std::abs(a[y * strideA + x * 4 + c] - b[y * shown->pitch + x * 4 + c]) > 1) {
+          ++differing;
+          break;
+        }
+  cairo_surface_destroy(full);
+  return differing;
+}
+
+void pushKeyDown(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.state = SDL_PRESSED;
+  e.key.keysym.sym = sym;
+  e.key.keysym.mod = mod;
+  SDL_PushEvent(&e);
+}
+
+// Text input arrives in UTF-8 (narrow literals here are code page 932).
+void pushText(const char8_t* utf8) {
+  SDL_Event e{};
+  e.type = SDL_TEXTINPUT;
+  SDL_strlcpy(e.text.text, reinterpret_cast<const char*>(utf8), sizeof e.text.text);
+  SDL_PushEvent(&e);
+}
+
+void pushClose() {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_CLOSE;
+  e.window.windowID = 1;
+  SDL_PushEvent(&e);
+}
+
+// The keys read until the queue is empty.
+std::vector<std::string> keysWaiting() {
+  std::vector<std::string> keys;
+  for (int empty = 0; empty < 3;) {
+    std::string key = PfINKEY24();
+    if (key.empty()) {
+      ++empty;
+    } else {
+      keys.push_back(key);
+    }
+  }
+  return keys;
+}
+
+void drawPage() {
+  PsLINE(0, 0, 1760, 1800, 15, LineMode::FilledBox, 15, Corner::Step);
+  PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
+  FE_SETFONTNAME("ゴシック");
+  FE_SETFONTSIZE(16);
+  PsSYMBOL40(264, 30, 2, 2, 15, "＜メニュー＞");
+  PsSYMBOL40(44, 120, 1, 1, 13, "１．式の計算");
+  PsCIRCLE(700, 300, 100, 9);
+  PsLINE(100, 400, 600, 500, 0);
+}
+
+// After every step the window shows what painting the whole display list shows, however the
+// picture got there: new operations over old ones, a shape redrawn in another colour, a dot
+// erased, a box over part of the page, a clear.
+TEST(Window, EveryFrameMatchesTheWholePicture) {
+  std::vector<int> differing;
+  const int status = runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
+    FE_SETDRAWWIDTH(3);
+    PsSYMBOL40(44, 180, 1, 1, 0, "２．因数分解");
+    PsCIRCLE(1064, 656, 4, 5, 0, 0, true);
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
+    PsCIRCLE(1064, 656, 4, 15, 0, 0, true);
+    PsSYMBOL40(44, 120, 1, 1, 5, "１．式の計算");
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
+    PsLINE(600, 250, 800, 350, 15, LineMode::FilledBox, 12);
+    PsSYMBOL40(620, 280, 1, 1, 15, "ｱｲｳ");
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
+    PsCLS();
+    PsSYMBOL40(288, 432, 1, 1, 13, "おわり");
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
+    PsEND();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(differing, std::vector<int>(5, 0));
+}
+
+// A new window size paints the picture afresh at that size, scaled to fit.
+TEST(Window, PictureIsKeptAcrossResizes) {
+  std::vector<std::pair<int, int>> sizes;
+  std::vector<int> differing;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    PfINKEY24();
+    SDL_Window* window = SDL_GetWindowFromID(1);
+    for (auto [w, h] : {std::pair{800, 600}, {1920, 1080}, {500, 900}}) {
+      SDL_SetWindowSize(window, w, h);
+      PfINKEY24();
+      sizes.emplace_back(windowSurface()->w, windowSurface()->h);
+      differing.push_back(pixelsUnlikeAFullPaint());
+    }
+  });
+  const std::vector<std::pair<int, int>> expected = {{800, 600}, {1920, 1080}, {500, 900}};
+  EXPECT_EQ(sizes, expected);
+  EXPECT_EQ(differing, std::vector<int>(3, 0));
+}
+
+// One key per press: printable keys as typed, Enter 13, Backspace 8, any other key something.
+TEST(Window, KeysAreOneTextPerPress) {
+  std::vector<std::string> keys;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    pushKeyDown(SDLK_1);  // a printable key's text comes as text input
+    pushText(u8"1");
+    pushKeyDown(SDLK_RETURN);
+    pushKeyDown(SDLK_BACKSPACE);
+    pushKeyDown(SDLK_LSHIFT);  // a modifier alone is no key
+    pushKeyDown(SDLK_a, KMOD_LSHIFT);
+    pushText(u8"A");
+    pushText(u8"ｱ/");
+    pushText(u8"表");
+    pushKeyDown(SDLK_F1);
+    pushKeyDown(SDLK_DOWN);
+    pushKeyDown(SDLK_c, KMOD_LCTRL);  // no text comes with Ctrl+C
+    pushKeyDown(SDLK_KP_5);           // Num Lock off: no text comes either
+    pushKeyDown(SDLK_KP_5, KMOD_NUM);
+    pushText(u8"5");
+    pushKeyDown(SDLK_KP_ENTER);
+    keys = keysWaiting();
+  });
+  ASSERT_EQ(keys.size(), 13u) << testing::PrintToString(keys);
+  EXPECT_EQ(keys[0], "1");
+  EXPECT_EQ(keys[1], "\r");
+  EXPECT_EQ(keys[2], "\b");
+  EXPECT_EQ(keys[3], "A");
+  EXPECT_EQ(keys[4], "ｱ");
+  EXPECT_EQ(keys[5], "/");
+  EXPECT_EQ(keys[6], "表");
+  for (int i : {7, 8, 9, 10}) {
+    EXPECT_FALSE(keys[i].empty());
+    EXPECT_NE(keys[i], "\r");
+    EXPECT_NE(keys[i], "\b");
+  }
+  EXPECT_EQ(keys[11], "5");
+  EXPECT_EQ(keys[12], "\r");
+}
+
+TEST(Window, ClosingDuringAWaitEndsTheProgramAtOnce) {
+  static bool waitEnded = false;
+  const int status = runWindowed([] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    pushClose();
+    while (PfINKEY24().empty()) {
+    }
+    waitEnded = true;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_FALSE(waitEnded);
+}
+
+// The error screen shows its message until the window is closed; keys do nothing there.
+TEST(Window, ClosingTheErrorScreenEndsTheProgram) {
+  const int status = runWindowed([] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    pushText(u8"1");
+    pushKeyDown(SDLK_RETURN);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    X = DIV(1, 0);
+  });
+  EXPECT_EQ(status, 0);
+  ASSERT_TRUE(lastRuntimeError());
+  EXPECT_EQ(lastRuntimeError()->code, ErrorCode::DivisionByZero);
+  // The window shows the error screen.
+  const std::vector<Op>& list = canvas().displayList();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].kind, OpKind::Clear);
+  EXPECT_EQ(list[1].kind, OpKind::Text);
+  EXPECT_EQ(pixelsUnlikeAFullPaint(), 0);
+}
+
+}  // namespace
