@@ -24,21 +24,13 @@ constexpr MenuLine ITEMS[] = {
     {15, 44, 540, "8　終了"},
 };
 
-// The menu writes only the drawing state: the layout cursor a section left stays as it was.
-void drawLine(float colour, float x, float y, const std::string& text) {
-  CCC1 = colour;
-  X = x;
-  Y = y;
-  AA_S = text;
-  DRAWFORMULA();
-}
-
 void drawMenu() {
   CLEARWORK();
   clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  drawLine(15, 264, 30, "＜" + TITLE_S + "　メニュー＞");
-  for (const MenuLine& line : ITEMS) drawLine(line.colour, line.x, line.y, line.text);
+  // The menu writes only the drawing state: the layout cursor a section left stays as it was.
+  textAt(15, 264, 30, "＜" + TITLE_S + "　メニュー＞");
+  for (const MenuLine& line : ITEMS) textAt(line.colour, line.x, line.y, line.text);
 }
 
 }  // namespace

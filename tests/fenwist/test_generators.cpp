@@ -46,6 +46,21 @@ std::string withoutLabel(const std::string& line) {
   return line.substr(start);
 }
 
+// What GENPAIR leaves for the pair a, b with the letters and sign given, as a problem to draw.
+void givenPair(float a, float b, const char* x, const char* y, const char* sign) {
+  T_A(1) = a;
+  T_A(2) = b;
+  T_A(3) = a * a;
+  T_A(4) = 2 * a * b;
+  T_A(5) = b * b;
+  NUMSTRINGS();
+  X_S = x;
+  Y_S = y;
+  X_S_A(1) = X_S + "^2";
+  X_S_A(2) = Y_S + "^2";
+  T_S = sign;
+}
+
 // The answer is the problem written as a product whose factors keep no common factor.
 void expectCompleteFactorisation(const std::string& problem, const std::string& answer) {
   const Polynomial expected = parse(withoutLabel(problem));
@@ -161,16 +176,7 @@ TEST_P(DiffSquaresDrill, HintAndAnswerAreTheProblemFullyFactorised) {
 INSTANTIATE_TEST_SUITE_P(Drills, DiffSquaresDrill, testing::Values(1, 2, 3, 4));
 
 TEST(DiffSquaresDrill, TheBoxesHoldTheDocumentedShapes) {
-  T_A(1) = 3;
-  T_A(2) = 5;
-  T_A(3) = 9;
-  T_A(4) = 30;
-  T_A(5) = 25;
-  NUMSTRINGS();
-  X_S = "x";
-  Y_S = "y";
-  X_S_A(1) = "x^2";
-  X_S_A(2) = "y^2";
+  givenPair(3, 5, "x", "y", "+");
   const struct {
     int drill;
     const char* problem;
@@ -268,33 +274,13 @@ INSTANTIATE_TEST_SUITE_P(Drills, PerfectSquareDrill,
 
 TEST(PerfectSquareDrill, LinesHaveTheDocumentedShapes) {
   // Example 3 with x, "+" and q = 3; example 4 with a and b, "-", p = 3 and q = 2.
-  T_A(1) = 1;
-  T_A(2) = 3;
-  T_A(3) = 1;
-  T_A(4) = 6;
-  T_A(5) = 9;
-  NUMSTRINGS();
-  X_S = "x";
-  Y_S = "y";
-  X_S_A(1) = "x^2";
-  X_S_A(2) = "y^2";
-  T_S = "+";
+  givenPair(1, 3, "x", "y", "+");
   SquareTexts texts = squareTexts(SquareDrill::Example3);
   EXPECT_EQ(texts.problem, "x^2+6x+9");
   EXPECT_EQ(texts.step, "=x^2+2*x*3+3^2");
   EXPECT_EQ(texts.answer, "=(x+3)\\2");
 
-  T_A(1) = 3;
-  T_A(2) = 2;
-  T_A(3) = 9;
-  T_A(4) = 12;
-  T_A(5) = 4;
-  NUMSTRINGS();
-  X_S = "a";
-  Y_S = "b";
-  X_S_A(1) = "a^2";
-  X_S_A(2) = "b^2";
-  T_S = "-";
+  givenPair(3, 2, "a", "b", "-");
   texts = squareTexts(SquareDrill::OneLetter);
   EXPECT_EQ(texts.problem, "(1)9a^2-12a+4");
   EXPECT_EQ(texts.step, "=(3a)\\2-2*3a*2+2^2");
@@ -307,17 +293,7 @@ TEST(PerfectSquareDrill, LinesHaveTheDocumentedShapes) {
 
 // Example 4 (2) writes a second number 1 before the letter, as the lesson shows it.
 TEST(PerfectSquareDrill, SecondNumberOneKeepsItsDigitBeforeTheSecondLetter) {
-  T_A(1) = 2;
-  T_A(2) = 1;
-  T_A(3) = 4;
-  T_A(4) = 4;
-  T_A(5) = 1;
-  NUMSTRINGS();
-  X_S = "x";
-  Y_S = "y";
-  X_S_A(1) = "x^2";
-  X_S_A(2) = "y^2";
-  T_S = "+";
+  givenPair(2, 1, "x", "y", "+");
   const SquareTexts texts = squareTexts(SquareDrill::TwoLetters);
   EXPECT_EQ(texts.problem, "(2)4x^2+4xy+1y^2");
   EXPECT_EQ(texts.step, "=(2x)\\2+2*2x*1y+(1y)\\2");
