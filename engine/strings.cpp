@@ -170,12 +170,12 @@ int PfKINSTR(const std::string& text, const std::string& sought, float from, SLo
   return 0;
 }
 
-std::string PfSTR244(float v) {
-  const std::string digits = formatNumber(v);
+std::string PfSTR244(float v, SLoc where) {
+  const std::string digits = formatNumber(CHECKED(v, where));
   return digits[0] == '-' ? digits : " " + digits;
 }
 
-std::string PfSTR248(float v) { return PfSTR244(v); }
+std::string PfSTR248(float v, SLoc where) { return PfSTR244(v, where); }
 
 float PfVAL(const std::string& s) {
   std::size_t i = 0;

@@ -29,9 +29,10 @@ std::string PfKMID24(const std::string& s, float start, float n, SLoc where = SL
 int PfKINSTR(const std::string& text, const std::string& sought, float from = 1, SLoc where = SLoc::current());
 
 // Decimal text of a number, a blank in front when it is not negative: at most 7 significant
-// digits, never an exponent, "0.5" rather than ".5", and negative zero as " 0".
-std::string PfSTR244(float v);
-std::string PfSTR248(float v);
+// digits, never an exponent, "0.5" rather than ".5", and negative zero as " 0". A number that
+// overflowed (infinite or not a number) is an overflow error, never shown as text.
+std::string PfSTR244(float v, SLoc where = SLoc::current());
+std::string PfSTR248(float v, SLoc where = SLoc::current());
 // The number at the start of a text (blanks skipped, sign, digits, one point); 0 when there is none.
 float PfVAL(const std::string& s);
 // One-byte text of a code 0 to 255.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/runtime.h"
 #include "engine/strings.h"
 
@@ -71,6 +73,10 @@ TEST(Strings, NumberTexts) {
       {-12.25f, "-12.25"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(PfSTR244(value), text) << value;
+  // An overflowed number is an error, never the text "inf" in front of a class.
+  EXPECT_THROW(PfSTR244(std::numeric_limits<float>::infinity()), RuntimeError);
+  EXPECT_THROW(PfSTR244(std::numeric_limits<float>::quiet_NaN()), RuntimeError);
+  EXPECT_EQ(PfSTR244(3e38f), " 300000000000000000000000000000000000000");
 }
 
 TEST(Strings, ValReadsTheNumberAtTheStart) {
