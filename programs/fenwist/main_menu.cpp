@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "fenwist.h"
+#include "programs/common/menu_title.h"
 #include "scene.h"
 
 namespace fenwist {
@@ -29,7 +30,7 @@ void drawMenu() {
   clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
   // The menu writes only the drawing state: the layout cursor a section left stays as it was.
-  textAt(15, 264, 30, "＜" + TITLE_S + "　メニュー＞");
+  textAt(15, 264, 30, common::menuTitle());
   for (const MenuLine& line : ITEMS) textAt(line.colour, line.x, line.y, line.text);
 }
 

@@ -17,8 +17,9 @@ void newPage() {
   YI1 = 30;
 }
 
-// The product diagram of (x+2)(x+3) with its cells empty and the trinomial written across it.
-void emptyProductDiagram(float trinomialColour) {
+// The product diagram of (x+2)(x+3) with its cells empty and the trinomial written across it,
+// in yellow: the big cell is painted in colour 3, so red text there could not be seen.
+void emptyProductDiagram() {
   XI3 = 792;
   YI3 = 325;
   F_S_A(1) = "x";
@@ -26,7 +27,7 @@ void emptyProductDiagram(float trinomialColour) {
   F_S_A(3) = "3";
   for (const float n : {4.0f, 5.0f, 6.0f, 7.0f, 8.0f}) F_S_A(n) = "";
   common::PRODUCTAREA();
-  textAt(trinomialColour, XI3 + 110, YI3 + 120, "x^2+5x+6");
+  textAt(13, XI3 + 110, YI3 + 120, "x^2+5x+6");
 }
 
 // Page 1: (x+2)(x+3) expanded, x^2+5x+6 factorised, and what each means on the diagram.
@@ -54,7 +55,7 @@ void inverseSteps() {
   textAt(3, X1 + 44, Y1, "積→和");
   textAt(3, X2 + 44, Y2, "和→積");
   STEPWAIT();
-  emptyProductDiagram(3);
+  emptyProductDiagram();
   STEPWAIT();
   textLine(3, XI1, Y11 + 60, "図では");
   STEPWAIT();
@@ -80,7 +81,7 @@ void factorsAsSides() {
   textAfter(7, " (かけられている数・文字式)");
   Y11 = YI1;
   STEPWAIT();
-  emptyProductDiagram(13);
+  emptyProductDiagram();
   STEPWAIT();
   textLine(3, XI1, Y11 + 90, "図では");
   STEPWAIT();

@@ -32,7 +32,7 @@ TEST(FenwistMainMenu, DrawsThePanelTitleAndEightItems) {
   w.fill(0, 54, 1440, 846, 15, 15);
   w.fill(0, 0, 1760, 1800, 15, 15);
   w.fill(22, 10, 1320, 600, 15, 10);
-  w.line(264, 30, 15, "＜Fenwist　メニュー＞");
+  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   const struct {
     float y;
     int colour;

@@ -116,7 +116,8 @@ TEST(FenwistSection1, MeaningOfFactorisingInThreePages) {
   w.lineIn(400, 800, 30, 3, "積→和", 1);
   w.lineIn(400, 800, 150, 3, "和→積");
   walk::expectProductArea(w, 792, 325, SIDES, 1);
-  w.line(902, 445, 3, "x^2+5x+6");
+  // Written in yellow, not in the red of the big cell it stands on.
+  w.line(902, 445, 13, "x^2+5x+6");
   w.line(66, 270, 3, "図では", 1);
   w.line(66, 330, 5, "展開", 1);
   w.lineIn(66, 1300, 330, 0, "………式から面積を求めること");

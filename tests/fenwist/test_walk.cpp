@@ -22,7 +22,7 @@ TEST(FenwistWalk, EverySceneOfSectionsOneToThreeAndOut) {
   const HeadlessResult run = runFenwist(section1 + section2 + section3 + "8\nkk", "10:11:12", "fenwist-walk.png");
   ASSERT_FALSE(run.error);
   walk::OpWalk w(run);
-  w.line(264, 30, 15, "＜Fenwist　メニュー＞");
+  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   // Section 1.
   w.line(44, 240, 3, "<めあて>", 2);
   w.line(76, 305, 0, "1 因数、因数分解の意味を理解しよう。");
@@ -32,14 +32,14 @@ TEST(FenwistWalk, EverySceneOfSectionsOneToThreeAndOut) {
   w.line(44, 18, 0, "問1　次の式の共通因数をいいなさい。", 17 + 2);
   w.line(88, 22, 5, "<共通因数をくくりだす因数分解>", 12 + 2);
   w.line(40, 30, 3, "問1 解答", 9 + 2);
-  w.line(264, 30, 15, "＜Fenwist　メニュー＞", 4 + 2);
+  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 4 + 2);
   // Section 2.
   w.line(44, 240, 3, "<めあて>", 2);
   w.line(76, 305, 0, "公式(和と差の積)を逆に使って、因数分解しよう。");
   w.line(40, 20, 7, "例2　次の式を因数分解しなさい。", 2);
   w.line(616, 570, 7, "教科書 問2　をしなさい。", 17);
   w.line(40, 30, 3, "問2 解答", 2);
-  w.line(264, 30, 15, "＜Fenwist　メニュー＞", 4 + 2);
+  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 4 + 2);
   // Section 3.
   w.line(44, 240, 3, "<めあて>", 2);
   w.line(76, 305, 0, "平方の公式を逆に使って、因数分解しよう。");
@@ -51,7 +51,7 @@ TEST(FenwistWalk, EverySceneOfSectionsOneToThreeAndOut) {
   w.line(40, 30, 3, "問4 解答", 2);
   w.line(120, 570, 7, "教科書 問5　をしなさい。", 5);
   w.line(40, 30, 3, "問5 解答", 2);
-  w.line(264, 30, 15, "＜Fenwist　メニュー＞", 15 + 2);
+  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 15 + 2);
   // "8" and Enter end the program: the two keys after them stay unread.
   EXPECT_EQ(w.keysLeft(), 2);
   EXPECT_EQ(mainMenus(drawn(run)).size(), 4u);
