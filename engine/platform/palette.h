@@ -1,6 +1,7 @@
 // The sixteen colour numbers. 15 is white, the background every clear paints; 0 is black;
 // 13 reads as yellow and 9 as green, as the lesson texts name them; the dark fills (4, 6, 8, 10,
-// 12) carry yellow, white and green text.
+// 12) carry yellow, white and green text, so they are dark enough for green text to stand out
+// (the step box writes green on 4, the next-step box on 12).
 #pragma once
 
 struct Rgb {
@@ -12,15 +13,15 @@ inline constexpr Rgb PALETTE[16] = {
     {0.12, 0.25, 0.75},  // 1 blue
     {0.63, 0.00, 0.00},  // 2 dark red
     {0.85, 0.10, 0.10},  // 3 red
-    {0.10, 0.23, 0.54},  // 4 dark blue
+    {0.07, 0.17, 0.45},  // 4 dark blue
     {0.00, 0.31, 0.82},  // 5 blue
     {0.18, 0.42, 0.18},  // 6 dark green
     {0.42, 0.11, 0.60},  // 7 purple
     {0.31, 0.31, 0.31},  // 8 dark grey
-    {0.00, 0.63, 0.00},  // 9 green
+    {0.05, 0.66, 0.05},  // 9 green
     {0.00, 0.24, 0.47},  // 10 navy
     {0.00, 0.63, 0.63},  // 11 teal
-    {0.29, 0.16, 0.50},  // 12 violet
+    {0.25, 0.11, 0.43},  // 12 violet
     {0.95, 0.76, 0.00},  // 13 yellow
     {1.00, 0.55, 0.00},  // 14 orange
     {1.00, 1.00, 1.00},  // 15 white
