@@ -18,8 +18,6 @@ class Array1 {
   const T& operator()(float index, std::source_location where = std::source_location::current()) const {
     return items_[slot(index, where)];
   }
-  static constexpr int bound() { return Bound; }
-  void clear() { items_ = {}; }
 
  private:
   static std::size_t slot(float index, std::source_location where) {
@@ -37,7 +35,6 @@ class Array2 {
   T& operator()(float i, float j, std::source_location where = std::source_location::current()) {
     return items_[slot(i, Bound1, where)][slot(j, Bound2, where)];
   }
-  void clear() { items_ = {}; }
 
  private:
   static std::size_t slot(float index, int bound, std::source_location where) {
