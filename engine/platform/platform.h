@@ -23,8 +23,9 @@ struct Point {
 void PsLINE(float x1, float y1, float x2, float y2, int colour, LineMode mode = LineMode::Line, int fillColour = -1,
             Corner corner = Corner::Absolute);
 // A circle of the given radius, or with start/end (fractions of a turn, clockwise on screen from
-// the right-pointing direction; both 0 for a full circle) an arc. Filled: a disc, its interior in
-// paintColour when that is given (not -1).
+// the right-pointing direction, wrapping through it when start > end; both 0 for a full circle)
+// an arc. Filled: a disc, or for an arc the sector it bounds, its interior in paintColour when
+// that is given (not -1) and its edge in colour.
 void PsCIRCLE(float cx, float cy, float radius, int colour, float start = 0, float end = 0, bool filled = false,
               int paintColour = -1);
 // A polyline through the points in order.
