@@ -1,6 +1,7 @@
 #include "page.h"
 
 #include "engine/engine.h"
+#include "scene.h"
 
 namespace common {
 
@@ -26,8 +27,8 @@ void drawPage(std::span<const PageRow> rows) {
         break;
       }
       case PageRow::Kind::Wait: STEPWAIT(); break;
-      case PageRow::Kind::Clear: PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15, Corner::Step); break;
-      case PageRow::Kind::ClearWide: PsLINE(0, 0, 1760, 1800, 15, LineMode::FilledBox, 15, Corner::Step); break;
+      case PageRow::Kind::Clear: clearScene(); break;
+      case PageRow::Kind::ClearWide: clearWindow(); break;
     }
   }
 }

@@ -4,7 +4,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -69,7 +69,7 @@ const std::array<Row, 14> ANSWERS_PAGE_TWO{{
 }};
 
 void ANSWERSMONOMUL() {
-  clearBox(0, 0, 1320, 1300);
+  common::clearScene();
   XI0 = 40;
   XI1 = XI0 + 81;
   FE_SETDRAWWIDTH(5);

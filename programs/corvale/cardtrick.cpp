@@ -6,7 +6,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -98,15 +98,15 @@ void answerBox(int n, const std::string& value) {
 }
 
 void pageOne() {
-  clearBox(0, 0, 1760, 1800);
+  common::clearWindow();
   XI0 = 30;
   XI1 = XI0 + 36;
   YI1 = 20;
-  for (const RuleText& rule : RULES) textLine(columnX(rule.at), rule.y, rule.colour, rule.text);
+  for (const RuleText& rule : RULES) common::textLine(columnX(rule.at), rule.y, rule.colour, rule.text);
   STEPWAIT();
 
-  textLine(XI0, YI1 + 70, 7, "④ ");
-  textLine(XI2, YI1, 3, "8と3の場合で考えよう。");
+  common::textLine(XI0, YI1 + 70, 7, "④ ");
+  common::textAfter(3, "8と3の場合で考えよう。");
   for (const Equation& equation : EQUATIONS) {
     float x = XI1;
     for (const Element& element : equation.elements) {
@@ -116,7 +116,7 @@ void pageOne() {
         V_A(element.box) = equation.y;
         answerBox(element.box, "");
       } else {
-        textLine(x, equation.y, 0, element.text);
+        common::textLine(x, equation.y, 0, element.text);
       }
       x = XI2 + 10;
     }
@@ -130,7 +130,7 @@ void pageOne() {
 }
 
 void pageTwo() {
-  clearBox(0, 0, 1760, 1800);
+  common::clearWindow();
   XI0 = 30;
   XI1 = XI0 + 36;
   YI1 = 20;
@@ -142,37 +142,37 @@ void pageTwo() {
   T_S_A(4) = T_S_A(1) + "+" + T_S_A(2);
   CARDFIGURE();
 
-  textLine(XI0, YI1, 7, "<はるせさんの考え>");
-  textLine(XI1, YI1 + 50, 0, "(8+3)*(8-3)+3^2で表される面積は、");
-  textLine(XI1, YI1 + 50, 0, "1辺が8の正方形の面積と等しい。");
-  textLine(XI0, YI1 + 60, 7, "⑤");
-  textLine(XI2, YI1, 3, "なぜ裏のカードの数字が8?");
+  common::textLine(XI0, YI1, 7, "<はるせさんの考え>");
+  common::textLine(XI1, YI1 + 50, 0, "(8+3)*(8-3)+3^2で表される面積は、");
+  common::textLine(XI1, YI1 + 50, 0, "1辺が8の正方形の面積と等しい。");
+  common::textLine(XI0, YI1 + 60, 7, "⑤");
+  common::textAfter(3, "なぜ裏のカードの数字が8?");
   STEPWAIT();
-  textLine(XI1, YI1 + 50, 0, "D=(8+3)*(8-3)+3^2 で黄色の面積");
+  common::textLine(XI1, YI1 + 50, 0, "D=(8+3)*(8-3)+3^2 で黄色の面積");
   STEPWAIT();
   // The two green rectangles of equal area: the bottom strip and the empty strip.
   FE_SETDRAWWIDTH(8);
   PsLINE(X_A(2), Y_A(2), X_A(9), Y_A(9), 9, LineMode::Box);
   PsLINE(X_A(4), Y_A(4), X_A(8), Y_A(8), 9, LineMode::Box);
-  textLine(XI1, YI1 + 50, 0, "緑の長方形の面積は等しいから");
+  common::textLine(XI1, YI1 + 50, 0, "緑の長方形の面積は等しいから");
   STEPWAIT();
-  textLine(XI1, YI1 + 50, 0, "Dは1辺が8の正方形の面積と等しい。");
+  common::textLine(XI1, YI1 + 50, 0, "Dは1辺が8の正方形の面積と等しい。");
   STEPWAIT();
-  textLine(XI1, YI1 + 50, 0, "また、正方形の1辺は大きい数だから。");
+  common::textLine(XI1, YI1 + 50, 0, "また、正方形の1辺は大きい数だから。");
   STEPWAIT();
-  textLine(XI0, YI1 + 70, 7, "⑥");
-  textLine(XI2, YI1, 3, "他の数の場合を考えよう。");
+  common::textLine(XI0, YI1 + 70, 7, "⑥");
+  common::textAfter(3, "他の数の場合を考えよう。");
   FE_SETDRAWWIDTH(5);
 
   // Try other numbers: the class types two cards and the figure is labelled with them.
   AINP = 3;
   while (AINP != 1) {
     CARDINPUT();
-    clearBox(800, 0, 1600, 1200);
+    common::eraseBox(800, 0, 1600, 1200);
     CARDFIGURE();
     NEXTSTEP();
   }
-  textLine(XI1, YI1 + 50, 7, "他の数でも同じようにマジックができる。");
+  common::textLine(XI1, YI1 + 50, 7, "他の数でも同じようにマジックができる。");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "monomul.h"
 #include "monomul_drills.h"
 #include "programs/common/page.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -30,12 +30,12 @@ constexpr std::array<Row, 7> SUMMARY{{
 }  // namespace
 
 void EXAMPLEMONOMUL() {
-  clearBox(0, 0, 1320, 1300);
+  common::clearScene();
   XI1 = 40;
   YI1 = 30;
   FE_SETDRAWWIDTH(5);  // for the whole example
-  textLine(XI1, YI1, 0, "例1　分配法則を使って、");
-  textLine(XI1 + 64, YI1 + 50, 0, "次の計算をしなさい。");
+  common::textLine(XI1, YI1, 0, "例1　分配法則を使って、");
+  common::textLine(XI1 + 64, YI1 + 50, 0, "次の計算をしなさい。");
 
   // Problem 1 under the heading; every loop shows at least one problem (AINP = 3).
   U_A(31) = XI1;

@@ -6,7 +6,7 @@
 #include "engine/engine.h"
 #include "monomul.h"
 #include "monomul_drills.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -29,7 +29,7 @@ void productArc(float x0, float y0, float x1, float y1, float colour, float houk
 // Records the arc anchor of piece k, 27 px right of where it begins, and draws the piece.
 void anchoredPiece(int k, float x, const std::string& text) {
   X_A(k) = x + 27;
-  textLine(x, YI1, 0, text);
+  common::textLine(x, YI1, 0, text);
 }
 
 // STRIKEOUT of example 1: a stroke in colour 3 across the LE characters of struck, whose
@@ -49,11 +49,11 @@ void STRIKEOUTMONOMUL(float x, float y, float h, const std::string& struck, cons
 }  // namespace
 
 void SHOWMONOTRI() {
-  clearBox(0, V_A(31), 1320, 1300);
+  common::eraseBox(0, V_A(31), 1320, 1300);
   XI1 = U_A(31);
   YI1 = V_A(31);
   const PracticeLines lines = monoTriLines();
-  textLine(XI1, YI1 + 60, 3, "①");
+  common::textLine(XI1, YI1 + 60, 3, "①");
   Y_A(1) = YI1;
   anchoredPiece(1, XI1 + 40, lines.problem[0]);
   anchoredPiece(2, XI2, lines.problem[1]);
@@ -64,20 +64,20 @@ void SHOWMONOTRI() {
   productArc(X_A(1), Y_A(1), X_A(2), Y_A(1), 9, -1, 1);
   productArc(X_A(1), Y_A(1), X_A(3), Y_A(1), 7, -1, 2);
   productArc(X_A(1), Y_A(1), X_A(4), Y_A(1), 11, -1, 2.5);
-  textLine(XI1, YI1 + 50, 0, lines.products[0]);
-  textLine(XI2, YI1, 0, lines.products[1]);
+  common::textLine(XI1, YI1 + 50, 0, lines.products[0]);
+  common::textAfter(0, lines.products[1]);
   STEPWAIT();
-  textLine(XI1, YI1 + 50, 5, lines.answer);
+  common::textLine(XI1, YI1 + 50, 5, lines.answer);
   NEXTSTEP();
 }
 
 void SHOWTRIMONO() {
-  clearBox(0, V_A(31), 1320, 1300);
+  common::eraseBox(0, V_A(31), 1320, 1300);
   XI1 = U_A(31);
   YI1 = V_A(31);
   const PracticeLines lines = triMonoLines();
-  textLine(XI1, YI1 + 60, 3, "②");
-  textLine(XI1 + 40, YI1, 0, lines.problem[0]);
+  common::textLine(XI1, YI1 + 60, 3, "②");
+  common::textLine(XI1 + 40, YI1, 0, lines.problem[0]);
   anchoredPiece(2, XI2, lines.problem[1]);
   anchoredPiece(3, XI2, lines.problem[2]);
   anchoredPiece(4, XI2, lines.problem[3]);
@@ -89,20 +89,20 @@ void SHOWTRIMONO() {
   productArc(X_A(1), Y_A(1), X_A(2), Y_A(1), 9, 1, 2.5);
   productArc(X_A(1), Y_A(1), X_A(3), Y_A(1), 7, 1, 2);
   productArc(X_A(1), Y_A(1), X_A(4), Y_A(1), 11, 1, 1);
-  textLine(XI1, YI1 + 50, 0, lines.products[0]);
-  textLine(XI2, YI1, 0, lines.products[1]);
-  textLine(XI2, YI1, 0, lines.products[2]);
+  common::textLine(XI1, YI1 + 50, 0, lines.products[0]);
+  common::textAfter(0, lines.products[1]);
+  common::textAfter(0, lines.products[2]);
   STEPWAIT();
-  textLine(XI1, YI1 + 50, 5, lines.answer);
+  common::textLine(XI1, YI1 + 50, 5, lines.answer);
   NEXTSTEP();
 }
 
 void SHOWFRACMONO() {
-  clearBox(U_A(31) - 80, V_A(31), 1320, 1500);
+  common::eraseBox(U_A(31) - 80, V_A(31), 1320, 1500);
   XI1 = U_A(31);
   YI1 = V_A(31);
   const PracticeLines lines = fracMonoLines();
-  textLine(XI1, YI1 + 60, 3, "③");
+  common::textLine(XI1, YI1 + 60, 3, "③");
   Y_A(1) = YI1;
   anchoredPiece(1, XI1 + 40, lines.problem[0]);
   anchoredPiece(2, XI2, lines.problem[1]);
@@ -113,19 +113,19 @@ void SHOWFRACMONO() {
   productArc(X_A(1), Y_A(1) - 20, X_A(3), Y_A(1), 7, -1, 2);
 
   // The line of products; where a and b start, and where the typesetter drew each denominator.
-  textLine(XI1, YI1 + 90, 0, lines.products[0]);
-  textLine(XI2, YI1, 0, lines.products[1]);
+  common::textLine(XI1, YI1 + 90, 0, lines.products[0]);
+  common::textAfter(0, lines.products[1]);
   U_A(2) = TBBOYAKX;
   V_A(2) = TBBOYAKY;
   U_A(1) = XI2;
   V_A(1) = YI1;
-  textLine(XI2, YI1, 0, lines.products[2]);
-  textLine(XI2, YI1, 0, lines.products[3]);
+  common::textAfter(0, lines.products[2]);
+  common::textAfter(0, lines.products[3]);
   U_A(4) = TBBOYAKX;
   V_A(4) = TBBOYAKY;
   U_A(3) = XI2;
   V_A(3) = YI1;
-  textLine(XI2, YI1, 0, lines.products[4]);
+  common::textAfter(0, lines.products[4]);
   STEPWAIT();
 
   // q cancels against a and against b: a bracketed negative term is struck right of its "(-".
@@ -141,7 +141,7 @@ void SHOWFRACMONO() {
   STRIKEOUTMONOMUL(U_A(4), V_A(4), 28, F_S_A(1), "1", 28);
   STEPWAIT();
 
-  textLine(XI1, YI1 + 100, 5, lines.answer);
+  common::textLine(XI1, YI1 + 100, 5, lines.answer);
   NEXTSTEP();
 }
 

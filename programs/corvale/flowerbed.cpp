@@ -3,7 +3,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -62,12 +62,12 @@ void arc(float x0, float y0, float x1, float y1, float colour, float houkou, flo
 }  // namespace
 
 void FLOWERBED() {
-  clearBox(0, 0, 1320, 1300);
+  common::clearScene();
   XI1 = 44;
   YI1 = 30;
   FE_SETDRAWWIDTH(5);
-  textLine(XI1, YI1, 0, "縦2am,横3amの長方形の花壇があります。");
-  textLine(XI1, YI1 + 60, 0, "縦をbmだけのばしたときの花壇の面積を求めなさい。");
+  common::textLine(XI1, YI1, 0, "縦2am,横3amの長方形の花壇があります。");
+  common::textLine(XI1, YI1 + 60, 0, "縦をbmだけのばしたときの花壇の面積を求めなさい。");
   YI3 = YI1 + 120;
   XI3 = XI1 + 100;
   bedCells("");
@@ -79,21 +79,21 @@ void FLOWERBED() {
   arc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, 3, 1, 15, 1, "b");
   STEPWAIT();
 
-  textLine(XI1 + 440, YI1 + 60, 5, "<式>");
+  common::textLine(XI1 + 440, YI1 + 60, 5, "<式>");
   STEPWAIT();
 
   // (2a+b)×3a in four pieces; the arcs later join the recorded starts of a, b and the last a.
-  textLine(XI1 + 484, YI1 + 60, 0, "(2");
+  common::textLine(XI1 + 484, YI1 + 60, 0, "(2");
   YI2 = YI1;
   X_A(1) = XI2;
   Y_A(1) = YI1;
-  textLine(XI2, YI1, 0, "a+");
+  common::textAfter(0, "a+");
   X_A(2) = XI2;
   Y_A(2) = YI1;
-  textLine(XI2, YI1, 0, "b)*3");
+  common::textAfter(0, "b)*3");
   X_A(3) = XI2;
   Y_A(3) = YI1;
-  textLine(XI2, YI1, 0, "a");
+  common::textAfter(0, "a");
   STEPWAIT();
 
   bedCells("a^2");
@@ -101,9 +101,9 @@ void FLOWERBED() {
   STEPWAIT();
 
   // The result comes first, below; the line that leads to it is filled in above it.
-  textLine(XI1 + 440, YI1 + 140, 5, "=6a^2+3ab (m^2)");
+  common::textLine(XI1 + 440, YI1 + 140, 5, "=6a^2+3ab (m^2)");
   STEPWAIT();
-  textLine(XI1 + 440, YI2 + 70, 0, "=2a*3a+b*3a");
+  common::textLine(XI1 + 440, YI2 + 70, 0, "=2a*3a+b*3a");
   STEPWAIT();
 
   arc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 2, "");
@@ -111,7 +111,7 @@ void FLOWERBED() {
   arc(X_A(2), Y_A(1), X_A(3), Y_A(1), 7, -1, 1, 1, "");
   STEPWAIT();
 
-  textLine(XI1 + 440, YI1 + 150, 3, "分配法則を使う！");
+  common::textLine(XI1 + 440, YI1 + 150, 3, "分配法則を使う！");
 }
 
 }  // namespace corvale

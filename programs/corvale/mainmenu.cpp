@@ -8,7 +8,7 @@
 #include "engine/engine.h"
 #include "monomul.h"
 #include "programs/common/menu_title.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -34,10 +34,10 @@ constexpr std::array<MenuItem, 6> ITEMS{{
 
 void drawMenu() {
   CLEARWORK();
-  clearBox(0, 0, 1760, 1800);
+  common::clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  textLine(264, 30, 15, common::menuTitle());
-  for (const MenuItem& item : ITEMS) textLine(44, item.y, item.colour, item.text);
+  common::textLine(264, 30, 15, common::menuTitle());
+  for (const MenuItem& item : ITEMS) common::textLine(44, item.y, item.colour, item.text);
   CCC1 = 0;
   X = KAIX - 240;
   Y = KAIY;
@@ -64,7 +64,7 @@ void MAINMENU() {
     CLEARASK();
     if (AINP == 6) PsEND();
     if (AINP < 1 || AINP > 6) continue;
-    clearBox(0, 0, 1760, 1800);
+    common::clearWindow();
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
       // Sections 2 and 3 are not built yet: their items draw the menu again.

@@ -1,7 +1,7 @@
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "programs/common/menu_title.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace fenwist {
 namespace {
@@ -27,11 +27,11 @@ constexpr MenuLine ITEMS[] = {
 
 void drawMenu() {
   CLEARWORK();
-  clearWindow();
+  common::clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
   // The menu writes only the drawing state: the layout cursor a section left stays as it was.
-  textAt(15, 264, 30, common::menuTitle());
-  for (const MenuLine& line : ITEMS) textAt(line.colour, line.x, line.y, line.text);
+  common::textAt(264, 30, 15, common::menuTitle());
+  for (const MenuLine& line : ITEMS) common::textAt(line.x, line.y, line.colour, line.text);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ void MAINMENU() {
     CLEARASK();
     if (AINP == 8) PsEND();
     if (AINP < 1 || AINP > 8) continue;
-    clearWindow();
+    common::clearWindow();
     // The range test reads the entry's value, the jump its leading number: for a/b that is a.
     switch (ROUNDED(PfVAL(AINP_S))) {
       case 2: SECDIFFSQUARES(); break;

@@ -4,7 +4,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 #include "section1.h"
 
 namespace fenwist {
@@ -74,8 +74,8 @@ void answerBox(const Part& part, float x, float y, const std::string& text) {
 
 // Problem 1: the polynomial, an empty box for its common factor, then the factor in it.
 void askFactor(const Part& part, float y) {
-  textLine(0, XI1, y, part.label + T_S_A(NO));
-  textLine(3, XI2 + 88, YI1, "共通因数は、");
+  common::textLine(XI1, y, 0, part.label + T_S_A(NO));
+  common::textLine(XI2 + 88, YI1, 3, "共通因数は、");
   X11 = XI2;
   answerBox(part, X11, YI1, "");
   XI2 = X;
@@ -86,11 +86,11 @@ void askFactor(const Part& part, float y) {
 
 // Problem 2: the polynomial as its factor times brackets holding box ①, then what goes in them.
 void askBrackets(const Part& part, float y) {
-  textLine(0, XI1, y, part.label + T_S_A(NO) + "=" + T_S_A(10 + NO) + "(");
+  common::textLine(XI1, y, 0, part.label + T_S_A(NO) + "=" + T_S_A(10 + NO) + "(");
   X1 = XI2 + 20;
   answerBox(part, X1, YI1, "①");
   Y1 = YI1;
-  textLine(0, X + 20, YI1, ")");
+  common::textLine(X + 20, YI1, 0, ")");
   STEPWAIT();
   answerBox(part, X1, Y1, T_S_A(20 + NO));
 }
@@ -103,10 +103,10 @@ void runPart(const Part& part) {
     NO = NO == part.size ? 1 : NO + 1;
     XI1 = 44;
     YI1 = part.line;
-    eraseBox(0, part.clearTop, 1320, 1300);
+    common::eraseBox(0, part.clearTop, 1320, 1300);
     float problemLine = YI1;
     if (*part.heading != '\0') {
-      textLine(0, XI1, YI1, part.heading);
+      common::textLine(XI1, YI1, 0, part.heading);
       problemLine = YI1 + 80;
     }
     if (part.asksBrackets) {
@@ -125,7 +125,7 @@ void CFSETA() { writeTable(TABLE_A); }
 void CFSETB() { writeTable(TABLE_B); }
 
 void COMMONFACTDRILL() {
-  clearScene();
+  common::clearScene();
   for (const Part& part : PARTS) runPart(part);
 }
 

@@ -4,8 +4,8 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
+#include "programs/common/scene.h"
 #include "rect_figures.h"
-#include "scene.h"
 #include "section1.h"
 
 namespace fenwist {
@@ -114,13 +114,13 @@ void pieces(float x, float y, std::initializer_list<const char*> texts, float fi
   float element = first;
   for (const char* text : texts) {
     if (remembered) X_A(element++) = XI2;
-    textAfter(0, text);
+    common::textAfter(0, text);
     remembered = !remembered;
   }
 }
 
 // Draws the character again over itself at its remembered place, in colour 5.
-void highlight(float x, float y, const char* text) { textAt(5, x, y, text); }
+void highlight(float x, float y, const char* text) { common::textAt(x, y, 5, text); }
 
 // --- Second summary -----------------------------------------------------------------------------
 
@@ -133,7 +133,7 @@ constexpr PageRow SUMMARY2_HEAD[] = {
 }  // namespace
 
 void SUMMARY1() {
-  eraseBox(0, 0, 1320, 1500);
+  common::eraseBox(0, 0, 1320, 1500);
   common::drawPage(SUMMARY1_HEAD);
   // Factorising goes from the sum to the product, expanding comes back: the upper arrow, under
   // "因数分解", points right to (x+2)(x+3), the lower one, above "展開", left to x^2+5x+6.
@@ -142,14 +142,14 @@ void SUMMARY1() {
   arrow(253, -1);
   FE_SETDRAWWIDTH(5);
   common::drawPage(SUMMARY1_LABELS);
-  textLine(0, XI2 - 132, 217, "(x+2)(x+3)");
+  common::textLine(XI2 - 132, 217, 0, "(x+2)(x+3)");
   common::drawPage(SUMMARY1_FOOT);
 }
 
 void COMMONFACTORS() {
   XI1 = 88;
   common::drawPage(EXPAND_TASK);
-  eraseBox(0, 155, 1320, 1300);
+  common::eraseBox(0, 155, 1320, 1300);
   XI3 = 220;
   YI3 = 500;
   F_S_A(1) = "2a";
@@ -169,14 +169,14 @@ void COMMONFACTORS() {
   Y2 = 400;
   pieces(198, Y2, {"6ay=2*", "3", "*", "a", "*y"}, 3);
   STEPWAIT();
-  textLine(7, 110, 460, "② 共通な数と文字を取りだす。");
+  common::textLine(110, 460, 7, "② 共通な数と文字を取りだす。");
   STEPWAIT();
   highlight(X_A(1), Y1, "3");
   highlight(X_A(2), Y1, "a");
   highlight(X_A(3), Y2, "3");
   highlight(X_A(4), Y2, "a");
   STEPWAIT();
-  textLine(3, 198, 520, "3*a=3a");
+  common::textLine(198, 520, 3, "3*a=3a");
 }
 
 void SUMMARY2() {
@@ -184,7 +184,7 @@ void SUMMARY2() {
   common::drawPage(SUMMARY2_HEAD);
   X1 = XI2;
   Y1 = YI1;
-  textLine(3, 44, 172, "①　共通因数をみつける");
+  common::textLine(44, 172, 3, "①　共通因数をみつける");
   X4 = XI2 + 88;
   Y4 = YI1;
   STEPWAIT();
@@ -200,26 +200,26 @@ void SUMMARY2() {
   highlight(X_A(5), Y3, "3");
   highlight(X_A(6), Y3, "x");
   STEPWAIT();
-  textLine(3, X4, Y4, "2*3*x=");
-  textAfter(5, "6x");
+  common::textLine(X4, Y4, 3, "2*3*x=");
+  common::textAfter(5, "6x");
   STEPWAIT();
-  textLine(5, X1, Y1, "6x(");
+  common::textLine(X1, Y1, 5, "6x(");
   X1 = XI2;
   STEPWAIT();
-  textLine(5, 44, 367, "②　( )の中をみつける");
+  common::textLine(44, 367, 5, "②　( )の中をみつける");
   X5 = XI2 + 132;
   Y5 = YI1;
-  textLine(0, 132, 427, "各項を共通因数でわる");
+  common::textLine(132, 427, 0, "各項を共通因数でわる");
   STEPWAIT();
-  textLine(0, X5, Y5, "12x^2/6x=");
-  textAfter(5, "2x");
+  common::textLine(X5, Y5, 0, "12x^2/6x=");
+  common::textAfter(5, "2x");
   STEPWAIT();
-  textLine(0, X5, Y5 + 60, "-18x/6x=");
-  textAfter(5, "-3");
+  common::textLine(X5, Y5 + 60, 0, "-18x/6x=");
+  common::textAfter(5, "-3");
   STEPWAIT();
-  textLine(5, X1, Y1, "2x-3)");
+  common::textLine(X1, Y1, 5, "2x-3)");
   STEPWAIT();
-  textLine(3, 44, 570, "教科書 問1　をしなさい。");
+  common::textLine(44, 570, 3, "教科書 問1　をしなさい。");
 }
 
 }  // namespace fenwist

@@ -4,6 +4,7 @@
 #include "fenwist.h"
 #include "globals.h"
 #include "programs/common/page.h"
+#include "programs/common/scene.h"
 #include "scene.h"
 #include "section2.h"
 
@@ -39,7 +40,7 @@ void answerBox(float x, float y, float haba, const std::string& text) {
 
 // The next piece of the answer line, 10 px right of the one before: a text or a box (whose
 // top-left corner goes to X(k), Y(k)).
-void nextText(const std::string& text) { textLine(0, XI2 + 10, YI1, text); }
+void nextText(const std::string& text) { common::textLine(XI2 + 10, YI1, 0, text); }
 void nextBox(float k, float haba, const std::string& text) {
   X_A(k) = XI2 + 10;
   Y_A(k) = YI1;
@@ -55,16 +56,16 @@ void showProblem(int drill) {
   YI1 = V_A(31);
   const float top = drill == 1 ? V_A(31) : V_A(31) - 10;
   PsLINE(U_A(31), top, U_A(32), V_A(32), 15, LineMode::FilledBox, 15);
-  textLine(0, XI0, YI1, texts.problem);
+  common::textLine(XI0, YI1, 0, texts.problem);
   X_A(3) = XI2;
   Y_A(3) = YI1;
-  textLine(0, XI1, YI1 + 55, texts.pieces[0]);
+  common::textLine(XI1, YI1 + 55, 0, texts.pieces[0]);
   nextBox(1, texts.haba, "①");
   nextText(texts.pieces[1]);
   nextBox(2, texts.haba, "②");
   nextText(texts.pieces[2]);
   STEPWAIT();
-  textAt(3, X_A(3), Y_A(3), texts.hint);
+  common::textAt(X_A(3), Y_A(3), 3, texts.hint);
   STEPWAIT();
   answerBox(X_A(1), Y_A(1), texts.haba, texts.box1);
   answerBox(X_A(2), Y_A(2), texts.haba, texts.box2);
@@ -91,18 +92,18 @@ void AIMDIFFSQUARES() {
 }
 
 void DIFFSQEXAMPLE() {
-  clearWindow();
+  common::clearWindow();
   XI1 = 880;
   common::drawPage(PANEL);
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 20;
-  textLine(7, XI0, YI1, "例2　次の式を因数分解しなさい。");
+  common::textLine(XI0, YI1, 7, "例2　次の式を因数分解しなさい。");
   U_A(31) = XI0;
   U_A(32) = 836;
   for (const int drill : {1, 2, 3, 4}) runDrill(drill);
   STEPWAIT();
-  textLine(7, 616, 570, "教科書 問2　をしなさい。");
+  common::textLine(616, 570, 7, "教科書 問2　をしなさい。");
 }
 
 void SECDIFFSQUARES() {

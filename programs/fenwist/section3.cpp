@@ -4,6 +4,7 @@
 #include "fenwist.h"
 #include "globals.h"
 #include "programs/common/page.h"
+#include "programs/common/scene.h"
 #include "scene.h"
 #include "section3.h"
 
@@ -29,14 +30,14 @@ constexpr PageRow PANEL[] = {
 
 // The scene's start: the window cleared, the formula panel on the right and the heading.
 void panelAndHeading(const char* heading) {
-  clearWindow();
+  common::clearWindow();
   XI1 = 880;
   YI1 = 30;
   common::drawPage(PANEL);
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 20;
-  textLine(7, XI0, YI1, heading);
+  common::textLine(XI0, YI1, 7, heading);
 }
 
 // A practice loop in the area from (40, top) to (836, top + 180): each pass a new problem at
@@ -53,11 +54,11 @@ void runDrill(SquareDrill drill, float top, float problemX) {
     const SquareTexts texts = squareTexts(drill);
     YI1 = V_A(31);
     PsLINE(U_A(31), V_A(31), U_A(32), V_A(32), 15, LineMode::FilledBox, 15);
-    textLine(0, problemX, YI1, texts.problem);
+    common::textLine(problemX, YI1, 0, texts.problem);
     STEPWAIT();
-    textLine(3, XI1, YI1 + 60, texts.step);
+    common::textLine(XI1, YI1 + 60, 3, texts.step);
     STEPWAIT();
-    textLine(5, XI1, YI1 + 60, texts.answer);
+    common::textLine(XI1, YI1 + 60, 5, texts.answer);
     NEXTSTEP();
   }
 }
@@ -73,7 +74,7 @@ void SQUAREEXAMPLE3() {
   panelAndHeading("例3　次の式を因数分解しなさい。");
   runDrill(SquareDrill::Example3, YI1 + 60, XI1 + 27);
   STEPWAIT();
-  textLine(7, 616, 570, "教科書 問3　をしなさい。");
+  common::textLine(616, 570, 7, "教科書 問3　をしなさい。");
 }
 
 void SQUAREEXAMPLE4() {
@@ -81,7 +82,7 @@ void SQUAREEXAMPLE4() {
   runDrill(SquareDrill::OneLetter, YI1 + 60, XI0);
   runDrill(SquareDrill::TwoLetters, YI1 + 80, XI0);
   STEPWAIT();
-  textLine(7, 120, 570, "教科書 問4　をしなさい。");
+  common::textLine(120, 570, 7, "教科書 問4　をしなさい。");
 }
 
 void SECPERFECTSQ() {

@@ -1,8 +1,8 @@
 // Section 2, scene ①: a marching band of 4 × 6 members and one more, regrouped as a 5 × 5
 // square turned by 45 degrees, and the equation 4 × 6 + 1 = 5 × 5 it stands for.
 #include "engine/engine.h"
+#include "programs/common/scene.h"
 #include "programs/ombrel/evenodd.h"
-#include "programs/ombrel/frame.h"
 #include "programs/ombrel/globals.h"
 
 namespace ombrel {
@@ -47,12 +47,12 @@ void squareUnits() {
 }  // namespace
 
 void BANDFIGURE() {
-  clearWindow();
+  common::clearWindow();
   XI0 = 30;
   XI1 = XI0 + 36;
   YI1 = 20;
-  drawText(XI0, YI1, 7, "P28 ");
-  drawAfter(3, "マーチングバンドの隊列が変化するしくみ");
+  common::textLine(XI0, YI1, 7, "P28 ");
+  common::textAfter(3, "マーチングバンドの隊列が変化するしくみ");
 
   // 24 members in 4 rows of 6, and one more right of the block, drawn with the pen in force.
   GGX = 200;
@@ -105,13 +105,13 @@ void BANDFIGURE() {
   STEPWAIT();
 
   YI1 = GY2 + 50;
-  drawText(XI0, YI1, 7, "①");
-  drawAfter(3, "4*6+1=5*5");
-  drawAfter(0, " はどんな数量の関係を表した式?");
+  common::textLine(XI0, YI1, 7, "①");
+  common::textAfter(3, "4*6+1=5*5");
+  common::textAfter(0, " はどんな数量の関係を表した式?");
   STEPWAIT();
-  drawText(XI1, YI1 + 60, 3, "隊列をつくる人数の関係を表した式");
+  common::textLine(XI1, YI1 + 60, 3, "隊列をつくる人数の関係を表した式");
   STEPWAIT();
-  drawText(XI1, YI1 + 60, 7, "連続する2つの偶数の積に1をたした数を調べよう。");
+  common::textLine(XI1, YI1 + 60, 7, "連続する2つの偶数の積に1をたした数を調べよう。");
 }
 
 }  // namespace ombrel

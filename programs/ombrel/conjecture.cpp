@@ -4,8 +4,8 @@
 #include <span>
 
 #include "engine/engine.h"
+#include "programs/common/scene.h"
 #include "programs/ombrel/evenodd.h"
-#include "programs/ombrel/frame.h"
 #include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
@@ -75,12 +75,12 @@ void revealRow(const Conjecture& table, int row) {
 }
 
 void drawTable(const Conjecture& table) {
-  clearWindow();
+  common::clearWindow();
   XI1 = 40;
   YI1 = 30;
-  drawText(XI1, YI1, 7, table.heading);
+  common::textLine(XI1, YI1, 7, table.heading);
   XI3 = XI2;
-  drawAfter(0, table.task);
+  common::textAfter(0, table.task);
   // The question's line, left empty until the third row is complete.
   YI1 = YI1 + 50;
   YI3 = YI1;
@@ -93,11 +93,11 @@ void drawTable(const Conjecture& table) {
   Y_A(2) = Y_A(1) + 70;
   Y_A(3) = Y_A(2) + 70;
   Y_A(4) = Y_A(3) + 70;
-  drawText(XI1, Y_A(1), 5, table.numbers);
+  common::textLine(XI1, Y_A(1), 5, table.numbers);
   FOR(II, 1, 9, [&] { drawCell(table, 1); });
-  drawText(XI1 + 22, Y_A(2), 5, "積");
+  common::textLine(XI1 + 22, Y_A(2), 5, "積");
   revealRow(table, 2);
-  drawText(XI1, Y_A(3), 5, "+1");
+  common::textLine(XI1, Y_A(3), 5, "+1");
   revealRow(table, 3);
   CCC1 = 0;
   X = XI3;
@@ -105,7 +105,7 @@ void drawTable(const Conjecture& table) {
   AA_S = "その数はどんな数になりそうですか。（予想）";
   DRAWFORMULA();
   STEPWAIT();
-  drawText(XI1, Y_A(4), 5, "予想");
+  common::textLine(XI1, Y_A(4), 5, "予想");
   revealRow(table, 4);
   common::drawPage(table.closing);
 }

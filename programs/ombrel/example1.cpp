@@ -1,6 +1,7 @@
 // Section 3, scene ②: why 45² − 35² = 80 × 10 = 800 (a difference of squares factorised as a
 // sum times a difference) on the left, and a drill of the same kind on the right.
 #include "engine/engine.h"
+#include "programs/common/scene.h"
 #include "programs/ombrel/drills.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/globals.h"
@@ -25,13 +26,13 @@ constexpr PageRow EXPLANATION[] = {
 };
 
 void drawFactorised() {
-  drawText(XI1 + 27, YI1, 3, T_S_A(1) + "^2-" + T_S_A(2) + "^2");
+  common::textLine(XI1 + 27, YI1, 3, T_S_A(1) + "^2-" + T_S_A(2) + "^2");
   STEPWAIT();
-  drawText(XI1, YI1 + 50, 0, "=(" + T_S_A(1) + "+" + T_S_A(2) + ")" + "(" + T_S_A(1) + "-" + T_S_A(2) + ")");
+  common::textLine(XI1, YI1 + 50, 0, "=(" + T_S_A(1) + "+" + T_S_A(2) + ")" + "(" + T_S_A(1) + "-" + T_S_A(2) + ")");
   STEPWAIT();
-  drawText(XI1, YI1 + 50, 0, "=" + T_S_A(3) + "*" + T_S_A(4));
+  common::textLine(XI1, YI1 + 50, 0, "=" + T_S_A(3) + "*" + T_S_A(4));
   STEPWAIT();
-  drawText(XI1, YI1 + 50, 5, "=" + T_S_A(5));
+  common::textLine(XI1, YI1 + 50, 5, "=" + T_S_A(5));
 }
 
 }  // namespace
@@ -41,12 +42,12 @@ void EXAMPLE1() {
   XI0 = 680;
   XI1 = XI0 + 27;
   YI1 = 30;
-  drawText(XI0, YI1, 3, "②");
-  drawAfter(0, "因数分解を利用して、");
-  drawText(XI1, YI1 + 50, 0, "次の計算をしなさい。");
+  common::textLine(XI0, YI1, 3, "②");
+  common::textAfter(0, "因数分解を利用して、");
+  common::textLine(XI1, YI1 + 50, 0, "次の計算をしなさい。");
   PRACTICELOOP(50, GENSQDIFF, drawFactorised);
   STEPWAIT();
-  drawText(132, 570, 3, "教科書 問3　をしなさい。");
+  common::textLine(132, 570, 3, "教科書 問3　をしなさい。");
 }
 
 }  // namespace ombrel

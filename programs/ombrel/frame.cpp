@@ -6,22 +6,6 @@
 
 namespace ombrel {
 
-void clearScene() { PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15, Corner::Step); }
-
-void clearWindow() { PsLINE(0, 0, 1760, 1800, 15, LineMode::FilledBox, 15, Corner::Step); }
-
-void drawText(float x, float y, float colour, const std::string& text) {
-  CCC1 = colour;
-  X = x;
-  Y = y;
-  AA_S = text;
-  DRAWFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
-
-void drawAfter(float colour, const std::string& text) { drawText(XI2, YI1, colour, text); }
-
 void SHOWAIM(const char* aim) {
   XI1 = 44;
   YI1 = 240;

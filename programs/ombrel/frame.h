@@ -1,6 +1,6 @@
-// The frame every Ombrel section follows: the aim screen, the sub-menu loop, the scene idiom
-// and the practice loop. A section gives only its own data: its aim line, its sub-menu line and
-// its scenes; a practice scene gives its generator and the drawing of one problem.
+// The frame every Ombrel section follows: the aim screen, the sub-menu loop and the practice
+// loop. A section gives only its own data: its aim line, its sub-menu line and its scenes; a
+// practice scene gives its generator and the drawing of one problem.
 #pragma once
 
 #include <span>
@@ -9,16 +9,6 @@
 namespace ombrel {
 
 using Routine = void (*)();
-
-// Clears the window for a scene: a colour-15 box from (0,0) over 1320 x 1300, or over
-// 1760 x 1800 for the scenes that clear the whole window.
-void clearScene();
-void clearWindow();
-
-// The scene idiom: draws the formula text at (x, y) in colour, then XI2 = its end, YI1 = y.
-void drawText(float x, float y, float colour, const std::string& text);
-// A continuation of the line: the text right after the last one, at (XI2, YI1).
-void drawAfter(float colour, const std::string& text);
 
 // The aim screen: "<めあて>" at (44,240) in colour 5 and the aim line under it at (76,305) in
 // colour 0. Leaves XI1 = 44, XI2 at the end of the aim line and YI1 = 305.

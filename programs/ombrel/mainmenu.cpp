@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 #include "programs/common/menu_title.h"
+#include "programs/common/scene.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/ombrel.h"
 #include "programs/ombrel/sections.h"
@@ -21,10 +22,10 @@ constexpr std::array<Routine, 7> SECTIONS = {SECNUMFORMS, SECEVENODD, SECNUMCALC
 
 void drawMenu() {
   CLEARWORK();
-  clearWindow();
+  common::clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  drawText(264, 30, 15, common::menuTitle());
-  for (std::size_t k = 0; k < ITEMS.size(); ++k) drawText(44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, ITEMS[k]);
+  common::textLine(264, 30, 15, common::menuTitle());
+  for (std::size_t k = 0; k < ITEMS.size(); ++k) common::textLine(44, 120 + 60.0f * k, k % 2 == 0 ? 13 : 15, ITEMS[k]);
 }
 
 // The index in SECTIONS of the section a main-menu entry enters: the number of the typed text
@@ -46,7 +47,7 @@ void MAINMENU() {
     CLEARASK();
     if (AINP == 8) PsEND();
     if (AINP < 1 || AINP > 8) continue;
-    clearWindow();
+    common::clearWindow();
     if (const Routine section = SECTIONS[sectionOf(AINP_S)]) section();
   }
 }

@@ -1,7 +1,7 @@
 // Section 1, scene ①: the integers and the multiples of 3, first their positive part and then
 // both ways, and a computed table that matches each multiple with 3 × n.
 #include "engine/engine.h"
-#include "programs/ombrel/frame.h"
+#include "programs/common/scene.h"
 #include "programs/ombrel/numforms.h"
 
 namespace ombrel {
@@ -26,20 +26,20 @@ float rowN() { return II - 5; }
 }  // namespace
 
 void MULTIPLES() {
-  clearScene();
+  common::clearScene();
   XI1 = 44;
   YI1 = 30;
-  drawText(XI1, YI1, 0, "問1　nを整数とするとき、3の倍数をnを使って表しなさい。");
+  common::textLine(XI1, YI1, 0, "問1　nを整数とするとき、3の倍数をnを使って表しなさい。");
   STEPWAIT();
-  drawText(XI1, YI1 + 50, 3, "n=｛            1,2,3,…｝");
-  STEPWAIT();
-  eraseLine();
-  drawText(XI1, YI1, 3, "n=｛…-3,-2,-1,0,1,2,3,…｝");
-  STEPWAIT();
-  drawText(XI1, YI1 + 50, 5, "３の倍数=｛            3,6,9,…｝");
+  common::textLine(XI1, YI1 + 50, 3, "n=｛            1,2,3,…｝");
   STEPWAIT();
   eraseLine();
-  drawText(XI1, YI1, 5, "３の倍数=｛…-9,-6,-3,0,3,6,9,…｝");
+  common::textLine(XI1, YI1, 3, "n=｛…-3,-2,-1,0,1,2,3,…｝");
+  STEPWAIT();
+  common::textLine(XI1, YI1 + 50, 5, "３の倍数=｛            3,6,9,…｝");
+  STEPWAIT();
+  eraseLine();
+  common::textLine(XI1, YI1, 5, "３の倍数=｛…-9,-6,-3,0,3,6,9,…｝");
   STEPWAIT();
 
   // The multiples 3n, each digit under the digit of the row above (a blank before a
@@ -59,14 +59,14 @@ void MULTIPLES() {
 
   XI1 = 528;
   YI1 = 200;
-  drawText(XI1, YI1 + 50, 0, "３の倍数は、");
+  common::textLine(XI1, YI1 + 50, 0, "３の倍数は、");
   STEPWAIT();
-  drawAfter(5, "3*整数　");
-  drawText(XI1, YI1 + 50, 0, "の形をしているから、");
+  common::textAfter(5, "3*整数　");
+  common::textLine(XI1, YI1 + 50, 0, "の形をしているから、");
   STEPWAIT();
-  drawText(XI1, YI1 + 100, 0, "３の倍数は、");
-  drawAfter(5, "3n　");
-  drawText(XI1, YI1 + 50, 0, "と表すことができる。");
+  common::textLine(XI1, YI1 + 100, 0, "３の倍数は、");
+  common::textAfter(5, "3n　");
+  common::textLine(XI1, YI1 + 50, 0, "と表すことができる。");
 }
 
 }  // namespace ombrel

@@ -3,7 +3,7 @@
 #include "drill_kit.h"
 #include "engine/engine.h"
 #include "globals.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace pradine {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 bool knownKind() { return KOUSIKI == 1 || KOUSIKI == 2 || KOUSIKI == 3 || KOUSIKI == 4; }
 
 // The next line of the drill: 80 px below the one before, at XI1 + 44.
-void drillLine(float colour, const std::string& text) { textLine(colour, XI1 + 44, YI1 + 80, text); }
+void drillLine(float colour, const std::string& text) { common::textLine(XI1 + 44, YI1 + 80, colour, text); }
 
 }  // namespace
 

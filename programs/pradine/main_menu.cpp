@@ -2,7 +2,7 @@
 #include "pradine.h"
 #include "programs/common/menu_title.h"
 #include "programs/common/page.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 
 namespace pradine {
 namespace {
@@ -25,9 +25,9 @@ constexpr PageRow ITEMS[] = {
 
 void drawMenu() {
   CLEARWORK();
-  eraseBox(0, 0, 1760, 1800);
+  common::clearWindow();
   PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  textLine(15, 264, 30, common::menuTitle());
+  common::textLine(264, 30, 15, common::menuTitle());
   common::drawPage(ITEMS);
 }
 
@@ -40,7 +40,7 @@ void MAINMENU() {
     CLEARASK();
     if (AINP == 8) PsEND();
     if (AINP < 1 || AINP > 8) continue;
-    eraseBox(0, 0, 1760, 1800);
+    common::clearWindow();
     // The range test reads the entry's value, the jump its leading number: for a/b that is a.
     switch (ROUNDED(PfVAL(AINP_S))) {
       case 1: SECPRODUCT(); break;

@@ -4,22 +4,6 @@
 
 namespace pradine {
 
-void textLine(float colour, float x, float y, const std::string& text) {
-  CCC1 = colour;
-  X = x;
-  Y = y;
-  AA_S = text;
-  DRAWFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
-
-void eraseBox(float x, float y, float width, float height) {
-  PsLINE(x, y, width, height, 15, LineMode::FilledBox, 15, Corner::Step);
-}
-
-void clearScene() { eraseBox(0, 0, 1320, 1300); }
-
 int SECTIONMENU(const std::string& line, int items) {
   for (;;) {
     AA_S = line;

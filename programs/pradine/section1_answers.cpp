@@ -1,6 +1,5 @@
 #include "engine/engine.h"
 #include "programs/common/page.h"
-#include "scene.h"
 #include "section1.h"
 
 namespace pradine {

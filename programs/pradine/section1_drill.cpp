@@ -2,7 +2,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 #include "section1.h"
 
 namespace pradine {
@@ -22,7 +22,7 @@ constexpr PageRow FORMULA_PANEL[] = {
 }  // namespace
 
 void EXAMPLE1DRILL() {
-  clearScene();
+  common::clearScene();
   XI1 = 748;
   common::drawPage(FORMULA_PANEL);
   AINP = 3;
@@ -31,14 +31,14 @@ void EXAMPLE1DRILL() {
     EXAMPLENUMBERS();
     XI1 = 44;
     YI1 = 18;
-    eraseBox(0, 0, 704, 1300);
-    textLine(0, 44, 18, "例1　次の式を展開しなさい。");
+    common::eraseBox(0, 0, 704, 1300);
+    common::textLine(44, 18, 0, "例1　次の式を展開しなさい。");
     DRILLPROBLEM();
     STEPWAIT();
     DRILLSOLUTION();
     NEXTSTEP();
   }
-  textLine(0, 132, 570, "教科書 問1　をしなさい。");
+  common::textLine(132, 570, 0, "教科書 問1　をしなさい。");
 }
 
 }  // namespace pradine

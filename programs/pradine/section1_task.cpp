@@ -3,7 +3,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/area_diagram.h"
-#include "scene.h"
+#include "programs/common/scene.h"
 #include "section1.h"
 
 namespace pradine {
@@ -34,15 +34,15 @@ void taskPass() {
   TASKNUMBERS();
   XI1 = 44;
   YI1 = 18;
-  clearScene();
-  textLine(0, 44, 18, "問　①,②を求めなさい。");
-  textLine(0, XI1 + 44, YI1 + 80, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
-  textLine(0, 88, 178, "=x^2");
+  common::clearScene();
+  common::textLine(44, 18, 0, "問　①,②を求めなさい。");
+  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
+  common::textLine(88, 178, 0, "=x^2");
   X_A(1) = XI2 + 20;
   Y_A(1) = 178;
   answerBox(X_A(1), Y_A(1), 5, 4, "①");
   XI2 = X;
-  textLine(0, XI2 + 8, 178, "x");
+  common::textLine(XI2 + 8, 178, 0, "x");
   X_A(2) = XI2 + 20;
   Y_A(2) = 178;
   answerBox(X_A(2), Y_A(2), 7, 6, "②");
@@ -54,9 +54,9 @@ void taskPass() {
 
 // Why ① is the sum and ② the product: the area diagrams and the derivation, under the last problem.
 void explanation() {
-  textLine(3, XI1, YI1 + 80, "①は和、②は積。なぜ？");
+  common::textLine(XI1, YI1 + 80, 3, "①は和、②は積。なぜ？");
   STEPWAIT();
-  textLine(5, XI1 + 44, YI1 + 80, "(x+2)(x+3)");
+  common::textLine(XI1 + 44, YI1 + 80, 5, "(x+2)(x+3)");
   Y11 = YI1;
   STEPWAIT();
   XI3 = 660;
@@ -67,12 +67,12 @@ void explanation() {
   diagramLabels({"x", "2", "3", "x^2", "2x", "3x", "6"});
   common::PRODUCTAREA();
   STEPWAIT();
-  textLine(5, XI1, Y11 + 80, "=x^2+5x+6");
+  common::textLine(XI1, Y11 + 80, 5, "=x^2+5x+6");
   STEPWAIT();
-  eraseBox(XI1, Y11, 660, 1300);
-  textLine(5, XI1 + 44, Y11, "(x+a)(x+b)");
+  common::eraseBox(XI1, Y11, 660, 1300);
+  common::textLine(XI1 + 44, Y11, 5, "(x+a)(x+b)");
   STEPWAIT();
-  eraseBox(XI3 - 44, 20, 1320, 900);
+  common::eraseBox(XI3 - 44, 20, 1320, 900);
   diagramLabels({"x", "a", "b"});
   common::PRODUCTAREA();
   STEPWAIT();
@@ -82,14 +82,14 @@ void explanation() {
   common::PRODUCTMERGE();
   STEPWAIT();
   // The result first, at the foot; the two middle lines then fill the gap above it.
-  textLine(0, XI1, Y11 + 180, "=");
-  textLine(5, XI2, YI1, "x^2+(a+b)x+ab");
+  common::textLine(XI1, Y11 + 180, 0, "=");
+  common::textAfter(5, "x^2+(a+b)x+ab");
   STEPWAIT();
-  textLine(0, 44, Y11 + 60, "=x(x+b)+a(x+b)");
+  common::textLine(44, Y11 + 60, 0, "=x(x+b)+a(x+b)");
   STEPWAIT();
-  textLine(0, 44, YI1 + 60, "=x^2+bx+ax+ab");
+  common::textLine(44, YI1 + 60, 0, "=x^2+bx+ax+ab");
   STEPWAIT();
-  textLine(3, 44, YI1 + 120, "公式　(x+a)(x+b)=x^2+(a+b)x+ab");
+  common::textLine(44, YI1 + 120, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab");
 }
 
 }  // namespace
