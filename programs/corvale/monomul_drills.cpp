@@ -1,17 +1,15 @@
 #include "monomul_drills.h"
 
 #include "engine/engine.h"
+#include "programs/common/random_int.h"
 
 namespace corvale {
 
 namespace {
 
-// A whole number from offset to offset + range - 1.
-float drawWhole(float range, float offset) { return PnFInt(PaRnd() * range) + offset; }
-
 // A sign draw: P = 0 or 1; 0 makes the value negative.
 float drawSign(float value) {
-  P = PnFInt(PaRnd() * 2);
+  P = common::randomInt(2, 0);
   return P == 0 ? -value : value;
 }
 
@@ -27,13 +25,13 @@ std::string through(void (*helper)(), const std::string& text) {
 void GENMONOTRI() {
   // The monomial's coefficient never repeats the last key value drawn; -3 after 3 is allowed.
   do {
-    T_A(1) = drawWhole(5, 1);
+    T_A(1) = common::randomInt(5, 1);
     T_A(1) = drawSign(T_A(1));
   } while (T_A(1) == FMAESU);
   FMAESU = T_A(1);
-  T_A(2) = drawSign(drawWhole(7, 1));
-  T_A(3) = drawSign(drawWhole(5, 2));
-  T_A(4) = drawSign(drawWhole(8, 1));
+  T_A(2) = drawSign(common::randomInt(7, 1));
+  T_A(3) = drawSign(common::randomInt(5, 2));
+  T_A(4) = drawSign(common::randomInt(8, 1));
   T_A(5) = T_A(1) * T_A(2);
   T_A(6) = T_A(1) * T_A(3);
   T_A(7) = T_A(1) * T_A(4);
@@ -60,19 +58,19 @@ void PICKDISTINCTMONOMUL() {
   X_A(2) = 3;
   X_A(3) = 5;
   X_A(4) = 1;
-  P = drawWhole(3, 1);
+  P = common::randomInt(3, 1);
   F_A(1) = X_A(P);
   // The drawn prime leaves the list; 1 moves up behind the other two.
   FOR(II, P, 3, [] { X_A(II) = X_A(II + 1); });
-  P = drawWhole(3, 1);
+  P = common::randomInt(3, 1);
   T_A(1) = X_A(P);
 }
 
 void GENFRACMONO() {
   PICKDISTINCTMONOMUL();
   T_A(1) = drawSign(T_A(1));
-  T_A(12) = drawSign(drawWhole(5, 1));
-  T_A(13) = drawSign(drawWhole(5, 1));
+  T_A(12) = drawSign(common::randomInt(5, 1));
+  T_A(13) = drawSign(common::randomInt(5, 1));
   T_A(2) = T_A(12) * F_A(1);
   T_A(3) = T_A(13) * F_A(1);
   T_A(4) = T_A(1) * T_A(12);

@@ -2,20 +2,14 @@
 
 #include "engine/engine.h"
 #include "globals.h"
+#include "programs/common/random_int.h"
 
 namespace fenwist {
-namespace {
-
-// A random whole number: the integer part of r times n, plus m.
-float randomInt(float n, float m) { return PnFInt(PaRnd() * n) + m; }
-
-}  // namespace
-
 void GENPAIR() {
   // b/a reduces exactly when a and b share a factor: FRACTEXT then leaves a smaller denominator.
   do {
-    T_A(1) = randomInt(5, 2);
-    T_A(2) = randomInt(9, 1);
+    T_A(1) = common::randomInt(5, 2);
+    T_A(2) = common::randomInt(9, 1);
     DB = T_A(1);
     DS = T_A(2);
     FRACTEXT();
@@ -25,7 +19,7 @@ void GENPAIR() {
   T_A(4) = 2 * T_A(1) * T_A(2);
   T_A(5) = T_A(2) * T_A(2);
   NUMSTRINGS();
-  P = randomInt(2, 1);
+  P = common::randomInt(2, 1);
   if (P == 1) {
     X_S = "x";
     Y_S = "y";
@@ -33,7 +27,7 @@ void GENPAIR() {
     X_S = "a";
     Y_S = "b";
   }
-  P = randomInt(2, 1);
+  P = common::randomInt(2, 1);
   T_S = P == 2 ? "-" : "+";
   X_S_A(1) = X_S + "^2";
   X_S_A(2) = Y_S + "^2";

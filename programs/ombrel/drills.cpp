@@ -1,19 +1,17 @@
 #include "programs/ombrel/drills.h"
 
 #include "engine/engine.h"
+#include "programs/common/random_int.h"
 
 namespace ombrel {
 namespace {
-
-// A whole number from first to last, each equally likely.
-float draw(float first, float last) { return PnFInt(PaRnd() * (last - first + 1)) + first; }
 
 bool multipleOf10(float n) { return n - 10 * PnFInt(n / 10) == 0; }
 
 }  // namespace
 
 void GENSQDIFF() {
-  do T_A(1) = draw(51, 78);
+  do T_A(1) = common::randomInt(28, 51);
   while (multipleOf10(T_A(1)) || T_A(1) == FMAESU);
   FMAESU = T_A(1);
   T_A(2) = 100 - T_A(1);
@@ -24,8 +22,8 @@ void GENSQDIFF() {
 
 void GENSUMDIFF() {
   do {
-    T_A(1) = draw(2, 9);
-    T_A(2) = 10 * draw(3, 9);
+    T_A(1) = common::randomInt(8, 2);
+    T_A(2) = 10 * common::randomInt(7, 3);
   } while (T_A(1) == FMAESU);
   FMAESU = T_A(1);
   T_A(3) = T_A(1) + T_A(2);
@@ -37,8 +35,8 @@ void GENSUMDIFF() {
 
 void GENSQUARE() {
   do {
-    T_A(1) = draw(1, 3);
-    T_A(2) = 10 * draw(2, 7);
+    T_A(1) = common::randomInt(3, 1);
+    T_A(2) = 10 * common::randomInt(6, 2);
   } while (T_A(1) == FMAESU);
   FMAESU = T_A(1);
   T_A(3) = T_A(1) + T_A(2);

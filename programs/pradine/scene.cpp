@@ -15,8 +15,6 @@ int SECTIONMENU(const std::string& line, int items) {
   }
 }
 
-float randomInt(float n, float m) { return PnFInt(PaRnd() * n) + m; }
-
 void UNITCOEF(int element) {
   const float n = static_cast<float>(element);
   if (T_A(n) == 1) T_S_A(n) = "";

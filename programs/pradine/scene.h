@@ -10,9 +10,6 @@ namespace pradine {
 // again until it lies within 1 to items. Returns the choice as a whole number.
 int SECTIONMENU(const std::string& line, int items);
 
-// A random whole number: the integer part of r times n, plus m, r uniform in [0,1).
-float randomInt(float n, float m);
-
 // The unit coefficient of a middle term: element of T$() made empty when its number is 1 and "-"
 // when it is -1, so the letter follows a bare sign.
 void UNITCOEF(int element);

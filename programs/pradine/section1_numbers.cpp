@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
+#include "programs/common/random_int.h"
 #include "scene.h"
 #include "section1.h"
 
@@ -11,10 +12,10 @@ void TASKNUMBERS() {
   float a = 0;
   float b = 0;
   do {
-    a = randomInt(8, 1);
-    b = randomInt(8, 1);
-    F_A(1) = randomInt(2, 1) == 1 ? -1 : 1;
-    F_A(2) = randomInt(2, 1) == 1 ? -1 : 1;
+    a = common::randomInt(8, 1);
+    b = common::randomInt(8, 1);
+    F_A(1) = common::randomInt(2, 1) == 1 ? -1 : 1;
+    F_A(2) = common::randomInt(2, 1) == 1 ? -1 : 1;
     a *= F_A(1);
     b *= F_A(2);
   } while (a == b || a + b == 0 || std::fabs(a + b) == 1);
@@ -30,11 +31,11 @@ void EXAMPLENUMBERS() {
   float a = 0;
   float b = 0;
   do {
-    a = randomInt(8, 1);
-    b = randomInt(8, 1);
-    P = randomInt(2, 1);
+    a = common::randomInt(8, 1);
+    b = common::randomInt(8, 1);
+    P = common::randomInt(2, 1);
     if (P == 1) a = -a;
-    P = randomInt(2, 1);
+    P = common::randomInt(2, 1);
     if (P == 2) b = -b;
   } while (a == b || a + b == 0 || a == FMAESU);
   T_A(1) = a;
@@ -53,7 +54,7 @@ void EXAMPLENUMBERS() {
 }
 
 void PICKLETTER() {
-  P = randomInt(4, 1);
+  P = common::randomInt(4, 1);
   static const char* const LETTERS[] = {"x", "y", "a", "b"};
   X_S = LETTERS[ROUNDED(P) - 1];
 }
