@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "monomul.h"
 #include "programs/common/page.h"
+#include "programs/common/section_menu.h"
 
 namespace corvale {
 
@@ -29,22 +30,8 @@ void SECMONOMUL() {
 }
 
 void MENUMONOMUL() {
-  for (;;) {
-    AA_S = "①導入　②ひろげよう　③例１　④問1　⑤終了";
-    MENUBAR();
-    SENTAKU = AINP;
-    AINP = 10;
-    CLEARMENUBAR();
-    // A choice outside the line asks again; nothing but the bottom bar changes.
-    if (SENTAKU < 1 || SENTAKU > 5) continue;
-    switch (ROUNDED(SENTAKU)) {
-      case 1: CARDTRICK(); break;
-      case 2: FLOWERBED(); break;
-      case 3: EXAMPLEMONOMUL(); break;
-      case 4: ANSWERSMONOMUL(); break;
-      default: return;  // 5: back to the main menu
-    }
-  }
+  static constexpr common::Routine SCENES[] = {CARDTRICK, FLOWERBED, EXAMPLEMONOMUL, ANSWERSMONOMUL};
+  common::SECTIONMENU("①導入　②ひろげよう　③例１　④問1　⑤終了", SCENES, common::MenuEntry::SetTo10);
 }
 
 }  // namespace corvale

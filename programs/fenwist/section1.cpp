@@ -1,7 +1,7 @@
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "programs/common/page.h"
-#include "scene.h"
+#include "programs/common/section_menu.h"
 #include "section1.h"
 
 namespace fenwist {
@@ -24,18 +24,11 @@ void AIMCOMMONFACT() {
 }
 
 void SECCOMMONFACT() {
+  static constexpr common::Routine SCENES[] = {FACTORMEANING, SUMMARY1,  COMMONFACTORS,
+                                               COMMONFACTDRILL, SUMMARY2, PROBLEM1ANSWERS};
   AIMCOMMONFACT();
-  for (;;) {
-    switch (SECTIONMENU("①意味　②まとめ１　③共通因数　④練習　⑤まとめ２　⑥問1　⑦終了", 7)) {
-      case 1: FACTORMEANING(); break;
-      case 2: SUMMARY1(); break;
-      case 3: COMMONFACTORS(); break;
-      case 4: COMMONFACTDRILL(); break;
-      case 5: SUMMARY2(); break;
-      case 6: PROBLEM1ANSWERS(); break;
-      default: return;  // back to the main menu
-    }
-  }
+  common::SECTIONMENU("①意味　②まとめ１　③共通因数　④練習　⑤まとめ２　⑥問1　⑦終了", SCENES,
+                      common::MenuEntry::SetTo10);
 }
 
 }  // namespace fenwist

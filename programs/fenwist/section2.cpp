@@ -5,7 +5,7 @@
 #include "globals.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
-#include "scene.h"
+#include "programs/common/section_menu.h"
 #include "section2.h"
 
 namespace fenwist {
@@ -107,14 +107,9 @@ void DIFFSQEXAMPLE() {
 }
 
 void SECDIFFSQUARES() {
+  static constexpr common::Routine SCENES[] = {DIFFSQEXAMPLE, PROBLEM2ANSWERS};
   AIMDIFFSQUARES();
-  for (;;) {
-    switch (SECTIONMENU("①和と差の積　②問2　③終了", 3)) {
-      case 1: DIFFSQEXAMPLE(); break;
-      case 2: PROBLEM2ANSWERS(); break;
-      default: return;  // back to the main menu
-    }
-  }
+  common::SECTIONMENU("①和と差の積　②問2　③終了", SCENES, common::MenuEntry::SetTo10);
 }
 
 }  // namespace fenwist

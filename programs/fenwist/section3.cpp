@@ -5,7 +5,7 @@
 #include "globals.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
-#include "scene.h"
+#include "programs/common/section_menu.h"
 #include "section3.h"
 
 namespace fenwist {
@@ -86,17 +86,10 @@ void SQUAREEXAMPLE4() {
 }
 
 void SECPERFECTSQ() {
+  static constexpr common::Routine SCENES[] = {SQUAREEXAMPLE3, PROBLEM3ANSWERS, SQUAREEXAMPLE4, PROBLEM4ANSWERS,
+                                               PROBLEM5ANSWERS};
   AIMPERFECTSQ();
-  for (;;) {
-    switch (SECTIONMENU("①例3　②問3　③例4　④問4　⑤問5　⑥終了", 6)) {
-      case 1: SQUAREEXAMPLE3(); break;
-      case 2: PROBLEM3ANSWERS(); break;
-      case 3: SQUAREEXAMPLE4(); break;
-      case 4: PROBLEM4ANSWERS(); break;
-      case 5: PROBLEM5ANSWERS(); break;
-      default: return;  // back to the main menu
-    }
-  }
+  common::SECTIONMENU("①例3　②問3　③例4　④問4　⑤問5　⑥終了", SCENES, common::MenuEntry::SetTo10);
 }
 
 }  // namespace fenwist

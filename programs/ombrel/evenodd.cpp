@@ -1,6 +1,7 @@
 // Section 2, even and odd properties: entry, aim screen and sub-menu.
 #include <array>
 
+#include "programs/common/section_menu.h"
 #include "programs/ombrel/evenodd.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/sections.h"
@@ -12,7 +13,7 @@ void AIMEVENODD() { SHOWAIM("式の計算を利用して、偶数や奇数の性
 void SECEVENODD() {
   static constexpr std::array<Routine, 5> SCENES = {BANDFIGURE, EVENTABLE, EVENPROOF, ODDTABLE, ODDPROOF};
   AIMEVENODD();
-  SECTIONMENU("①P28　②偶数予想　③偶数証明　④奇数予想　⑤奇数証明　⑥終了", SCENES);
+  common::SECTIONMENU("①P28　②偶数予想　③偶数証明　④奇数予想　⑤奇数証明　⑥終了", SCENES, common::MenuEntry::Kept);
 }
 
 }  // namespace ombrel

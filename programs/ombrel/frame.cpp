@@ -13,20 +13,6 @@ void SHOWAIM(const char* aim) {
   common::drawPage(rows);
 }
 
-void SECTIONMENU(const char* line, std::span<const Routine> scenes) {
-  const std::size_t last = scenes.size() + 1;  // the item "終了"
-  for (;;) {
-    AA_S = line;
-    MENUBAR();
-    SENTAKU = AINP;
-    CLEARMENUBAR();
-    if (SENTAKU < 1 || SENTAKU > static_cast<float>(last)) continue;
-    const auto choice = static_cast<std::size_t>(ROUNDED(SENTAKU));
-    if (choice == last) return;
-    scenes[choice - 1]();
-  }
-}
-
 void PRACTICELOOP(float d, Routine produce, Routine drawProblem) {
   AINP = 3;
   U_A(31) = XI0;

@@ -1,6 +1,7 @@
 // Section 1, numbers written with letters: entry, aim screen and sub-menu.
 #include <array>
 
+#include "programs/common/section_menu.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/numforms.h"
 #include "programs/ombrel/sections.h"
@@ -12,7 +13,7 @@ void AIMNUMFORMS() { SHOWAIM("文字を使って倍数や偶数、奇数を表�
 void SECNUMFORMS() {
   static constexpr std::array<Routine, 5> SCENES = {MULTIPLES, EVENNUMBERS, ODDNUMBERS, CONSECUTIVE, FORMSSUMMARY};
   AIMNUMFORMS();
-  SECTIONMENU("①倍数　②偶数　③奇数　④連続　⑤まとめ　⑥終了", SCENES);
+  common::SECTIONMENU("①倍数　②偶数　③奇数　④連続　⑤まとめ　⑥終了", SCENES, common::MenuEntry::Kept);
 }
 
 }  // namespace ombrel

@@ -1,7 +1,7 @@
 #include "drill_kit.h"
 #include "engine/engine.h"
 #include "programs/common/random_int.h"
-#include "scene.h"
+#include "sign_coef.h"
 
 namespace pradine {
 

@@ -1,7 +1,7 @@
 #include "engine/engine.h"
 #include "pradine.h"
 #include "programs/common/page.h"
-#include "scene.h"
+#include "programs/common/section_menu.h"
 #include "section1.h"
 
 namespace pradine {
@@ -24,15 +24,9 @@ void AIMPRODUCT() {
 }
 
 void SECPRODUCT() {
+  static constexpr common::Routine SCENES[] = {PRODUCTTASK, EXAMPLE1DRILL, PROBLEM1ANSWERS};
   AIMPRODUCT();
-  for (;;) {
-    switch (SECTIONMENU("①課題　②例1　③問1　④終了", 4)) {
-      case 1: PRODUCTTASK(); break;
-      case 2: EXAMPLE1DRILL(); break;
-      case 3: PROBLEM1ANSWERS(); break;
-      default: return;  // back to the main menu
-    }
-  }
+  common::SECTIONMENU("①課題　②例1　③問1　④終了", SCENES, common::MenuEntry::SetTo10);
 }
 
 }  // namespace pradine

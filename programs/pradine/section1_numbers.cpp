@@ -3,8 +3,8 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/random_int.h"
-#include "scene.h"
 #include "section1.h"
+#include "sign_coef.h"
 
 namespace pradine {
 

@@ -1,19 +1,8 @@
-#include "scene.h"
+#include "sign_coef.h"
 
 #include "engine/engine.h"
 
 namespace pradine {
-
-int SECTIONMENU(const std::string& line, int items) {
-  for (;;) {
-    AA_S = line;
-    MENUBAR();
-    SENTAKU = AINP;
-    AINP = 10;
-    CLEARMENUBAR();
-    if (SENTAKU >= 1 && SENTAKU <= static_cast<float>(items)) return ROUNDED(SENTAKU);
-  }
-}
 
 void UNITCOEF(int element) {
   const float n = static_cast<float>(element);
