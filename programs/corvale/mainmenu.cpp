@@ -1,14 +1,11 @@
 #include "mainmenu.h"
 
-#include <array>
-#include <cstddef>
 #include <string>
 
 #include "corvale.h"
 #include "engine/engine.h"
 #include "monomul.h"
-#include "programs/common/menu_title.h"
-#include "programs/common/scene.h"
+#include "programs/common/main_menu.h"
 
 namespace corvale {
 
@@ -16,39 +13,14 @@ const ProgramInfo PROGRAM{"Corvale", MAINMENU, false};
 
 namespace {
 
-struct MenuItem {
-  const char* text;
-  float y;
-  float colour;
+constexpr const char* ITEMS[] = {
+    "1　多項式と単項式の乗法", "2　多項式と単項式の除法", "3　多項式の乗法", "4　", "5　", "6　終了",
 };
-
-// Items at x 44, every 60 px from y 120, in alternating colours on the panel.
-constexpr std::array<MenuItem, 6> ITEMS{{
-    {"1　多項式と単項式の乗法", 120, 13},
-    {"2　多項式と単項式の除法", 180, 15},
-    {"3　多項式の乗法", 240, 13},
-    {"4　", 300, 15},
-    {"5　", 360, 13},
-    {"6　終了", 420, 15},
-}};
-
-void drawMenu() {
-  CLEARWORK();
-  common::clearWindow();
-  PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
-  common::textLine(264, 30, 15, common::menuTitle());
-  for (const MenuItem& item : ITEMS) common::textLine(44, item.y, item.colour, item.text);
-  CCC1 = 0;
-  X = KAIX - 240;
-  Y = KAIY;
-  AA_S = "番号を入力して下さい。";
-  PROMPTTEXT();
-}
 
 }  // namespace
 
 MenuTarget menuTarget(const std::string& typed) {
-  switch (ROUNDED(PfVAL(typed))) {
+  switch (common::menuSelector(typed)) {
     case 2: return MenuTarget::Section2;
     case 3: return MenuTarget::Section3;
     case 4: return MenuTarget::EmptyItem4;
@@ -59,12 +31,7 @@ MenuTarget menuTarget(const std::string& typed) {
 
 void MAINMENU() {
   for (;;) {
-    drawMenu();
-    ASKNUMBER();
-    CLEARASK();
-    if (AINP == 6) PsEND();
-    if (AINP < 1 || AINP > 6) continue;
-    common::clearWindow();
+    common::readMainMenu({.items = ITEMS, .writesPrompt = true});
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
       // Sections 2 and 3 are not built yet: their items draw the menu again.
