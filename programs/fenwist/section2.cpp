@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "globals.h"
+#include "programs/common/aim_screen.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
 #include "programs/common/section_menu.h"
@@ -13,11 +14,6 @@ namespace {
 
 using common::PageRow;
 constexpr auto F = PageRow::Kind::Formula;
-
-constexpr PageRow AIM[] = {
-    {F, 44, 240, 3, "<めあて>"},
-    {F, 76, 305, 0, "公式(和と差の積)を逆に使って、因数分解しよう。"},
-};
 
 constexpr PageRow PANEL[] = {
     {F, 880, 30, 3, "和と差の積"},
@@ -86,10 +82,7 @@ void runDrill(int drill) {
 
 }  // namespace
 
-void AIMDIFFSQUARES() {
-  XI1 = 44;
-  common::drawPage(AIM);
-}
+void AIMDIFFSQUARES() { common::SHOWAIM(3, {"公式(和と差の積)を逆に使って、因数分解しよう。"}); }
 
 void DIFFSQEXAMPLE() {
   common::clearWindow();

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "globals.h"
+#include "programs/common/aim_screen.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
 #include "programs/common/section_menu.h"
@@ -13,11 +14,6 @@ namespace {
 
 using common::PageRow;
 constexpr auto F = PageRow::Kind::Formula;
-
-constexpr PageRow AIM[] = {
-    {F, 44, 240, 3, "<めあて>"},
-    {F, 76, 305, 0, "平方の公式を逆に使って、因数分解しよう。"},
-};
 
 constexpr PageRow PANEL[] = {
     {F, 880, 30, 3, "<平方の公式>"},
@@ -65,10 +61,7 @@ void runDrill(SquareDrill drill, float top, float problemX) {
 
 }  // namespace
 
-void AIMPERFECTSQ() {
-  XI1 = 44;
-  common::drawPage(AIM);
-}
+void AIMPERFECTSQ() { common::SHOWAIM(3, {"平方の公式を逆に使って、因数分解しよう。"}); }
 
 void SQUAREEXAMPLE3() {
   panelAndHeading("例3　次の式を因数分解しなさい。");

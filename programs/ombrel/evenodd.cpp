@@ -1,6 +1,7 @@
 // Section 2, even and odd properties: entry, aim screen and sub-menu.
 #include <array>
 
+#include "programs/common/aim_screen.h"
 #include "programs/common/section_menu.h"
 #include "programs/ombrel/evenodd.h"
 #include "programs/ombrel/frame.h"
@@ -8,7 +9,7 @@
 
 namespace ombrel {
 
-void AIMEVENODD() { SHOWAIM("式の計算を利用して、偶数や奇数の性質を調べよう。"); }
+void AIMEVENODD() { common::SHOWAIM(5, {"式の計算を利用して、偶数や奇数の性質を調べよう。"}); }
 
 void SECEVENODD() {
   static constexpr std::array<Routine, 5> SCENES = {BANDFIGURE, EVENTABLE, EVENPROOF, ODDTABLE, ODDPROOF};

@@ -2,16 +2,8 @@
 
 #include "engine/engine.h"
 #include "programs/ombrel/globals.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
-
-void SHOWAIM(const char* aim) {
-  XI1 = 44;
-  YI1 = 240;
-  const PageRow rows[] = {text(XI1, YI1, 5, "<めあて>"), text(XI1 + 32, YI1 + 65, 0, aim)};
-  common::drawPage(rows);
-}
 
 void PRACTICELOOP(float d, Routine produce, Routine drawProblem) {
   AINP = 3;

@@ -1,6 +1,6 @@
-// The frame every Ombrel section follows: the aim screen and the practice loop (the sub-menu
-// loop is common::SECTIONMENU). A section gives only its own data: its aim line, its sub-menu line
-// and its scenes; a practice scene gives its generator and the drawing of one problem.
+// The practice loop of Ombrel's sections: a practice scene gives its generator and the drawing of
+// one problem. (The aim screen and the sub-menu loop of a section are common::SHOWAIM and
+// common::SECTIONMENU.)
 #pragma once
 
 #include "programs/common/section_menu.h"
@@ -8,10 +8,6 @@
 namespace ombrel {
 
 using common::Routine;
-
-// The aim screen: "<めあて>" at (44,240) in colour 5 and the aim line under it at (76,305) in
-// colour 0. Leaves XI1 = 44, XI2 at the end of the aim line and YI1 = 305.
-void SHOWAIM(const char* aim);
 
 // The practice loop: the practice area U(31),V(31)-U(32),V(32) is 640 x 300 with its top-left
 // corner at (XI0, YI1 + d). Each pass produces a problem (NUMSTRINGS follows it), sets

@@ -1,6 +1,7 @@
 // Section 3, mental arithmetic: entry, aim screen and sub-menu.
 #include <array>
 
+#include "programs/common/aim_screen.h"
 #include "programs/common/section_menu.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/numcalc.h"
@@ -8,7 +9,7 @@
 
 namespace ombrel {
 
-void AIMNUMCALC() { SHOWAIM("因数分解・展開を利用して数の計算をしよう。"); }
+void AIMNUMCALC() { common::SHOWAIM(5, {"因数分解・展開を利用して数の計算をしよう。"}); }
 
 void SECNUMCALC() {
   static constexpr std::array<Routine, 6> SCENES = {INTRODRILLS, EXAMPLE1, ANSWERS3, EXAMPLE2, PRACTICE, ANSWERS4};

@@ -1,6 +1,7 @@
 // Section 1, numbers written with letters: entry, aim screen and sub-menu.
 #include <array>
 
+#include "programs/common/aim_screen.h"
 #include "programs/common/section_menu.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/numforms.h"
@@ -8,7 +9,7 @@
 
 namespace ombrel {
 
-void AIMNUMFORMS() { SHOWAIM("文字を使って倍数や偶数、奇数を表そう。"); }
+void AIMNUMFORMS() { common::SHOWAIM(5, {"文字を使って倍数や偶数、奇数を表そう。"}); }
 
 void SECNUMFORMS() {
   static constexpr std::array<Routine, 5> SCENES = {MULTIPLES, EVENNUMBERS, ODDNUMBERS, CONSECUTIVE, FORMSSUMMARY};

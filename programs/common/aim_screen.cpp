@@ -1,0 +1,15 @@
+#include "aim_screen.h"
+
+#include "engine/engine.h"
+#include "scene.h"
+
+namespace common {
+
+void SHOWAIM(float headingColour, std::initializer_list<const char*> lines) {
+  XI1 = 44;
+  YI1 = 240;
+  textLine(XI1, YI1, headingColour, "<めあて>");
+  for (const char* line : lines) textLine(XI1 + 32, YI1 + 65, 0, line);
+}
+
+}  // namespace common
