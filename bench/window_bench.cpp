@@ -1,6 +1,7 @@
 // window-bench: a program that measures its own window (run it through bench/run-window-bench).
-// It shows a full lesson page, steps through pages and single steps, and then waits at the
-// engine's number prompt until Enter; it prints what the window took and what memory it used.
+// It shows a full lesson page, steps through pages and single steps, then waits at the engine's
+// number prompt until Enter and once more with a flickering cursor dot until Enter; it prints
+// what the window took and what memory it used.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -52,6 +53,16 @@ void MAINMENU() {
   std::printf("waiting at the prompt\n");
   std::fflush(stdout);
   INPUTFIELD();
+  // The same wait as the number entry's key loop is written down: the cursor dot drawn before
+  // every poll and erased after every empty one, so the canvas changes all the time.
+  std::printf("waiting with a flickering dot\n");
+  std::fflush(stdout);
+  FE_SETDRAWWIDTH(2);
+  for (;;) {
+    PsCIRCLE(KAIX + 8, KAIY + 8, 4, 5, 0, 0, true);
+    if (PfINKEY24() == "\r") break;
+    PsCIRCLE(KAIX + 8, KAIY + 8, 4, 15, 0, 0, true);
+  }
   std::printf("peak memory: %s\n", statusLine("VmHWM").c_str());
   std::fflush(stdout);
   PsEND();

@@ -66,6 +66,28 @@ bool sameShape(const Op& a, const Op& b) {
   return false;
 }
 
+// A hash of everything about an operation that shows in the picture.
+std::uint64_t contentHash(const Op& op) {
+  std::uint64_t h = 14695981039346656037ull;
+  const auto mix = [&h](const void* data, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+      h ^= static_cast<const unsigned char*>(data)[i];
+      h *= 1099511628211ull;
+    }
+  };
+  const auto value = [&mix](const auto& v) { mix(&v, sizeof v); };
+  value(op.kind);
+  for (float f : {op.x1, op.y1, op.x2, op.y2, op.cx, op.cy, op.radius, op.start, op.end, op.size}) value(f);
+  for (int i : {op.colour, op.fill, op.magX, op.magY, op.pen}) value(i);
+  for (bool b : {op.filled, op.bold, op.italic}) value(b);
+  mix(op.text.data(), op.text.size());
+  value(op.text.size());
+  mix(op.face.data(), op.face.size());
+  value(op.face.size());
+  for (const Point& p : op.points) value(p);
+  return h;
+}
+
 Op withState(OpKind kind, int colour) {
   const Canvas& c = canvas();
   Op op;
@@ -146,9 +168,23 @@ void Canvas::add(Op op) {
   ++revision_;
   dropHiddenBy(opaqueArea(op));
   if (replaceSameShape(op, b)) return;
+  append(std::move(op), b);
+}
+
+void Canvas::append(Op op, const Bounds& b) {
+  const std::uint64_t h = contentHash(op);
   display_.push_back(std::move(op));
   bounds_.push_back(b);
   serials_.push_back(nextSerial_++);
+  hashes_.push_back(h);
+  contentSum_ += h;
+  ++structure_;
+}
+
+std::uint64_t Canvas::fingerprint() const {
+  std::uint64_t h = contentSum_;
+  for (std::uint64_t v : {static_cast<std::uint64_t>(generation_), structure_}) h = (h ^ v) * 1099511628211ull;
+  return h;
 }
 
 bool Canvas::replaceSameShape(Op& op, const Bounds& b) {
@@ -159,6 +195,9 @@ bool Canvas::replaceSameShape(Op& op, const Bounds& b) {
     // stands (nothing after it overlaps, so the picture is the same as drawing over it),
     // anything else keeps its place under the new one.
     if (!sameShape(display_[i], op)) return false;
+    const std::uint64_t h = contentHash(op);
+    contentSum_ += h - hashes_[i];
+    hashes_[i] = h;
     display_[i] = std::move(op);
     serials_[i] = nextSerial_++;
     damage_.add(b);
@@ -171,23 +210,32 @@ void Canvas::dropHiddenBy(const Bounds& opaque) {
   if (opaque.empty()) return;
   std::size_t kept = 0;
   for (std::size_t i = 0; i < display_.size(); ++i) {
-    if (bounds_[i].inside(opaque)) continue;
+    if (bounds_[i].inside(opaque)) {
+      contentSum_ -= hashes_[i];
+      ++structure_;
+      continue;
+    }
     if (kept != i) {
       display_[kept] = std::move(display_[i]);
       bounds_[kept] = bounds_[i];
       serials_[kept] = serials_[i];
+      hashes_[kept] = hashes_[i];
     }
     ++kept;
   }
   display_.resize(kept);
   bounds_.resize(kept);
   serials_.resize(kept);
+  hashes_.resize(kept);
 }
 
 void Canvas::restart() {
   display_.clear();
   bounds_.clear();
   serials_.clear();
+  hashes_.clear();
+  contentSum_ = 0;
+  ++structure_;
   damage_ = {};
   ++generation_;
   ++revision_;

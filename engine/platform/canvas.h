@@ -75,6 +75,9 @@ class Canvas {
   // for operations that took an earlier one's place, whose places are in the damage).
   unsigned generation() const { return generation_; }
   std::uint64_t revision() const { return revision_; }
+  // Equal whenever the list holds the same operations as at another moment, though it changed in
+  // between: a dot drawn and erased at every poll of a wait leaves it as it was.
+  std::uint64_t fingerprint() const;
   std::uint64_t serial(std::size_t i) const { return serials_[i]; }
   std::uint64_t lastSerial() const { return nextSerial_ - 1; }
   const Bounds& bounds(std::size_t i) const { return bounds_[i]; }
@@ -89,9 +92,14 @@ class Canvas {
   void dropHiddenBy(const Bounds& opaque);
   void restart();
 
+  void append(Op op, const Bounds& b);
+
   std::vector<Op> display_;
   std::vector<Bounds> bounds_;
   std::vector<std::uint64_t> serials_;
+  std::vector<std::uint64_t> hashes_;  // of each operation's content
+  std::uint64_t contentSum_ = 0;       // the sum of hashes_
+  std::uint64_t structure_ = 0;        // counts the appends and removals
   std::vector<Op> log_;
   Bounds damage_;
   unsigned generation_ = 0;

@@ -45,9 +45,9 @@ class HeadlessBackend : public Backend {
   // A picture whenever the canvas has changed since the last one.
   void takeShot() {
     if (options_.shotsDir.empty()) return;
-    const std::uint64_t revision = canvas().revision();
-    if (shots_ > 0 && revision == shotRevision_) return;
-    shotRevision_ = revision;
+    const std::uint64_t picture = canvas().fingerprint();
+    if (shots_ > 0 && picture == shotPicture_) return;
+    shotPicture_ = picture;
     char name[32];
     std::snprintf(name, sizeof name, "shot-%03d.png", ++shots_);
     writeCanvasPng((std::filesystem::path(options_.shotsDir) / name).string());
@@ -57,7 +57,7 @@ class HeadlessBackend : public Backend {
   std::deque<std::string> keys_;
   int emptyPolls_ = 0;
   int shots_ = 0;
-  std::uint64_t shotRevision_ = 0;
+  std::uint64_t shotPicture_ = 0;
 };
 
 bool isUtf8(const std::string& s) {

@@ -80,8 +80,8 @@ class WindowBackend : public Backend {
 
   std::string pollKey() override {
     const double now = seconds(CLOCK_MONOTONIC);
-    if (canvas().revision() != quietRevision_) {
-      quietRevision_ = canvas().revision();
+    if (canvas().fingerprint() != quietPicture_) {
+      quietPicture_ = canvas().fingerprint();
       quietSince_ = now;
     }
     if (keys_.empty()) {
@@ -268,6 +268,14 @@ class WindowBackend : public Backend {
       paintOps(cr_, c.displayList(), 0);
       c.takeDamage();
       changed = {0, 0, width_, height_};
+    } else if (c.fingerprint() == paintedFingerprint_) {
+      // Changed and changed back since the last frame (a dot drawn and erased): nothing to show.
+      c.takeDamage();
+      if (!resend_) {
+        paintedRevision_ = c.revision();
+        paintedSerial_ = c.lastSerial();
+        return;
+      }
     } else if (c.revision() != paintedRevision_) {
       // The operations added since the last frame are the list's tail; an operation that took
       // an earlier one's place lies in the damage, which is painted afresh.
@@ -289,6 +297,7 @@ class WindowBackend : public Backend {
     paintedBinding_ = bindings_;
     paintedGeneration_ = c.generation();
     paintedRevision_ = c.revision();
+    paintedFingerprint_ = c.fingerprint();
     paintedSerial_ = c.lastSerial();
     if (resend_) changed = {0, 0, width_, height_};
     resend_ = false;
@@ -323,10 +332,11 @@ class WindowBackend : public Backend {
   unsigned paintedBinding_ = 0;
   unsigned paintedGeneration_ = 0;
   std::uint64_t paintedRevision_ = 0;
+  std::uint64_t paintedFingerprint_ = 0;
   std::uint64_t paintedSerial_ = 0;
-  // Since when the program has polled without a key and without drawing.
+  // Since when the program has polled without a key and without changing the picture.
   double quietSince_ = 0;
-  std::uint64_t quietRevision_ = 0;
+  std::uint64_t quietPicture_ = 0;
   std::deque<std::string> keys_;
 };
 

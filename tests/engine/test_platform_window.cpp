@@ -139,6 +139,29 @@ TEST(Window, EveryFrameMatchesTheWholePicture) {
   EXPECT_EQ(differing, std::vector<int>(5, 0));
 }
 
+// A wait that draws its cursor dot before every poll and erases it after every empty one shows
+// the same picture at every poll: after the first, no frame is painted or sent.
+TEST(Window, DotRedrawnAtEveryPollCostsNoFrames) {
+  int framesAfterFirstPoll = 0, framesAfterWaiting = 0, differing = -1;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    PfINKEY24();
+    for (int i = 0; i < 20; ++i) {
+      PsCIRCLE(1064, 656, 4, 5, 0, 0, true);
+      PfINKEY24();
+      if (i == 0) framesAfterFirstPoll = windowStats().frames;
+      PsCIRCLE(1064, 656, 4, 15, 0, 0, true);
+    }
+    framesAfterWaiting = windowStats().frames;
+    PfINKEY24();  // the dot erased shows
+    differing = pixelsUnlikeAFullPaint();
+  });
+  EXPECT_EQ(framesAfterWaiting, framesAfterFirstPoll);
+  EXPECT_EQ(windowStats().frames, framesAfterWaiting + 1);
+  EXPECT_EQ(differing, 0);
+}
+
 // A new window size paints the picture afresh at that size, scaled to fit.
 TEST(Window, PictureIsKeptAcrossResizes) {
   std::vector<std::pair<int, int>> sizes;
