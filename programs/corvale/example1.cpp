@@ -13,18 +13,18 @@ namespace corvale {
 
 namespace {
 
-using Row = common::PageRow;
+using namespace common::page_rows;
 
 // The summary under the last problem 3, at its column 680 from 80 px below its answer line
 // (always at y 280), and after a key the pointer to the textbook on the left.
-constexpr std::array<Row, 7> SUMMARY{{
-    {Row::Kind::Formula, 680, 360, 3, "<多項式と単項式の乗法>"},
-    {Row::Kind::Formula, 680, 410, 0, "分配法則を使って計算する"},
-    {Row::Kind::Formula, 680, 460, 7, "(a+b)*c=ac+bc"},
-    {Row::Kind::Formula, 680, 510, 7, "c(a+b)=ac+bc"},
-    {Row::Kind::Formula, 680, 560, 5, "※cが分数の場合でも同じ"},
-    {Row::Kind::Wait},
-    {Row::Kind::Formula, 40, 580, 3, "教科書 問1をやろう。"},
+constexpr std::array<PageRow, 7> SUMMARY{{
+    text(680, 360, 3, "<多項式と単項式の乗法>"),
+    text(680, 410, 0, "分配法則を使って計算する"),
+    text(680, 460, 7, "(a+b)*c=ac+bc"),
+    text(680, 510, 7, "c(a+b)=ac+bc"),
+    text(680, 560, 5, "※cが分数の場合でも同じ"),
+    WAIT,
+    text(40, 580, 3, "教科書 問1をやろう。"),
 }};
 
 }  // namespace

@@ -11,36 +11,33 @@
 namespace fenwist {
 namespace {
 
-using common::PageRow;
-constexpr auto F = PageRow::Kind::Formula;
-constexpr auto A = PageRow::Kind::After;
-constexpr auto W = PageRow::Kind::Wait;
+using namespace common::page_rows;
 
 // --- First summary ------------------------------------------------------------------------------
 
 constexpr PageRow SUMMARY1_HEAD[] = {
-    {F, 88, 22, 3, "<まとめ>"},
-    {F, 44, 97, 0, "1 "},
-    {A, 0, 0, 5, "因数分解"},
-    {A, 0, 0, 0, "…多項式をいくつかの因数の積で表すこと"},
-    {F, 440, 157, 5, "因数分解 "},
-    {F, 132, 217, 0, "x^2+5x+6 "},
+    text(88, 22, 3, "<まとめ>"),
+    text(44, 97, 0, "1 "),
+    after(5, "因数分解"),
+    after(0, "…多項式をいくつかの因数の積で表すこと"),
+    text(440, 157, 5, "因数分解 "),
+    text(132, 217, 0, "x^2+5x+6 "),
 };
 
 // Under the arrows: the labels, and "面積" and "式" under the two expressions.
 constexpr PageRow SUMMARY1_LABELS[] = {
-    {F, 440, 277, 5, "　展開"},
-    {F, 264, 277, 9, "面積"},
-    {A, 418, 0, 9, "式"},
+    text(440, 277, 5, "　展開"),
+    text(264, 277, 9, "面積"),
+    after(9, "式", 418),
 };
 
 constexpr PageRow SUMMARY1_FOOT[] = {
-    {F, 44, 352, 0, "2 "},
-    {A, 0, 0, 5, "因数"},
-    {A, 0, 0, 0, "…かけ算で表したとき、かけられている数・文字式"},
-    {F, 132, 422, 3, "x^2+5x+6の因数は、 x+2 と x+3 "},
-    {F, 132, 492, 0, "2abの因数は、2,a,b,2aなど"},
-    {F, 132, 562, 9, "面積と縦・横の長さ"},
+    text(44, 352, 0, "2 "),
+    after(5, "因数"),
+    after(0, "…かけ算で表したとき、かけられている数・文字式"),
+    text(132, 422, 3, "x^2+5x+6の因数は、 x+2 と x+3 "),
+    text(132, 492, 0, "2abの因数は、2,a,b,2aなど"),
+    text(132, 562, 9, "面積と縦・横の長さ"),
 };
 
 // A horizontal arrow from x 440 to 616 on the line y, colour 11: muki -1 puts its head at the
@@ -60,48 +57,48 @@ void arrow(float y, float muki) {
 
 // Page 1: 2a(2x+3) = 4ax+6a on two rectangles, and what a common factor is.
 constexpr PageRow EXPAND_TASK[] = {
-    {PageRow::Kind::Clear},
-    {F, 22, 30, 0, "問 次の式を展開しなさい。"},
-    {F, 88, 90, 0, "2a(2x+3)="},
-    {W},
+    CLEAR,
+    text(22, 30, 0, "問 次の式を展開しなさい。"),
+    text(88, 90, 0, "2a(2x+3)="),
+    WAIT,
 };
 
 constexpr PageRow COMMON_DEFINITION[] = {
-    {A, 0, 0, 0, "4ax+6a"},
-    {W},
-    {F, 88, 150, 3, "2aは4axの因数"},
-    {W},
-    {A, 0, 0, 0, " (4ax=2a*2x だから)"},
-    {W},
-    {F, 88, 210, 9, "2aは6aの因数"},
-    {W},
-    {A, 0, 0, 0, " (6a=2a*3 だから)"},
-    {W},
-    {F, 22, 270, 3, "3 共通因数"},
-    {W},
-    {F, 88, 330, 0, "2aは、4axの因数であり、6aの因数でもある。"},
-    {F, 88, 390, 0, "2aのように、各項に共通な因数を"},
-    {A, 0, 0, 5, "共通因数"},
-    {A, 0, 0, 0, "という。"},
-    {W},
-    {F, 528, 480, 3, "共通因数がわかれば、因数分解できる。"},
-    {W},
+    after(0, "4ax+6a"),
+    WAIT,
+    text(88, 150, 3, "2aは4axの因数"),
+    WAIT,
+    after(0, " (4ax=2a*2x だから)"),
+    WAIT,
+    text(88, 210, 9, "2aは6aの因数"),
+    WAIT,
+    after(0, " (6a=2a*3 だから)"),
+    WAIT,
+    text(22, 270, 3, "3 共通因数"),
+    WAIT,
+    text(88, 330, 0, "2aは、4axの因数であり、6aの因数でもある。"),
+    text(88, 390, 0, "2aのように、各項に共通な因数を"),
+    after(5, "共通因数"),
+    after(0, "という。"),
+    WAIT,
+    text(528, 480, 3, "共通因数がわかれば、因数分解できる。"),
+    WAIT,
 };
 
 // Page 2: finding the common factor of 3ax-6ay.
 constexpr PageRow FIND_TASK[] = {
-    {PageRow::Kind::Clear},
-    {F, 44, 30, 3, "共通因数"},
-    {A, 0, 0, 0, "…各項に共通な因数"},
-    {W},
-    {F, 22, 100, 0, "問 共通因数をいいなさい。"},
-    {F, 110, 160, 0, "3ax-6ay"},
-    {W},
-    {A, 132, 0, 5, "3a"},
-    {W},
-    {F, 66, 220, 3, "<共通因数のさがし方>"},
-    {W},
-    {F, 110, 280, 7, "① 各項を約数と文字の積で表す。"},
+    CLEAR,
+    text(44, 30, 3, "共通因数"),
+    after(0, "…各項に共通な因数"),
+    WAIT,
+    text(22, 100, 0, "問 共通因数をいいなさい。"),
+    text(110, 160, 0, "3ax-6ay"),
+    WAIT,
+    after(5, "3a", 132),
+    WAIT,
+    text(66, 220, 3, "<共通因数のさがし方>"),
+    WAIT,
+    text(110, 280, 7, "① 各項を約数と文字の積で表す。"),
 };
 
 // A row of texts in colour 0 from (x, y), each continuing the one before. Every second text (the
@@ -125,9 +122,9 @@ void highlight(float x, float y, const char* text) { common::textAt(x, y, 5, tex
 // --- Second summary -----------------------------------------------------------------------------
 
 constexpr PageRow SUMMARY2_HEAD[] = {
-    {PageRow::Kind::Clear},
-    {F, 88, 22, 5, "<共通因数をくくりだす因数分解>"},
-    {F, 132, 97, 0, "12x^2-18x="},
+    CLEAR,
+    text(88, 22, 5, "<共通因数をくくりだす因数分解>"),
+    text(132, 97, 0, "12x^2-18x="),
 };
 
 }  // namespace

@@ -12,13 +12,12 @@
 namespace fenwist {
 namespace {
 
-using common::PageRow;
-constexpr auto F = PageRow::Kind::Formula;
+using namespace common::page_rows;
 
 constexpr PageRow PANEL[] = {
-    {F, 880, 30, 3, "和と差の積"},
-    {F, 880, 110, 5, " a^2-b^2"},
-    {F, 880, 180, 5, "=(a+b)(a-b)"},
+    text(880, 30, 3, "和と差の積"),
+    text(880, 110, 5, " a^2-b^2"),
+    text(880, 180, 5, "=(a+b)(a-b)"),
 };
 
 // A numbered answer box with its top-left corner at (x, y), holding text.

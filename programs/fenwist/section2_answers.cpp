@@ -7,28 +7,26 @@
 namespace fenwist {
 namespace {
 
-using common::PageRow;
-constexpr auto F = PageRow::Kind::Formula;
-constexpr auto W = PageRow::Kind::Wait;
+using namespace common::page_rows;
 
 constexpr PageRow PAGE[] = {
-    {PageRow::Kind::Clear},
-    {F, 40, 30, 3, "問2 解答"},
-    {W},
-    {F, 40, 90, 0, "(1)x^2-y^2"},
-    {F, 94, 140, 5, "=(x+y)(x-y)"},
-    {W},
-    {F, 40, 210, 0, "(2)x^2-16"},
-    {F, 94, 260, 0, "=x^2-4^2"},
-    {F, 94, 310, 5, "=(x+4)(x-4)"},
-    {W},
-    {F, 600, 30, 0, "(3)9x^2-1"},
-    {F, 654, 80, 0, "=(3x)^2-1^2"},
-    {F, 654, 130, 5, "=(3x+1)(3x-1)"},
-    {W},
-    {F, 600, 200, 0, "(4)49x^2-36y^2"},
-    {F, 654, 250, 0, "=(7x)^2-(6y)^2"},
-    {F, 654, 300, 5, "=(7x+6y)(7x-6y)"},
+    CLEAR,
+    text(40, 30, 3, "問2 解答"),
+    WAIT,
+    text(40, 90, 0, "(1)x^2-y^2"),
+    text(94, 140, 5, "=(x+y)(x-y)"),
+    WAIT,
+    text(40, 210, 0, "(2)x^2-16"),
+    text(94, 260, 0, "=x^2-4^2"),
+    text(94, 310, 5, "=(x+4)(x-4)"),
+    WAIT,
+    text(600, 30, 0, "(3)9x^2-1"),
+    text(654, 80, 0, "=(3x)^2-1^2"),
+    text(654, 130, 5, "=(3x+1)(3x-1)"),
+    WAIT,
+    text(600, 200, 0, "(4)49x^2-36y^2"),
+    text(654, 250, 0, "=(7x)^2-(6y)^2"),
+    text(654, 300, 5, "=(7x+6y)(7x-6y)"),
 };
 
 }  // namespace

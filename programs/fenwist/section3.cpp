@@ -12,16 +12,15 @@
 namespace fenwist {
 namespace {
 
-using common::PageRow;
-constexpr auto F = PageRow::Kind::Formula;
+using namespace common::page_rows;
 
 constexpr PageRow PANEL[] = {
-    {F, 880, 30, 3, "<平方の公式>"},
-    {F, 907, 110, 0, "2乗 2倍 2乗"},
-    {F, 880, 160, 3, " a^2+2ab+b^2"},
-    {F, 880, 210, 5, "=(a+b)^2"},
-    {F, 880, 280, 3, " a^2-2ab+b^2"},
-    {F, 880, 330, 5, "=(a-b)^2"},
+    text(880, 30, 3, "<平方の公式>"),
+    text(907, 110, 0, "2乗 2倍 2乗"),
+    text(880, 160, 3, " a^2+2ab+b^2"),
+    text(880, 210, 5, "=(a+b)^2"),
+    text(880, 280, 3, " a^2-2ab+b^2"),
+    text(880, 330, 5, "=(a-b)^2"),
 };
 
 // The scene's start: the window cleared, the formula panel on the right and the heading.

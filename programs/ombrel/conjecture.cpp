@@ -4,11 +4,14 @@
 #include <span>
 
 #include "engine/engine.h"
+#include "programs/common/page.h"
 #include "programs/common/scene.h"
 #include "programs/ombrel/evenodd.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
+
+using namespace common::page_rows;
+
 namespace {
 
 // What the even and the odd table differ in.

@@ -1,14 +1,17 @@
 // Section 3, scene ②: why 45² − 35² = 80 × 10 = 800 (a difference of squares factorised as a
 // sum times a difference) on the left, and a drill of the same kind on the right.
 #include "engine/engine.h"
+#include "programs/common/page.h"
 #include "programs/common/scene.h"
 #include "programs/ombrel/drills.h"
 #include "programs/ombrel/frame.h"
 #include "programs/ombrel/globals.h"
 #include "programs/ombrel/numcalc.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
+
+using namespace common::page_rows;
+
 namespace {
 
 constexpr PageRow EXPLANATION[] = {

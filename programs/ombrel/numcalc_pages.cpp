@@ -1,9 +1,12 @@
 // Section 3, scenes ③, ④ and ⑥: the worked examples by expanding and the answers to the
 // textbook's problems 3 and 4, fixed text reveals.
+#include "programs/common/page.h"
 #include "programs/ombrel/numcalc.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
+
+using namespace common::page_rows;
+
 namespace {
 
 // An answer page: the heading, then one answer per key, (1) and (2) in the left column with

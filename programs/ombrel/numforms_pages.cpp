@@ -1,10 +1,13 @@
 // Section 1, scenes ② to ⑤: fixed text reveals of the forms of even, odd and consecutive
 // numbers, and the section's summary.
 #include "engine/engine.h"
+#include "programs/common/page.h"
 #include "programs/ombrel/numforms.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
+
+using namespace common::page_rows;
+
 namespace {
 
 constexpr PageRow EVEN_PAGE[] = {

@@ -1,9 +1,12 @@
 // Section 2, scenes ③ and ⑤: the proofs, one line per key, that the product of two
 // consecutive even (odd) numbers plus 1 is the square of the odd (even) number between them.
+#include "programs/common/page.h"
 #include "programs/ombrel/evenodd.h"
-#include "programs/ombrel/page_rows.h"
 
 namespace ombrel {
+
+using namespace common::page_rows;
+
 namespace {
 
 constexpr PageRow EVEN_PROOF[] = {

@@ -8,15 +8,14 @@
 namespace pradine {
 namespace {
 
-using common::PageRow;
-constexpr auto F = PageRow::Kind::Formula;
+using namespace common::page_rows;
 
 // The formula, kept in view right of the drill area.
 constexpr PageRow FORMULA_PANEL[] = {
-    {F, 748, 30, 3, "公式"},
-    {F, 748, 110, 5, " (x+a)(x+b)"},
-    {F, 748, 180, 5, "=x^2+(a+b)x+ab"},
-    {F, 924, 230, 3, "和    積"},
+    text(748, 30, 3, "公式"),
+    text(748, 110, 5, " (x+a)(x+b)"),
+    text(748, 180, 5, "=x^2+(a+b)x+ab"),
+    text(924, 230, 3, "和    積"),
 };
 
 }  // namespace
