@@ -16,27 +16,11 @@ HeadlessResult runFenwist(const std::string& keys, const std::string& time, cons
   return runScript(fenwist::PROGRAM, script, time, png);
 }
 
-std::vector<std::size_t> menuLines(const std::vector<Op>& ops) {
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < ops.size(); ++i)
-    if (ops[i].kind == OpKind::Text && ops[i].x1 == 16 && ops[i].y1 == 666) found.push_back(i);
-  return found;
-}
-
 std::vector<std::size_t> mainMenus(const std::vector<Op>& ops) {
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < ops.size(); ++i)
     if (ops[i].kind == OpKind::Text && ops[i].x1 == 264 && ops[i].y1 == 30 && ops[i].colour == 15) found.push_back(i);
   return found;
-}
-
-int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to) {
-  int waits = 0;
-  for (std::size_t i = from; i < to && i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    waits += op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 657 && op.x2 == 400 && op.y2 == 693 && op.fill == 4;
-  }
-  return waits;
 }
 
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour) {

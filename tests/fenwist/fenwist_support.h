@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "common/prompt_marks.h"
 #include "support/test_support.h"
 
 namespace fenwist_test {
+
+using walk::stepWaits;
+using walk::subMenuLines;
 
 // n presses of an ordinary key (each ends one step wait).
 std::string steps(int n);
@@ -19,12 +23,8 @@ std::string steps(int n);
 // build/test-output/png when png is given.
 HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00:00:00", const std::string& png = "");
 
-// Indices in ops where a section menu line starts (its first glyph at (16,666)).
-std::vector<std::size_t> menuLines(const std::vector<Op>& ops);
 // Indices in ops where the main menu's title is drawn.
 std::vector<std::size_t> mainMenus(const std::vector<Op>& ops);
-// The number of step waits (step boxes) in ops[from, to).
-int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to);
 
 // The texts with their top-left corner at (x, y) in colour (UTF-8), in drawing order.
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour);

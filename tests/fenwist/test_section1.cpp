@@ -28,7 +28,7 @@ TEST(FenwistSection1, AimScreenAndAMenuThatAsksAgainOutsideItsItems) {
   w.line(76, 305, 0, "1 因数、因数分解の意味を理解しよう。");
   w.line(76, 370, 0, "2 共通因数をくくり出して、因数分解しよう。");
   const std::vector<Op> ops = drawn(run);
-  const auto menus = menuLines(ops);
+  const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 4u);
   EXPECT_EQ(glyphsAt(ops, 16, 666, 0).size(), 4u) << "the menu line, written again after each refused choice";
   // Asking again touches only the bottom of the window: the aim screen stays.
@@ -157,7 +157,7 @@ TEST(FenwistSection1, MeaningOfFactorisingInThreePages) {
   w.lineIn(120, 1300, 270, 3, ",b,2a,…", 1);
   // The menu follows the last text without a wait.
   const std::vector<Op> ops = drawn(run);
-  const auto menus = menuLines(ops);
+  const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 29);
   EXPECT_EQ(w.keysLeft(), 0);
@@ -184,7 +184,7 @@ TEST(FenwistSection1, FirstSummaryAtOnceWithArrowsForBothDirections) {
   const HeadlessResult run = runFenwist(item(2), "00:00:00", "fenwist-s1-summary1.png");
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
-  const auto menus = menuLines(ops);
+  const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 0) << "drawn at once";
   OpWalk w(run);
@@ -361,7 +361,7 @@ TEST(FenwistSection1, CommonFactorDrillRunsFourPartsOverItsTables) {
     EXPECT_EQ(op.y2 - op.y1, 60);
   }
   EXPECT_EQ(parts3and4, 4);
-  EXPECT_EQ(menuLines(ops).size(), 2u);
+  EXPECT_EQ(subMenuLines(ops).size(), 2u);
 }
 
 TEST(FenwistSection1, CommonFactorDrillStartsItsTableAgainAfterTheLastEntry) {

@@ -141,14 +141,14 @@ TEST(FenwistSection2, AnswersToProblem2InTwoColumns) {
   w.line(654, 250, 0, "=(7x)^2-(6y)^2");
   w.line(654, 300, 5, "=(7x+6y)(7x-6y)");
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(menuLines(drawn(run)).size(), 2u);
+  EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
 }
 
 TEST(FenwistSection2, MenuAsksAgainOutsideItsItemsAndItsLastItemLeaves) {
   const HeadlessResult run = runFenwist("2\n4\n0\n3\n");
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
-  EXPECT_EQ(menuLines(ops).size(), 3u);
+  EXPECT_EQ(subMenuLines(ops).size(), 3u);
   EXPECT_EQ(mainMenus(ops).size(), 2u);
   walk::OpWalk w(run);
   w.line(44, 240, 3, "<めあて>", 2);

@@ -135,7 +135,7 @@ TEST(FenwistSection3, AnswersToProblem3) {
   w.line(654, 250, 0, "=x^2-2*x*6+6^2");
   w.line(654, 300, 5, "=(x-6)^2");
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(menuLines(drawn(run)).size(), 2u);
+  EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
 }
 
 TEST(FenwistSection3, AnswersToProblem4EndWithThePointerToProblem5) {
@@ -189,7 +189,7 @@ TEST(FenwistSection3, AnswersToProblem5OneRelationAtATime) {
   EXPECT_EQ(w.keysLeft(), 0);
   // The first minus of the page is the full-width character, drawn as a glyph.
   EXPECT_FALSE(textsEqual(run, "－").empty());
-  const auto menus = menuLines(ops);
+  const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 15);
 }
@@ -198,7 +198,7 @@ TEST(FenwistSection3, MenuAsksAgainOutsideItsItemsAndItsLastItemLeaves) {
   const HeadlessResult run = runFenwist("3\n7\n0\n6\n");
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
-  EXPECT_EQ(menuLines(ops).size(), 3u);
+  EXPECT_EQ(subMenuLines(ops).size(), 3u);
   EXPECT_EQ(mainMenus(ops).size(), 2u);
 }
 

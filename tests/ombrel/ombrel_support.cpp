@@ -41,18 +41,6 @@ std::vector<std::size_t> filledBoxes(const std::vector<Op>& ops, float x1, float
   return found;
 }
 
-std::vector<std::size_t> subMenuLines(const std::vector<Op>& ops) {
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < ops.size(); ++i)
-    if (ops[i].kind == OpKind::Text && ops[i].x1 == 16 && ops[i].y1 == 666) found.push_back(i);
-  return found;
-}
-
-int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to) {
-  const auto boxes = filledBoxes(ops, 96, 657, 400, 693, 4);
-  return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](std::size_t i) { return i >= from && i < to; }));
-}
-
 std::map<float, std::string> formulaLines(const std::vector<Op>& ops, std::size_t from, std::size_t to, float x1,
                                           float y1, float x2, float y2) {
   const auto inside = [&](float x, float y) { return x >= x1 && x < x2 && y >= y1 && y < y2; };

@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "common/prompt_marks.h"
 #include "support/test_support.h"
 
 namespace ombrel_test {
+
+using walk::stepWaits;
+using walk::subMenuLines;
 
 // n presses of an ordinary key (each ends one step wait).
 std::string steps(int n);
@@ -25,12 +29,6 @@ std::string glyphTextAt(const std::vector<Op>& ops, float x, float y, int colour
 
 // Positions in the log: the indices of the filled boxes with these corners and colours.
 std::vector<std::size_t> filledBoxes(const std::vector<Op>& ops, float x1, float y1, float x2, float y2, int fill);
-
-// Indices where a sub-menu line starts (its first glyph at (16,666)).
-std::vector<std::size_t> subMenuLines(const std::vector<Op>& ops);
-
-// The number of step waits (step boxes) in ops[from, to).
-int stepWaits(const std::vector<Op>& ops, std::size_t from, std::size_t to);
 
 // The formula lines drawn in ops[from, to) inside the rectangle (x1,y1)-(x2,y2), by the y of their
 // line, read back into markup: digits and letters as drawn, an exponent as "^" and its
