@@ -78,7 +78,7 @@ std::vector<std::string> parseKeys(const std::string& script) {
   std::string plain;
   for (std::size_t i = 0; i < script.size(); ++i) {
     if (script[i] != '\\' || i + 1 == script.size()) {
-      plain += script[i];
+      plain += script[i] == '\n' ? '\r' : script[i];  // a raw newline is Enter too
       continue;
     }
     switch (script[++i]) {

@@ -175,6 +175,15 @@ void paintCircle(cairo_t* cr, const Op& op) {
   // An end below the start wraps through the right-pointing direction (cairo_arc does so too).
   const double from = full ? 0 : op.start * turn;
   const double to = full ? turn : op.end * turn;
+  if (op.filled && full && op.fill == op.colour) {
+    // A disc in one colour is the filled circle with its pen-wide rim: painted as one disc,
+    // because stroking a rim wider than the circle itself would leave a hole in a small dot.
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, r + pen / 2, 0, turn);
+    setColour(cr, op.colour);
+    cairo_fill(cr);
+    return;
+  }
   circlePath(cr, cx, cy, r, from, to, full, op.filled);
   if (op.filled) {
     setColour(cr, op.fill);

@@ -107,6 +107,17 @@ TEST(Drawing, HalfPixelDotIsVisible) {
   EXPECT_TRUE(picture->anyNear(897, 297, 903, 303, paletteColour(9), 60));
 }
 
+// The dots of the dotted arcs are small discs drawn with a pen wider than themselves: each must
+// be solid to its centre, not a ring round a white hole.
+TEST(Drawing, SmallDiscUnderAWidePenIsSolid) {
+  for (int pen : {3, 5}) {
+    FE_SETDRAWWIDTH(static_cast<float>(pen));
+    PsCIRCLE(200.0f * static_cast<float>(pen), 300, 0.5f, 0, 0, 0, true);
+  }
+  const auto picture = pictureOfCanvas("platform-solid-dots.png");
+  for (int pen : {3, 5}) EXPECT_TRUE(closeTo(picture->at(200 * pen, 300), BLACK, 60)) << "pen " << pen;
+}
+
 // The box of non-white pixels in a part of the picture.
 struct Ink {
   int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;

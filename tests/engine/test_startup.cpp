@@ -86,8 +86,8 @@ TEST(Harness, EndsCleanlyWhenTheKeysRunOut) {
 }
 
 TEST(Harness, KeyScriptEscapes) {
-  const std::vector<std::string> keys = parseKeys("1\\n\\b\\f\\\\ｱ");
-  const std::vector<std::string> expected = {"1", "\r", "\b", "\f", "\\", "ｱ"};
+  const std::vector<std::string> keys = parseKeys("1\\n\\b\\f\\\\ｱ\n");
+  const std::vector<std::string> expected = {"1", "\r", "\b", "\f", "\\", "ｱ", "\r"};
   EXPECT_EQ(keys, expected);
 }
 
