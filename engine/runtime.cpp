@@ -1,7 +1,6 @@
 #include "runtime.h"
 
 #include <cmath>
-#include <limits>
 #include <random>
 
 void raiseError(ErrorCode code, std::source_location where) {
@@ -19,8 +18,9 @@ float PnFInt(float v, std::source_location where) { return std::floor(CHECKED(v,
 
 int ROUNDED(float v, std::source_location where) {
   const float r = std::round(CHECKED(v, where));
-  if (r > static_cast<float>(std::numeric_limits<int>::max()) || r < static_cast<float>(std::numeric_limits<int>::min()))
-    raiseError(ErrorCode::Overflow, where);
+  // int's range is [-2^31, 2^31); 2^31 itself is a float, and converting it would be undefined.
+  constexpr float limit = 2147483648.0f;
+  if (!(r >= -limit && r < limit)) raiseError(ErrorCode::Overflow, where);
   return static_cast<int>(r);
 }
 

@@ -32,6 +32,10 @@ TEST(Runtime, WholeNumbers) {
 TEST(Runtime, ArithmeticFaultsAreRuntimeErrors) {
   EXPECT_EQ(codeOf([] { DIV(1, 0); }), ErrorCode::DivisionByZero);
   EXPECT_EQ(codeOf([] { ROUNDED(1e20f); }), ErrorCode::Overflow);
+  // 2^31 is the first float past int's range: an overflow, not a wrapped negative number.
+  EXPECT_EQ(codeOf([] { ROUNDED(2147483648.0f); }), ErrorCode::Overflow);
+  EXPECT_EQ(ROUNDED(2147483520.0f), 2147483520);
+  EXPECT_EQ(ROUNDED(-2147483648.0f), std::numeric_limits<int>::min());
   EXPECT_EQ(codeOf([] { CHECKED(std::numeric_limits<float>::infinity()); }), ErrorCode::Overflow);
   EXPECT_EQ(codeOf([] { DIV(std::numeric_limits<float>::max(), 0.5f); }), ErrorCode::Overflow);
   EXPECT_FLOAT_EQ(DIV(1, 4), 0.25f);
