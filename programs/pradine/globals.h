@@ -4,6 +4,7 @@
 namespace pradine {
 
 // --- Layout cursor, besides the engine's XI1, XI2, YI1 and the diagram origin XI3, YI3 --------
+inline float XI0 = 0;      // label column: headings and item labels; answer texts stand at XI1 = XI0 + 54
 inline float Y11 = 0;      // line of the product a scene is explaining; lines below are placed from it
 
 // --- Practice loops -----------------------------------------------------------------------------

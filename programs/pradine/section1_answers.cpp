@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "globals.h"
 #include "programs/common/page.h"
 #include "section1.h"
 
@@ -7,8 +8,8 @@ namespace {
 
 using namespace common::page_rows;
 
-// Label column 40 and text column 94 on the left, 640 and 694 on the right; one item per step.
-constexpr PageRow ANSWERS[] = {
+// Label column 40 and text column 94 on the left, one item per step.
+constexpr PageRow LEFT_COLUMN[] = {
     CLEAR,
     text(94, 30, 3, "問1 解答 "),
     text(40, 90, 3, "(1)"),
@@ -26,6 +27,10 @@ constexpr PageRow ANSWERS[] = {
     text(94, 460, 0, "=x^2+(9-5)x+9*(-5)"),
     text(94, 510, 5, "=x^2+4x-45"),
     WAIT,
+};
+
+// Label column 640 and text column 694 on the right, from the title's line; no wait after it.
+constexpr PageRow RIGHT_COLUMN[] = {
     text(640, 30, 3, "(4)"),
     text(694, 30, 0, " (x+5)(x-8)"),
     text(694, 80, 0, "=x^2+(5-8)x+5*(-8)"),
@@ -34,6 +39,16 @@ constexpr PageRow ANSWERS[] = {
 
 }  // namespace
 
-void PROBLEM1ANSWERS() { common::drawPage(ANSWERS); }
+// The label and text columns stay in XI0 and XI1 as the page's right column set them.
+void PROBLEM1ANSWERS() {
+  XI0 = 40;
+  XI1 = XI0 + 54;
+  YI1 = 30;
+  common::drawPage(LEFT_COLUMN);
+  XI0 = 640;
+  XI1 = XI0 + 54;
+  YI1 = 30;
+  common::drawPage(RIGHT_COLUMN);
+}
 
 }  // namespace pradine

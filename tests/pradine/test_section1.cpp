@@ -10,6 +10,7 @@
 #include "common/product_diagram_expect.h"
 #include "engine/engine.h"
 #include "programs/pradine/drill_kit.h"
+#include "programs/pradine/globals.h"
 #include "programs/pradine/section1.h"
 #include "scene_support.h"
 
@@ -155,6 +156,16 @@ TEST(Section1, ProblemOneAnswersOneItemPerStep) {
   }
   w.line(16, 666, 0, SECTION1_MENU);  // no wait after the fourth item
   w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
+}
+
+// The page leaves its right column in the layout cursor: labels at 640, texts at 694, the last
+// result's line.
+TEST(Section1, ProblemOneAnswersLeaveTheRightColumnInTheCursor) {
+  const HeadlessResult run = runRoutine(pradine::PROBLEM1ANSWERS, "   ");
+  ASSERT_FALSE(run.error);
+  EXPECT_EQ(pradine::XI0, 640);
+  EXPECT_EQ(XI1, 694);
+  EXPECT_EQ(YI1, 130);
 }
 
 // The whole road: main menu, section 1's aim and menu, every scene, back to the menu and out.
