@@ -96,6 +96,45 @@ TEST(ExampleNumbers, TheThreeLinesAgreeAndAChangesEveryTime) {
   EXPECT_TRUE(unitSum);
 }
 
+// The draws in their order, read from the same random stream: the two numbers 1 to 8, then the
+// sign of a and the sign of b (the task negates on a draw of 1 for both; example 1 negates a on
+// 1 and b on 2), then example 1's letter. Seeds whose first draw is refused are left out.
+TEST(SectionOneNumbers, DrawInTheirOrderWithTheirSignRules) {
+  auto draw = [](float n) { return PnFInt(PaRnd() * n) + 1; };
+  int checked = 0;
+  for (int seed = 0; seed <= 141; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    float a = draw(8), b = draw(8);
+    a *= draw(2) == 1 ? -1 : 1;
+    b *= draw(2) == 1 ? -1 : 1;
+    const bool taskTakes = a != b && std::fabs(a + b) >= 2;
+    PaRandomize(static_cast<float>(seed));
+    float c = draw(8), d = draw(8);
+    c *= draw(2) == 1 ? -1 : 1;
+    d *= draw(2) == 2 ? -1 : 1;
+    const bool exampleTakes = c != d && c + d != 0;
+    const char* const letters[] = {"x", "y", "a", "b"};
+    const std::string letter = letters[static_cast<int>(draw(4)) - 1];
+    if (taskTakes) {
+      PaRandomize(static_cast<float>(seed));
+      TASKNUMBERS();
+      EXPECT_EQ(T_A(1), a) << seed;
+      EXPECT_EQ(T_A(2), b) << seed;
+      ++checked;
+    }
+    if (exampleTakes) {
+      PaRandomize(static_cast<float>(seed));
+      FMAESU = 0;
+      EXAMPLENUMBERS();
+      EXPECT_EQ(T_A(1), c) << seed;
+      EXPECT_EQ(T_A(2), d) << seed;
+      EXPECT_EQ(X_S, letter) << seed;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 150);
+}
+
 // After section 4's practice has left a formula kind in the memory, the first a differs from it.
 TEST(ExampleNumbers, AvoidsTheKindLeftBySection4) {
   for (int seed = 0; seed <= 141; ++seed) {
