@@ -18,7 +18,8 @@ struct Calibration {
   double maxWiden;   // the em may be at most this much wider than high ...
   double maxNarrow;  // ... and at least this fraction of its height wide; beyond it the em is lowered
   double axis;       // height above the baseline, in ems, that stays put when the em is lowered
-  double shift;      // horizontal shift of the glyphs, in ems
+  double centreAt;   // where the glyphs' advance is centred, in full-width cells from the text's
+                     // corner; 0 puts the glyph origin at the corner
   bool centre;       // centre the glyphs in their cells (the gothic face, whose cells are its advances)
   std::string (*mapText)(const std::string& utf8);
 };
@@ -32,9 +33,11 @@ std::string scriptEll(const std::string& utf8) {
 
 const Calibration& calibrationFor(const std::string& name) {
   // The italic letters a, x, c: their cells start well above the line, so the baseline lies
-  // below the cell to put them on the digits' baseline, with an x-height about 0.6 of a digit;
-  // a small shift left keeps the slanted letters off the glyph after them.
-  static const Calibration serif{"Liberation Serif", 0.88, 1.115, 1.0, 0.0, 0.0, -0.05, false, nullptr};
+  // below the cell to put them on the digits' baseline, with an x-height about 0.6 of a digit.
+  // Their cells are about twice as wide as their advances, in and out of fractions alike, so a
+  // letter centred in the left quarter of its cell stands in the middle of its advance: evenly
+  // spaced between the digits around it, also in a fraction's smaller, wider cells.
+  static const Calibration serif{"Liberation Serif", 0.88, 1.115, 1.0, 0.0, 0.0, 0.125, false, nullptr};
   // The script letter l, as tall as a digit and on the same baseline.
   static const Calibration script{"DejaVu Sans", 0.86, 0.78, 1.0, 0.0, 0.0, 0.0, false, scriptEll};
   // The gothic face: digits fill the normal line with a small margin, and fraction digits and
@@ -94,7 +97,12 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
   cairo_matrix_t matrix;
   cairo_matrix_init_scale(&matrix, emX, emY);
   cairo_set_font_matrix(cr, &matrix);
-  PlacedText placed{op.x1 + c.shift * emX, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text};
+  PlacedText placed{op.x1, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text};
+  if (c.centreAt > 0) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, placed.text.c_str(), &extents);
+    placed.x += c.centreAt * cellWidth - extents.x_advance / 2;
+  }
   // Small raised text (exponents and indices, the only text below 10 points) stays by the glyph
   // it belongs to.
   if (c.centre && op.size >= 10) {
