@@ -168,6 +168,21 @@ TEST(CorvaleSection1, CardTrickToItsEnd) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
 }
 
+TEST(CorvaleSection1, MenusKeepThePenWidthTheLastSceneLeft) {
+  // The card trick's first boxes come with start-up's pen 3, and the scene leaves pen 5. The
+  // sub-menu, the main menu, its empty item 4 and the aim set no pen, so on the next visit the
+  // same boxes come with width 5.
+  const std::string keys = "1\\n1\\n" + steps(20) + "8\\n3\\n1\\n"  // the card trick
+                           + "5\\n4\\n1\\n1\\n" + steps(1);         // main menu, item 4, card trick
+  const HeadlessResult run = runScript(PROGRAM, keys);
+  ASSERT_FALSE(run.error.has_value());
+  const std::vector<Op> box1 = filledBoxes(run, 135, 417, 225, 467);
+  ASSERT_EQ(box1.size(), 3u);  // empty and filled on the first visit, empty on the second
+  EXPECT_EQ(box1[0].pen, 3);
+  EXPECT_EQ(box1[2].pen, 5);
+  EXPECT_EQ(glyphsAt(run, "め", 71, 240).size(), 2u);
+}
+
 namespace {
 
 struct CardCase {
