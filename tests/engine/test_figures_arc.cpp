@@ -218,6 +218,46 @@ TEST(SpanArc, SideOfTheBulgeAndOrderOfTheDots) {
   }
 }
 
+// Slanted chords, as the two scenes whose arcs rise from a factor above the line: the half-ellipse
+// is turned onto the chord, its apex HEIGHT px out on the chosen side of the chord's middle, and
+// every dot is the arc point at its parameter angle.
+TEST(SpanArc, SlantedChordsTurnTheHalfEllipse) {
+  struct Case {
+    float x0, y0, x1, y1, houkou;
+  } cases[] = {{100, 300, 300, 200, 1}, {100, 300, 300, 200, -1}, {300, 120, 180, 140, 1}, {420, 100, 400, 300, -1}};
+  std::vector<std::function<void()>> calls;
+  for (const Case& c : cases) calls.push_back([&c] { arc(c.x0, c.y0, c.x1, c.y1, 2, c.houkou, 10, "3"); });
+  const auto kept = runEach(calls);
+  for (std::size_t k = 0; k < kept.size(); ++k) {
+    const Case& c = cases[k];
+    SCOPED_TRACE(k);
+    // The right-hand side, going from start to end as seen on the screen (y down), is (-dy, dx).
+    const float len = std::hypot(c.x1 - c.x0, c.y1 - c.y0);
+    const float nx = -(c.y1 - c.y0) / len * c.houkou, ny = (c.x1 - c.x0) / len * c.houkou;
+    const float apexX = (c.x0 + c.x1) / 2 + 32 * nx, apexY = (c.y0 + c.y1) / 2 + 32 * ny;
+    expectNear({kept[k].zx0, kept[k].zy0}, apexX, apexY, "apex");
+    const auto d = dots(kept[k]);
+    ASSERT_EQ(d.size(), 19u);
+    expectNear(d.front(), c.houkou > 0 ? c.x0 : c.x1, c.houkou > 0 ? c.y0 : c.y1, "first dot");
+    expectNear(d.back(), c.houkou > 0 ? c.x1 : c.x0, c.houkou > 0 ? c.y1 : c.y0, "last dot");
+    expectNear(d[9], apexX, apexY, "middle dot");
+    // The label stands outside the arc: its box's centre lies beyond the apex, away from the chord.
+    const float centreX = kept[k].x - kept[k].llt / 2, centreY = kept[k].y + kept[k].dy;
+    EXPECT_GT((centreX - apexX) * nx + (centreY - apexY) * ny, 0);
+  }
+  // Each dot is the arc point at its angle: 180, 190, ... 360 for the first case.
+  std::vector<Point> points;
+  opsOfEachCase({[&] {
+    for (int i = 0; i <= 18; ++i) {
+      ZX0 = 100, ZY0 = 300, ZX1 = 300, ZY1 = 200, TAKASA = 32, KAKUDO = 180.0f + 10 * i;
+      ARCPOINT();
+      points.push_back({ZX, ZY});
+    }
+  }});
+  const auto d = dots(kept[0]);
+  for (int i = 0; i <= 18; ++i) expectNear(d[i], points[i].x, points[i].y, "arc point");
+}
+
 // HOUKOU 0 bulges to the left-hand side like -1, but its label is not swapped outside.
 TEST(SpanArc, HoukouZeroPutsTheLabelInsideTheArc) {
   const auto kept = runEach({[] { arc(100, 300, 320, 300, 1, 0, 1, "5"); }});
