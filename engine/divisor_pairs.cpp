@@ -8,6 +8,9 @@
 
 void DIVISORPAIRS() {
   DY = std::fabs(DY);
+  // From 2^24 on a single-precision counter no longer advances by one, so the count would never
+  // reach DY: such a number is rejected like any argument the runtime cannot take.
+  if (!(DY < 16777216.0f)) raiseError(ErrorCode::IllegalArgument);
   P = 0;
   FOR(II, 1, DY, [] {
     const float q = DY / II;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/arith.h"
+#include "engine/runtime.h"
 #include "engine/state.h"
 #include "engine/strings.h"
 
@@ -186,6 +187,23 @@ TEST(DivisorPairs, EveryConstantOfTheDrillsPairsUp) {
         ASSERT_LE(X_A(static_cast<float>(i)), Y_A(static_cast<float>(i))) << a * b;
       }
     }
+}
+
+// Single precision counts in ones only below 2^24: a larger number used to count for ever.
+TEST(DivisorPairs, NumberTooLargeToCountIsARuntimeError) {
+  for (const float n : {16777218.0f, -16777216.0f, 1e30f}) {
+    SCOPED_TRACE(n);
+    DY = n;
+    try {
+      DIVISORPAIRS();
+      ADD_FAILURE() << "no runtime error";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.code, ErrorCode::IllegalArgument);
+    }
+  }
+  divisors(16777214);  // 2 * 47 * 178481, just below the limit, is still listed exactly
+  EXPECT_EQ(listed(X_A), (std::vector<float>{1, 2, 47, 94, 178481, 356962, 8388607, 16777214}));
+  EXPECT_EQ(KOSUU, 4);
 }
 
 TEST(DivisorPairs, EntriesAboveTheCountAreKept) {
