@@ -34,9 +34,10 @@ std::string scriptEll(const std::string& utf8) {
 const Calibration& calibrationFor(const std::string& name) {
   // The italic letters a, x, c: their cells start well above the line, so the baseline lies
   // below the cell to put them on the digits' baseline, with an x-height about 0.6 of a digit.
-  // Their cells are about twice as wide as their advances, in and out of fractions alike, so a
-  // letter centred in the left quarter of its cell stands in the middle of its advance: evenly
-  // spaced between the digits around it, also in a fraction's smaller, wider cells.
+  // Their full-width cells are three times as wide as their advances, in and out of fractions
+  // alike, and start 4 px into the advance: a letter centred an eighth of its cell from the
+  // corner stands in the middle of its advance, evenly spaced between the digits around it,
+  // also in a fraction's smaller, wider cells.
   static const Calibration serif{"Liberation Serif", 0.88, 1.115, 1.0, 0.0, 0.0, 0.125, false, nullptr};
   // The script letter l, as tall as a digit and on the same baseline.
   static const Calibration script{"DejaVu Sans", 0.86, 0.78, 1.0, 0.0, 0.0, 0.0, false, scriptEll};
