@@ -2,6 +2,7 @@
 // is its polynomial, the factorised form, and one line per term: the term as the common factor
 // times the remaining factor, which stands out in colour 3.
 #include "engine/engine.h"
+#include "globals.h"
 #include "programs/common/page.h"
 #include "section1.h"
 
@@ -46,6 +47,11 @@ constexpr PageRow PAGE[] = {
 
 }  // namespace
 
-void PROBLEM1ANSWERS() { common::drawPage(PAGE); }
+void PROBLEM1ANSWERS() {
+  common::drawPage(PAGE);
+  // The page ends in its third column, and the layout cursor stays there.
+  XI0 = 800;
+  XI1 = XI0 + 54;
+}
 
 }  // namespace fenwist

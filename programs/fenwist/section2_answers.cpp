@@ -1,6 +1,7 @@
 // Item 2 of section 2: the answers to textbook problem 2, four differences of two squares
 // factorised step by step in two columns.
 #include "engine/engine.h"
+#include "globals.h"
 #include "programs/common/page.h"
 #include "section2.h"
 
@@ -31,6 +32,11 @@ constexpr PageRow PAGE[] = {
 
 }  // namespace
 
-void PROBLEM2ANSWERS() { common::drawPage(PAGE); }
+void PROBLEM2ANSWERS() {
+  common::drawPage(PAGE);
+  // The page ends in its right column, and the layout cursor stays there.
+  XI0 = 600;
+  XI1 = XI0 + 54;
+}
 
 }  // namespace fenwist

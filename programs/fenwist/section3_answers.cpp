@@ -1,6 +1,9 @@
 // Items 2, 4 and 5 of section 3: the answer pages of textbook problems 3, 4 and 5, revealed item
 // by item in two columns.
+#include <span>
+
 #include "engine/engine.h"
+#include "globals.h"
 #include "programs/common/page.h"
 #include "section3.h"
 
@@ -92,10 +95,17 @@ constexpr PageRow PROBLEM5[] = {
     after(5, "①=64"),
 };
 
+// Every page ends in its right column, and the layout cursor stays there.
+void drawAnswerPage(std::span<const PageRow> rows) {
+  common::drawPage(rows);
+  XI0 = 600;
+  XI1 = XI0 + 54;
+}
+
 }  // namespace
 
-void PROBLEM3ANSWERS() { common::drawPage(PROBLEM3); }
-void PROBLEM4ANSWERS() { common::drawPage(PROBLEM4); }
-void PROBLEM5ANSWERS() { common::drawPage(PROBLEM5); }
+void PROBLEM3ANSWERS() { drawAnswerPage(PROBLEM3); }
+void PROBLEM4ANSWERS() { drawAnswerPage(PROBLEM4); }
+void PROBLEM5ANSWERS() { drawAnswerPage(PROBLEM5); }
 
 }  // namespace fenwist
