@@ -86,6 +86,7 @@ TEST(BoxFormula, CentresTheFormulaInItsBox) {
   const BoxCase cases[] = {
       {"1", 120, 60, 46.5, 8},         // width 27: a half pixel stays
       {"12345", 120, 60, 0, 8},        // wider than the box
+      {"面===", 120, 60, 0, 8},        // width 130: starts at the left edge
       {"1234", 120, 60, 6, 8},
       {"ﾀ3/4ﾀ", 120, 60, 44, 5},
       {"1", 120, 44, 46.5, 0},
