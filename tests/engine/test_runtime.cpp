@@ -88,4 +88,21 @@ TEST(Runtime, CountedLoopsRunOnceAndFixTheirBounds) {
   EXPECT_EQ(passes, 5);
 }
 
+// From 2^24 on, adding 1 leaves a float as it is: such a loop could never end, so it is an
+// overflow error on the loop's line instead of a hang.
+TEST(Runtime, CountedLoopWhoseCounterCannotAdvanceIsAnOverflow) {
+  float i = 0;
+  int passes = 0;
+  const int line = __LINE__ + 1;
+  try { FOR(i, 16777216.0f, 16777300.0f, [&] { ++passes; }); FAIL(); } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.code, ErrorCode::Overflow);
+    EXPECT_EQ(e.line, line);
+  }
+  EXPECT_EQ(passes, 1);
+  passes = 0;
+  FOR(i, 16777214.0f, 16777215.0f, [&] { ++passes; });  // just below 2^24 it still counts
+  EXPECT_EQ(passes, 2);
+  EXPECT_EQ(i, 16777216.0f);
+}
+
 }  // namespace
