@@ -91,11 +91,16 @@ void factorsAsSides() {
   STEPWAIT();
 }
 
-// Clears the lower part of the page from y (the rectangle and its product line go, the text
-// lines above stay) unless it is the first rectangle, then draws the rectangle with the sides
-// and area given and its product line beside it, leaving the cursor where it was.
-void rectangle(float clearFrom, const char* height, const char* width, const char* area, const char* product) {
-  if (clearFrom > 0) common::eraseBox(0, clearFrom, 1320, 1300);
+// Where a later rectangle clears the page from: the top of the earlier rectangle's width label
+// (its glyphs start at y 365), so no stroke of the old label is left above the new one. The text
+// lines above end well before it.
+constexpr float RECTANGLE_CLEAR_Y = 360;
+
+// Clears the lower part of the page (the rectangle and its product line go, the text lines above
+// stay) unless it is the first rectangle, then draws the rectangle with the sides and area given
+// and its product line beside it, leaving the cursor where it was.
+void rectangle(bool first, const char* height, const char* width, const char* area, const char* product) {
+  if (!first) common::eraseBox(0, RECTANGLE_CLEAR_Y, 1320, 1300);
   XI3 = 220;
   YI3 = 425;
   F_S_A(1) = height;
@@ -115,23 +120,23 @@ void factorsOfNumbers() {
   STEPWAIT();
   common::textLine(XI1 - 44, YI1 + 60, 0, "④ 6の因数をいいなさい。");
   STEPWAIT();
-  rectangle(0, "1", "6", "6", "6=1*6");
+  rectangle(true, "1", "6", "6", "6=1*6");
   common::textLine(XI1 + 44, YI1 + 60, 3, "1,6");
   STEPWAIT();
-  rectangle(375, "2", "3", "6", "6=2*3");
+  rectangle(false, "2", "3", "6", "6=2*3");
   common::textAfter(3, ",2,3");
   STEPWAIT();
   common::textLine(XI2 + 88, YI1, 7, "6の約数");
   STEPWAIT();
   common::textLine(XI1 - 44, YI1 + 60, 0, "⑤ 2abの因数をいいなさい。");
   STEPWAIT();
-  rectangle(370, "2", "ab", "2ab", "2ab=2*ab");
+  rectangle(false, "2", "ab", "2ab", "2ab=2*ab");
   common::textLine(XI1 + 44, YI1 + 60, 3, "2,ab");
   STEPWAIT();
-  rectangle(370, "a", "2b", "2ab", "2ab=a*2b");
+  rectangle(false, "a", "2b", "2ab", "2ab=a*2b");
   common::textAfter(3, ",a,2b");
   STEPWAIT();
-  rectangle(370, "b", "2a", "2ab", "2ab=b*2a");
+  rectangle(false, "b", "2a", "2ab", "2ab=b*2a");
   common::textAfter(3, ",b,2a,…");
 }
 

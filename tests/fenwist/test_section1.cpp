@@ -88,6 +88,8 @@ TEST(FenwistRectangleFigures, SidesOnArcsOutsideAndTheAreaInside) {
 const walk::Labels SIDES = {"x", "2", "3", "", "", "", "", ""};
 
 // A rectangle of page 3 with its product line, after the clear from clearFrom (none for the first).
+// A later rectangle clears from y 360, the top of the earlier width label, so that no stroke of
+// the old label stays above the new one.
 void rectangle(OpWalk& w, float clearFrom, const char* height, const char* width, const char* area,
                const char* product) {
   if (clearFrom > 0) w.fill(0, clearFrom, 1320, 1300, 15, 15, 1);
@@ -145,15 +147,15 @@ TEST(FenwistSection1, MeaningOfFactorisingInThreePages) {
   w.line(22, 90, 0, "④ 6の因数をいいなさい。", 1);
   rectangle(w, 0, "1", "6", "6", "6=1*6");
   w.line(110, 150, 3, "1,6", 1);
-  rectangle(w, 375, "2", "3", "6", "6=2*3");
+  rectangle(w, 360, "2", "3", "6", "6=2*3");
   w.lineIn(120, 1300, 150, 3, ",2,3", 1);
   w.lineIn(200, 1300, 150, 7, "6の約数", 1);
   w.line(22, 210, 0, "⑤ 2abの因数をいいなさい。", 1);
-  rectangle(w, 370, "2", "ab", "2ab", "2ab=2*ab");
+  rectangle(w, 360, "2", "ab", "2ab", "2ab=2*ab");
   w.line(110, 270, 3, "2,ab", 1);
-  rectangle(w, 370, "a", "2b", "2ab", "2ab=a*2b");
+  rectangle(w, 360, "a", "2b", "2ab", "2ab=a*2b");
   w.lineIn(120, 1300, 270, 3, ",a,2b", 1);
-  rectangle(w, 370, "b", "2a", "2ab", "2ab=b*2a");
+  rectangle(w, 360, "b", "2a", "2ab", "2ab=b*2a");
   w.lineIn(120, 1300, 270, 3, ",b,2a,…", 1);
   // The menu follows the last text without a wait.
   const std::vector<Op> ops = drawn(run);
