@@ -107,8 +107,9 @@ TEST(LadderDiv, TwelveInTwoSteps) {
   EXPECT_EQ(texts[0].second.x, 100);
   EXPECT_EQ(texts[0].second.y, 50);
   EXPECT_EQ(texts[1].first, ")");
+  const std::vector<Op> textOps = ofKind(l.ops, OpKind::Text);
   const Op* three = nullptr;
-  for (const Op& op : ofKind(l.ops, OpKind::Text))
+  for (const Op& op : textOps)
     if (op.text == "3") three = &op;
   ASSERT_TRUE(three);
   EXPECT_EQ(three->y1, 178);
