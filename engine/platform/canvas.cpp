@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 #include "../runtime.h"
 #include "../strings.h"
@@ -161,6 +162,7 @@ void installBackend(Backend* b) { installed = b; }
 void Canvas::add(Op op) {
   if (suppressed > 0) return;
   if (logging) log_.push_back(op);
+  if (logOut) *logOut << describe(op) << '\n';
   if (op.kind == OpKind::Clear || coversCanvas(op)) restart();
   const Bounds b = boundsOf(op);
   // What can never show is not kept: nothing finite, or nothing on the canvas.
@@ -248,11 +250,12 @@ Bounds Canvas::takeDamage() {
 }
 
 void Canvas::logKey(const std::string& key) {
-  if (!logging) return;
+  if (!logging && !logOut) return;
   Op op;
   op.kind = OpKind::Key;
   op.text = toUtf8(key);
-  log_.push_back(std::move(op));
+  if (logOut) *logOut << describe(op) << std::endl;
+  if (logging) log_.push_back(std::move(op));
 }
 
 void Canvas::clear() { add(withState(OpKind::Clear, 15)); }

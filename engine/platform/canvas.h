@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "oplog.h"
@@ -60,11 +62,13 @@ class Canvas {
   FontState font;
   int pen = 1;
   int suppressed = 0;     // depth of measuring runs under way
-  bool logging = false;   // keep every operation in log (headless runs)
+  bool logging = false;   // keep every operation in log (headless runs for tests)
+  std::ostream* logOut = nullptr;  // when set, every operation's log line is written there
 
-  // Adds a drawing operation: to the display list, and to the log when logging.
+  // Adds a drawing operation: to the display list, and to the log when logging or writing it.
   void add(Op op);
-  // Logs a key read (nothing is drawn).
+  // Logs a key read (nothing is drawn); a written log is flushed there, so it is whole up to
+  // the last key however the run ends.
   void logKey(const std::string& key);
   void clear();
 
@@ -86,6 +90,8 @@ class Canvas {
 
   const std::vector<Op>& log() const { return log_; }
   void resetLog() { log_.clear(); }
+  // The log, leaving it empty.
+  std::vector<Op> takeLog() { return std::exchange(log_, {}); }
 
  private:
   bool replaceSameShape(Op& op, const Bounds& b);

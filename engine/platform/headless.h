@@ -2,6 +2,8 @@
 // Used by tools/replay and by the scene tests; a run in a test process is one program run.
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,15 +14,24 @@
 
 struct HeadlessOptions {
   // The keyboard: one key per character; \n or \r is Enter, \b Backspace, \f character 12,
-  // \e Escape, \\ a backslash. UTF-8, converted to code page 932.
+  // \e Escape, \\ a backslash. UTF-8, converted to code page 932 (see KeyScript).
   std::string keys;
+  // When set, the keys come from it instead: one key press (code page 932) per call, "" once
+  // they are spent. A generated keyboard of any length.
+  std::function<std::string()> keySource;
   std::string time = "00:00:00";  // the clock, which fixes the random seed
   std::string shotsDir;           // when set, a PNG at every key wait: shot-001.png, ...
   std::string pngPath;            // when set, the last picture
+  // Every operation and key kept in HeadlessResult::ops, for tests that read them. A long run
+  // that only wants pictures turns it off, so its memory does not grow with its keys.
+  bool keepOps = true;
+  // When set, every operation's line of the readable log (describe) is written there as it
+  // happens, flushed at every key read.
+  std::ostream* opsOut = nullptr;
 };
 
 struct HeadlessResult {
-  std::vector<Op> ops;                 // every operation and key, in order
+  std::vector<Op> ops;                 // every operation and key, in order (when keepOps)
   std::optional<RuntimeError> error;   // set when the run ended on the error screen
   int shots = 0;                       // pictures written to shotsDir
 };

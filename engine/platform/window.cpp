@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <cairo.h>
 
 #include <algorithm>
@@ -11,8 +12,8 @@
 #include <deque>
 #include <string>
 
-#include "../strings.h"
 #include "canvas.h"
+#include "keys.h"
 #include "render.h"
 
 namespace {
@@ -34,6 +35,53 @@ double seconds(clockid_t clock) {
   clock_gettime(clock, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
+
+// The window on an X server. Xlib's own answer to an error about a window that is gone, or to
+// a connection that is cut, is to end the process with status 1. But a window destroyed from
+// outside (xdotool windowclose) or a client killed by the window manager (xkill) is the window
+// closing: the program ends with status 0 like any close. These handlers note that the window
+// is gone, and the next poll ends the program through ProgramEnd.
+namespace x11 {
+
+Window watched = 0;  // the program's window
+bool gone = false;   // destroyed, or its connection lost
+XErrorHandler previousHandler = nullptr;
+
+int onError(Display* display, XErrorEvent* error) {
+  const bool aboutWindow = error->error_code == BadWindow || error->error_code == BadDrawable;
+  if (aboutWindow && watched != 0 && error->resourceid == watched) gone = true;
+  // Requests SDL still sends for the window once it is gone fail too; nothing else is ours.
+  if (gone) return 0;
+  return previousHandler != nullptr ? previousHandler(display, error) : 0;
+}
+
+// The connection is unusable: Xlib calls both, then makes every later request fail at once
+// instead of ending the process.
+int onConnectionLost(Display*) {
+  gone = true;
+  return 0;
+}
+void onConnectionLostExit(Display*, void*) { gone = true; }
+
+// Starts watching the window when SDL shows it on an X server.
+void watch(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  watched = info.info.x11.window;
+  previousHandler = XSetErrorHandler(onError);
+  XSetIOErrorHandler(onConnectionLost);
+  XSetIOErrorExitHandler(info.info.x11.display, onConnectionLostExit, nullptr);
+  // The window's own events, DestroyNotify among them, come through SDL's queue.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+bool destroys(const SDL_SysWMmsg& msg) {
+  return msg.subsystem == SDL_SYSWM_X11 && msg.msg.x11.event.type == DestroyNotify &&
+         msg.msg.x11.event.xdestroywindow.window == watched;
+}
+
+}  // namespace x11
 
 // A rectangle of device pixels.
 struct DeviceRect {
@@ -68,6 +116,7 @@ class WindowBackend : public Backend {
       throw ProgramEnd{};
     }
     SDL_StartTextInput();
+    x11::watch(window_);
   }
 
   // The window is not destroyed: the program ends right after, and the system closes it. SDL
@@ -120,19 +169,21 @@ class WindowBackend : public Backend {
     shown_ = true;
   }
 
-  // Handles the events waiting, after waiting up to waitMs for the first one.
+  // Handles the events waiting, after waiting up to waitMs for the first one. Ends the program
+  // when the window has gone.
   void pump(int waitMs) {
     SDL_Event event;
-    if (waitMs > 0) {
-      if (!SDL_WaitEventTimeout(&event, waitMs)) return;
-      handle(event);
-    }
+    if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) handle(event);
     while (SDL_PollEvent(&event)) handle(event);
+    if (x11::gone) throw ProgramEnd{};
   }
 
   void handle(const SDL_Event& event) {
     switch (event.type) {
       case SDL_QUIT: throw ProgramEnd{};
+      case SDL_SYSWMEVENT:
+        if (x11::destroys(*event.syswm.msg)) throw ProgramEnd{};
+        break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) throw ProgramEnd{};
         // A new size gets a new surface, painted whole; an exposed window only needs the kept
@@ -140,16 +191,10 @@ class WindowBackend : public Backend {
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) rebind_ = true;
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED) resend_ = true;
         break;
-      case SDL_TEXTINPUT: {
+      case SDL_TEXTINPUT:
         // Printable keys arrive as text; each character is one key press.
-        const std::string text = fromUtf8(event.text.text);
-        for (std::size_t i = 0; i < text.size(); ++i) {
-          const bool wide = isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-          keys_.push_back(text.substr(i, wide ? 2 : 1));
-          if (wide) ++i;
-        }
+        for (std::string& key : keysOfUtf8(event.text.text)) keys_.push_back(std::move(key));
         break;
-      }
       case SDL_KEYDOWN: {
         const std::string key = keyText(event.key.keysym);
         if (!key.empty()) keys_.push_back(key);
@@ -185,7 +230,6 @@ class WindowBackend : public Backend {
     if (characterKey && !(k.mod & (KMOD_CTRL | KMOD_LALT | KMOD_GUI))) return "";
     return OTHER_KEY;  // arrows, function keys and the rest: any key still ends a step wait
   }
-  static constexpr const char* OTHER_KEY = "\x1c";
 
   // Binds cairo to the window surface; false when the window has no surface now.
   bool bind() {

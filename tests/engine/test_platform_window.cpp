@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "engine/platform/canvas.h"
+#include "engine/platform/keys.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/render.h"
 #include "engine/platform/window.h"
@@ -221,6 +222,24 @@ TEST(Window, KeysAreOneTextPerPress) {
   }
   EXPECT_EQ(keys[11], "5");
   EXPECT_EQ(keys[12], "\r");
+}
+
+// A typed character the code page lacks is one key press, however many bytes its text takes;
+// so is each character of a text that comes at once.
+TEST(Window, ACharacterOutsideTheCodePageIsOneKey) {
+  std::vector<std::string> keys;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    pushText(u8"é");
+    pushText(u8"€");
+    pushText(u8"😀");
+    pushText(u8"１é2");
+    keys = keysWaiting();
+  });
+  ASSERT_EQ(keys.size(), 6u) << testing::PrintToString(keys);
+  for (int i : {0, 1, 2, 4}) EXPECT_EQ(keys[i], OTHER_KEY);
+  EXPECT_EQ(keys[3], "１");
+  EXPECT_EQ(keys[5], "2");
 }
 
 TEST(Window, ClosingDuringAWaitEndsTheProgramAtOnce) {
