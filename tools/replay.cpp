@@ -1,18 +1,41 @@
-// replay PROGRAM --keys KEYS [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]
-// Runs a program headless with scripted keys; writes pictures and the operation log.
+// replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]
+// replay PROGRAM --monkey COUNT [--seed N] [--stall SECONDS] [--failures DIR]
+// Runs a program headless with scripted keys and writes pictures and the operation log; or
+// types COUNT seeded random keys through it and fails on the first fault (tools/monkey.h).
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "engine/platform/headless.h"
+#include "monkey.h"
 #include "programs.h"
 
 namespace {
 int usage() {
   std::fprintf(stderr,
-               "usage: replay PROGRAM --keys KEYS [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]\n"
-               "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n");
+               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR]"
+               " [--ops FILE]\n"
+               "       replay PROGRAM --monkey COUNT [--seed N] [--stall SECONDS] [--failures DIR]\n"
+               "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n"
+               "  --monkey: COUNT random keys weighted as a class types them; exit status 1 on a crash, a\n"
+               "  sanitizer's report, the error screen or a run that stops taking keys\n");
   return 2;
+}
+
+bool readFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+// A whole number from an option's value, or -1 when it is not one.
+long long number(const std::string& value) {
+  char* end = nullptr;
+  const long long n = std::strtoll(value.c_str(), &end, 10);
+  return value.empty() || *end != '\0' || n < 0 ? -1 : n;
 }
 }  // namespace
 
@@ -24,23 +47,53 @@ int main(int argc, char** argv) {
     return 2;
   }
   HeadlessOptions options;
+  options.keepOps = false;
   std::string opsPath;
+  MonkeyOptions monkey;
+  bool monkeyMode = false;
   for (int i = 2; i < argc; ++i) {
     const std::string flag = argv[i];
     if (i + 1 >= argc) return usage();
     const std::string value = argv[++i];
-    if (flag == "--keys") options.keys = value;
-    else if (flag == "--time") options.time = value;
-    else if (flag == "--png") options.pngPath = value;
-    else if (flag == "--shots") options.shotsDir = value;
-    else if (flag == "--ops") opsPath = value;
-    else return usage();
+    if (flag == "--keys") {
+      options.keys = value;
+    } else if (flag == "--keys-file") {
+      if (!readFile(value, options.keys)) {
+        std::fprintf(stderr, "replay: cannot read %s\n", value.c_str());
+        return 2;
+      }
+    } else if (flag == "--time") {
+      options.time = value;
+    } else if (flag == "--png") {
+      options.pngPath = value;
+    } else if (flag == "--shots") {
+      options.shotsDir = value;
+    } else if (flag == "--ops") {
+      opsPath = value;
+    } else if (flag == "--monkey" && number(value) >= 0) {
+      monkeyMode = true;
+      monkey.keys = static_cast<std::uint64_t>(number(value));
+    } else if (flag == "--seed" && number(value) >= 0) {
+      monkey.seed = static_cast<std::uint64_t>(number(value));
+    } else if (flag == "--stall" && number(value) > 0) {
+      monkey.stallSeconds = static_cast<double>(number(value));
+    } else if (flag == "--failures") {
+      monkey.failureDir = value;
+    } else {
+      return usage();
+    }
+  }
+  if (monkeyMode) return runMonkey(*program, argv[1], monkey);
+  std::ofstream ops;
+  if (!opsPath.empty()) {
+    ops.open(opsPath);
+    if (!ops) {
+      std::fprintf(stderr, "replay: cannot write %s\n", opsPath.c_str());
+      return 2;
+    }
+    options.opsOut = &ops;
   }
   const HeadlessResult result = runHeadless(*program, options);
-  if (!opsPath.empty()) {
-    std::ofstream out(opsPath);
-    for (const Op& op : result.ops) out << describe(op) << '\n';
-  }
   if (result.error)
     std::fprintf(stderr, "replay: ended on the error screen (line %d, code %d)\n", result.error->line,
                  static_cast<int>(result.error->code));

@@ -1,0 +1,127 @@
+// The key monkey: its keyboard, and each kind of fault it must catch in a program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "engine/platform/headless.h"
+#include "engine/platform/keys.h"
+#include "engine/platform/platform.h"
+#include "engine/runtime.h"
+#include "engine/state.h"
+#include "support/test_support.h"
+#include "tools/monkey.h"
+
+namespace {
+
+// Every key of the keyboard is one key press, and the keys a class types most come most often.
+TEST(Monkey, KeyboardIsWeightedTowardsWhatAClassTypes) {
+  constexpr int KEYS = 20000;
+  std::map<std::string, int> count;
+  for (std::uint64_t i = 0; i < KEYS; ++i) {
+    const std::string script = monkeyKey(7, i);
+    const std::vector<std::string> keys = parseKeys(script);
+    ASSERT_EQ(keys.size(), 1u) << script;
+    ++count[keys[0]];
+  }
+  int digits = 0;
+  for (char d = '0'; d <= '9'; ++d) digits += count[std::string(1, d)];
+  const auto share = [&](int n) { return static_cast<double>(n) / KEYS; };
+  EXPECT_NEAR(share(digits), 0.36, 0.02);
+  EXPECT_NEAR(share(count["\r"]), 0.20, 0.02);
+  for (const char* key : {"-", ".", "/", "\b", "\f", "\x1b", "a", "\\", "１", "あ", "ｱ"}) EXPECT_GT(count[key], 0) << key;
+  EXPECT_GT(count[OTHER_KEY], 0);  // characters the code page lacks
+  // The keyboard is the seed's: the same keys again for it, others for another seed.
+  std::string seven, again, eight;
+  for (std::uint64_t i = 0; i < 50; ++i) {
+    seven += monkeyKey(7, i);
+    again += monkeyKey(7, i);
+    eight += monkeyKey(8, i);
+  }
+  EXPECT_EQ(seven, again);
+  EXPECT_NE(seven, eight);
+}
+
+struct MonkeyRun {
+  int status;
+  std::string report;   // what it says went wrong
+  std::string summary;  // what it says when all went well
+};
+
+MonkeyRun monkey(void (*menu)(), std::uint64_t keys, double stall = 60) {
+  MonkeyOptions options;
+  options.keys = keys;
+  options.seed = 3;
+  options.stallSeconds = stall;
+  options.failureDir = outputPath("monkey");
+  testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
+  const int status = runMonkey(ProgramInfo{"Monkey test", menu, false}, "test", options);
+  const std::string summary = testing::internal::GetCapturedStdout();
+  return {status, testing::internal::GetCapturedStderr(), summary};
+}
+
+// A program that ends after every fifth key: the monkey goes on in a fresh run each time.
+TEST(Monkey, TypesEveryKeyAcrossRuns) {
+  const MonkeyRun run = monkey(
+      [] {
+        for (int taken = 0; taken < 5;) taken += !PfINKEY24().empty();
+        PsEND();
+      },
+      23);
+  EXPECT_EQ(run.status, 0) << run.report;
+  EXPECT_EQ(run.summary, "monkey: test, seed 3: 23 keys in 5 runs, no fault\n");
+}
+
+TEST(Monkey, CatchesTheErrorScreenAndSavesTheRunsKeys) {
+  const MonkeyRun run = monkey(
+      [] {
+        for (int taken = 0; taken < 40;) taken += !PfINKEY24().empty();
+        X = DIV(1, 0);
+      },
+      100);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.report.find("error screen: line"), std::string::npos) << run.report;
+  EXPECT_NE(run.report.find("after 40 of its keys (keys 0 to 40"), std::string::npos) << run.report;
+  // The saved keys replay the run.
+  const std::string saved = outputPath("monkey/monkey-test-3-0.keys");
+  std::ifstream in(saved);
+  const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(parseKeys(script).size(), 40u);
+  EXPECT_NE(run.report.find("--keys-file " + saved), std::string::npos) << run.report;
+}
+
+TEST(Monkey, CatchesACrash) {
+  const MonkeyRun run = monkey(
+      [] {
+        PfINKEY24();
+        std::abort();
+      },
+      100);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.report.find("crashed (signal 6)"), std::string::npos) << run.report;
+}
+
+TEST(Monkey, CatchesARunThatStopsTakingKeys) {
+  const MonkeyRun run = monkey(
+      [] {
+        for (int i = 0; i < 3; ++i) PfINKEY24();
+        for (volatile bool forever = true; forever;) {
+        }
+      },
+      100, 1);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.report.find("stopped taking keys for 1 s after 3 of its keys"), std::string::npos) << run.report;
+}
+
+TEST(Monkey, CatchesARunThatEndsWithoutTakingAKey) {
+  const MonkeyRun run = monkey([] { PsEND(); }, 100);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.report.find("ended without taking a key"), std::string::npos) << run.report;
+}
+
+}  // namespace
