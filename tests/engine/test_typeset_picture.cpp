@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "engine/typeset.h"
 #include "support/pictures.h"
@@ -33,7 +34,9 @@ Ink inkIn(const Picture& p, int x1, int y1, int x2, int y2) {
 
 std::unique_ptr<Picture> picture;
 
-void drawSamples() {
+// The picture goes to a file of each test's own: tests run in parallel processes, and one
+// must not read the file while another writes it.
+void drawSamples(const std::string& pictureName) {
   PsCLS();
   CCC1 = 0;
   formula("2", 100, 100);
@@ -43,14 +46,14 @@ void drawSamples() {
   formula("ﾀ2/5ﾀ", 100, 300);
   formula("ﾀx/5ﾀ", 300, 300);
   formula("ﾀa/5ﾀ", 500, 300);
-  picture = pictureOfCanvas("typeset-glyph-placement.png");
+  picture = pictureOfCanvas(pictureName);
 }
 
 // Each sample alone in a box around where it is drawn.
 Ink sample(int x, int y) { return inkIn(*picture, x - 30, y - 40, x + 70, y + 70); }
 
 TEST(TypesetPicture, ItalicLettersStandOnTheDigitsBaselineMidAdvance) {
-  runRoutine(drawSamples);
+  runRoutine([] { drawSamples("typeset-glyph-placement.png"); });
   ASSERT_TRUE(picture && picture->width() > 0);
   const Ink digit = sample(100, 100);
   for (int x : {300, 500}) {
@@ -72,7 +75,7 @@ TEST(TypesetPicture, ItalicLettersStandOnTheDigitsBaselineMidAdvance) {
 }
 
 TEST(TypesetPicture, ExponentsRideHighAndSmaller) {
-  runRoutine(drawSamples);
+  runRoutine([] { drawSamples("typeset-exponent-placement.png"); });
   ASSERT_TRUE(picture && picture->width() > 0);
   const Ink digit = sample(100, 100);
   const Ink exponent = sample(700, 100);
