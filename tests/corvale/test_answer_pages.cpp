@@ -25,7 +25,8 @@ int checkItems(std::span<const Row> rows) {
     EXPECT_EQ(step.colour, 0);
     EXPECT_TRUE(algebra::sameValue(problem.text, rows[i].text));
     EXPECT_TRUE(algebra::sameValue(step.text, rows[i].text));
-    for (const Row* row : {&problem, &step, &rows[i]}) EXPECT_EQ(algebra::formFault(row->text), "") << algebra::utf8(row->text);
+    for (const Row* row : {&problem, &step, &rows[i]})
+      EXPECT_EQ(algebra::formFault(row->text), "") << algebra::utf8(row->text);
     EXPECT_EQ(step.y, problem.y + 50);
     EXPECT_EQ(rows[i].y, step.y + 50);
   }

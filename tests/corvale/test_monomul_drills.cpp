@@ -58,7 +58,9 @@ std::string coefficientForm(float v) {
 
 std::string plainForm(float v) { return std::to_string(ROUNDED(v)); }
 
-bool inRange(float v, int low, int high) { return v == std::floor(v) && std::fabs(v) >= low && std::fabs(v) <= high; }
+bool inRange(float v, int low, int high) {
+  return v == std::floor(v) && std::fabs(v) >= low && std::fabs(v) <= high;
+}
 
 // Seeds the generator so that its next draws are u[0], u[1], ... as PaRnd gives them.
 std::vector<float> drawsOf(float seed, int count) {
@@ -307,19 +309,8 @@ TEST(CorvaleFracMonoGenerator, WorkedExamples) {
     float q, p, a1, b1;
     const char *problem, *products, *answer;
   };
-  for (const Case& c : {Case{3, 2, 2, 3,
-                             "\xC0"
-                             "2/3\xC0x(6x+9)",
-                             "=\xC0"
-                             "2/3\xC0x*6x+\xC0"
-                             "2/3\xC0x*9",
-                             "=4x^2+6x"},
-                        Case{5, -1, -2, 1,
-                             "-\xC0"
-                             "1/5\xC0x(-10x+5)",
-                             "=-\xC0"
-                             "1/5\xC0x*(-10x)-\xC0"
-                             "1/5\xC0x*5",
+  for (const Case& c : {Case{3, 2, 2, 3, "\xC0" "2/3\xC0x(6x+9)", "=\xC0" "2/3\xC0x*6x+\xC0" "2/3\xC0x*9", "=4x^2+6x"},
+                        Case{5, -1, -2, 1, "-\xC0" "1/5\xC0x(-10x+5)", "=-\xC0" "1/5\xC0x*(-10x)-\xC0" "1/5\xC0x*5",
                              "=2x^2-x"}}) {
     float found = -1;
     for (float seed = 0; seed < 200000 && found < 0; ++seed) {

@@ -53,10 +53,8 @@ TEST(DrillTexts, TheWorkedExamples) {
   };
   X_S = "x";
   for (const Case& c : cases) {
-    if (c.kind == 1)
-      kind1(c.a, c.b);
-    else
-      squareKind(c.kind, c.a);
+    if (c.kind == 1) kind1(c.a, c.b);
+    else squareKind(c.kind, c.a);
     const DrillTexts texts = drillTexts();
     EXPECT_EQ(texts.problem, c.problem);
     EXPECT_EQ(texts.expansion, c.expansion);

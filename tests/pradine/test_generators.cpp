@@ -56,7 +56,7 @@ TEST(TaskNumbers, TheBoxesHoldTheSumAndTheProduct) {
     EXPECT_TRUE(std::fabs(T_A(4)) >= 2 && std::fabs(T_A(4)) <= 56);
     EXPECT_TRUE(algebra::sameValue("(x" + t(1) + ")(x" + t(2) + ")", "x^2" + t(3) + "x" + t(4)));
   });
-  EXPECT_EQ(seen.size(), 16u);    // every nonzero number from -8 to 8
+  EXPECT_EQ(seen.size(), 16u);  // every nonzero number from -8 to 8
   EXPECT_EQ(pairs.size(), 196u);  // every pair with a != b and a + b not 0, 1 or -1: each line checked
 }
 
