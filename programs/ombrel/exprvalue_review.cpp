@@ -44,7 +44,7 @@ bool hasDigit(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
-// The terms of a line after its "=": a term whose coefficient is 0 is left out, the first term
+// The terms of a line after its "=", a term whose coefficient is 0 given as empty: the first term
 // left loses its "+", and a line with no term left reads 0.
 std::string lineOfTerms(const std::string& terms) {
   const std::string line = withoutPlus(terms);
