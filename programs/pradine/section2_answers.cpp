@@ -1,6 +1,6 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
-#include "programs/common/page.h"
 #include "section2.h"
 
 namespace pradine {
@@ -9,7 +9,7 @@ namespace {
 using namespace common::page_rows;
 
 // Problem 2: label column 40, text column 94, one part per step.
-constexpr PageRow PROBLEM2_PAGE[] = {
+constexpr PageRow PROBLEM2_PAGE_ROWS[] = {
     CLEAR,
     text(94, 30, 3, "問2 解答 "),
     text(40, 90, 3, "(1)"),
@@ -29,7 +29,7 @@ constexpr PageRow PROBLEM2_PAGE[] = {
 };
 
 // Problem 3, left column: labels at 40, texts at 94, one item per step.
-constexpr PageRow PROBLEM3_LEFT[] = {
+constexpr PageRow PROBLEM3_LEFT_ROWS[] = {
     CLEAR,
     text(94, 30, 3, "問3 解答 "),
     text(40, 90, 3, "(1)"),
@@ -51,7 +51,7 @@ constexpr PageRow PROBLEM3_LEFT[] = {
 
 // Problem 3, right column: labels at 560, texts at 614, from the heading's line; item (5) with
 // its stacked fractions takes 70 px a line. No wait after the last item.
-constexpr PageRow PROBLEM3_RIGHT[] = {
+constexpr PageRow PROBLEM3_RIGHT_ROWS[] = {
     text(560, 30, 3, "(4)"),
     text(614, 30, 0, " (2x+3y)^2"),
     text(614, 80, 0, "=(2x)^2+2*2x*3y+(3y)^2"),
@@ -69,6 +69,10 @@ constexpr PageRow PROBLEM3_RIGHT[] = {
 };
 
 }  // namespace
+
+const PageRows PROBLEM2_PAGE{PROBLEM2_PAGE_ROWS};
+const PageRows PROBLEM3_LEFT{PROBLEM3_LEFT_ROWS};
+const PageRows PROBLEM3_RIGHT{PROBLEM3_RIGHT_ROWS};
 
 void PROBLEM2ANSWERS() {
   XI0 = 40;

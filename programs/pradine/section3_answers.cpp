@@ -1,7 +1,7 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/card_legend.h"
-#include "programs/common/page.h"
 #include "section3.h"
 
 namespace pradine {
@@ -10,7 +10,7 @@ namespace {
 using namespace common::page_rows;
 
 // Problem 4, left column: labels at 40, texts at 94, one item per step.
-constexpr PageRow PROBLEM4_LEFT[] = {
+constexpr PageRow PROBLEM4_LEFT_ROWS[] = {
     CLEAR,
     text(94, 30, 3, "問4 解答 "),
     text(40, 90, 3, "(1)"),
@@ -32,7 +32,7 @@ constexpr PageRow PROBLEM4_LEFT[] = {
 
 // Problem 4, right column: labels at 560, texts at 614, from the heading's line; item (5) with
 // its stacked fractions takes 70 px a line. No wait after the last item.
-constexpr PageRow PROBLEM4_RIGHT[] = {
+constexpr PageRow PROBLEM4_RIGHT_ROWS[] = {
     text(560, 30, 3, "(4)"),
     text(614, 30, 0, " (3x+2y)(3x-2y)"),
     text(614, 80, 0, "=(3x)^2-(2y)^2"),
@@ -50,14 +50,14 @@ constexpr PageRow PROBLEM4_RIGHT[] = {
 };
 
 // Problem 5: the heading, then the card trick's legend on the line 90.
-constexpr PageRow PROOF_HEADING[] = {
+constexpr PageRow PROOF_HEADING_ROWS[] = {
     CLEAR,
     text(94, 30, 0, "問5 解答 "),
 };
 
 // The proof with the smaller number 5, then with a letter for it: A, B and C on one line, D
 // growing to the right one step at a time.
-constexpr PageRow PROOF[] = {
+constexpr PageRow PROOF_ROWS[] = {
     text(40, 140, 0, "大きい数をx,小さい数を5 とすると、"),
     text(94, 200, 7, "A"),
     after(3, "x+5"),
@@ -88,6 +88,11 @@ constexpr PageRow PROOF[] = {
 };
 
 }  // namespace
+
+const PageRows PROBLEM4_LEFT{PROBLEM4_LEFT_ROWS};
+const PageRows PROBLEM4_RIGHT{PROBLEM4_RIGHT_ROWS};
+const PageRows PROOF_HEADING{PROOF_HEADING_ROWS};
+const PageRows PROOF{PROOF_ROWS};
 
 // The label and text columns stay in XI0 and XI1 as the page's right column set them.
 void PROBLEM4ANSWERS() {
