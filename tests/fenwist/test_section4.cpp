@@ -16,7 +16,8 @@ using namespace fenwist_test;
 using walk::OpWalk;
 
 // The sub-menu line as it shows: the half-width 8 of 問8 through the glyph tables.
-const char* const MENU_LINE = "①例５　②練習　③問６　④問７　⑤例７　⑥問８　⑦公式練習　⑧問９　⑨公式使い分け　⑩終了";
+const char* const MENU_LINE =
+    "①例５　②練習　③問６　④問７　⑤例７　⑥問８　⑦公式練習　⑧問９　⑨公式使い分け　⑩終了";
 
 // The glyphs of the sub-menu line that starts at ops[at], in UTF-8.
 std::string menuLineAt(const std::vector<Op>& ops, std::size_t at) {

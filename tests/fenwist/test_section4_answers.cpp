@@ -1,10 +1,13 @@
 // Section 4's answer pages, problems 6 to 9: every line where and when the page draws it, the
 // pieces of a long list of pairs continuing their line, the second screens of problems 8 and 9
 // with the left part cleared and the right column kept, and the search lines true to their
-// problems.
+// problems: every answer the problem completely factorised, every list of pairs complete, every
+// signed pair the one that gives the coefficient and the constant.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <regex>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "engine/strings.h"
 #include "fenwist_support.h"
 #include "section4_reading.h"
+#include "support/algebra.h"
 
 namespace {
 
@@ -209,5 +213,110 @@ TEST(FenwistAnswers9, SixBlocksOnTwoScreensInTwoColumnsAt40And640) {
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
 }
+
+// --- The mathematics of the pages ---------------------------------------------------------------
+
+// One answered problem as it stays on the screen (UTF-8).
+struct Block {
+  std::string problem, answer, product, sum;
+};
+
+// The blocks in a column of ops[0, to), under its heading: a problem line opens a block, a line of
+// pairs continues the product line before it.
+std::vector<Block> blocksIn(const std::vector<Op>& ops, std::size_t to, float x1, float x2) {
+  static const std::regex label("^\\(\\d\\)[a-z]");
+  std::vector<Block> blocks;
+  for (const auto& [y, line] : screenLines(ops, to, x1, 0, x2, 640)) {
+    if (line.rfind(toUtf8("問"), 0) == 0) continue;
+    if (std::regex_search(line, label)) {
+      blocks.push_back({line, "", "", ""});
+    } else if (blocks.empty()) {
+      ADD_FAILURE() << "a line before the first problem: " << line;
+    } else if (line[0] == '=') {
+      blocks.back().answer = line;
+    } else if (line.rfind(toUtf8("かけて"), 0) == 0 || line[0] == '(') {
+      blocks.back().product += line;
+    } else {
+      blocks.back().sum = line;
+    }
+  }
+  return blocks;
+}
+
+// The block's answer is its problem completely factorised; the product line lists every pair of
+// whole numbers whose product is the constant's size, smaller first; the sum line ("たして" for a
+// positive constant, "ひいて" for a negative one) names the coefficient and the signed pair that
+// adds up to it, the numbers of the answer.
+void expectTrue(const Block& block) {
+  SCOPED_TRACE(block.problem);
+  const std::string problem = algebra::withoutLabel(fromUtf8(block.problem));
+  const std::string answer = fromUtf8(block.answer);
+  EXPECT_EQ(algebra::formFault(problem), "");
+  EXPECT_EQ(algebra::formFault(answer), "");
+  EXPECT_TRUE(algebra::sameValue(answer, problem));
+  EXPECT_TRUE(algebra::completelyFactored(answer));
+  const char letter = *std::find_if(problem.begin(), problem.end(), [](char c) { return std::isalpha(c); });
+  const GiNaC::ex e = algebra::parse(problem).expand();
+  const int p = GiNaC::ex_to<GiNaC::numeric>(e.coeff(algebra::letter(letter), 1)).to_int();
+  const int q = GiNaC::ex_to<GiNaC::numeric>(e.coeff(algebra::letter(letter), 0)).to_int();
+
+  const std::vector<int> product = numbersIn(block.product);
+  std::vector<int> pairs = {std::abs(q)};
+  for (int d = 1; d * d <= std::abs(q); ++d)
+    if (std::abs(q) % d == 0) pairs.insert(pairs.end(), {d, std::abs(q) / d});
+  EXPECT_EQ(product, pairs) << block.product;
+
+  const std::string head = toUtf8(q > 0 ? "たして" : "ひいて");
+  EXPECT_EQ(block.sum.rfind(head, 0), 0u) << block.sum;
+  const std::vector<int> sum = numbersIn(block.sum);
+  ASSERT_EQ(sum.size(), 3u) << block.sum;
+  EXPECT_EQ(sum[0], p);
+  EXPECT_EQ(sum[1] + sum[2], p);
+  EXPECT_EQ(sum[1] * sum[2], q);
+  const std::string x(1, letter);
+  EXPECT_TRUE(algebra::sameValue(answer, "(" + x + "+(" + std::to_string(sum[1]) + "))(" + x + "+(" +
+                                             std::to_string(sum[2]) + "))"));
+}
+
+// The index in ops of the filled box that clears the left part for the second screen.
+std::size_t secondScreen(const std::vector<Op>& ops, float width) {
+  for (std::size_t i = 0; i < ops.size(); ++i)
+    if (ops[i].kind == OpKind::FilledBox && ops[i].x1 == 0 && ops[i].y1 == 0 && ops[i].x2 == width) return i;
+  ADD_FAILURE() << "no second screen";
+  return ops.size();
+}
+
+struct PageMath {
+  int item;
+  float rightColumn;
+  int keys;
+  bool twoScreens;
+};
+
+void PrintTo(const PageMath& page, std::ostream* os) { *os << "item " << page.item; }
+
+class FenwistAnswerMath : public testing::TestWithParam<PageMath> {};
+
+TEST_P(FenwistAnswerMath, EveryBlockTrueToItsProblem) {
+  const PageMath& page = GetParam();
+  const HeadlessResult run = runFenwist("4\n" + std::to_string(page.item) + "\n" + steps(page.keys));
+  ASSERT_FALSE(run.error);
+  const std::vector<Op> ops = drawn(run);
+  const std::size_t first = page.twoScreens ? secondScreen(ops, page.rightColumn) : ops.size();
+  std::vector<Block> blocks = blocksIn(ops, first, 0, page.rightColumn - 1);
+  for (const Block& block : blocksIn(ops, ops.size(), page.rightColumn, 1320)) blocks.push_back(block);
+  if (page.twoScreens) {
+    for (const Block& block : blocksIn(ops, ops.size(), 0, page.rightColumn - 1)) blocks.push_back(block);
+  }
+  ASSERT_EQ(blocks.size(), page.twoScreens ? 6u : 4u);
+  for (std::size_t n = 0; n < blocks.size(); ++n) {
+    EXPECT_EQ(blocks[n].problem.rfind("(" + std::to_string(n + 1) + ")", 0), 0u) << blocks[n].problem;
+    expectTrue(blocks[n]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, FenwistAnswerMath,
+                         testing::Values(PageMath{3, 600, 4, false}, PageMath{4, 600, 4, false},
+                                         PageMath{6, 600, 7, true}, PageMath{8, 640, 7, true}));
 
 }  // namespace

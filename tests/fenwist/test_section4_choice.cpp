@@ -1,9 +1,12 @@
 // Section 4's formula-choice drill (item 9): each problem's three lines where and when the drill
 // draws them, and its draws: the kind never the one drawn before it (FMAESU), the trap built from
-// the pair below the equal pair of a square, kind 1 never a square or a difference of squares.
+// the pair below the equal pair of a square, kind 1 never a square or a difference of squares;
+// over every seed, each answer the problem completely factorised by the formula its kind names,
+// and each reason true of the problem.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -15,7 +18,9 @@
 #include "fenwist_support.h"
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section4.h"
+#include "programs/fenwist/sign_coef.h"
 #include "section4_reading.h"
+#include "support/algebra.h"
 
 namespace {
 
@@ -166,6 +171,158 @@ TEST(FenwistChoiceDraws, TheLetterComesFromItsDraw) {
     letters[P] = X_S;
   }
   EXPECT_EQ(letters, (std::map<float, std::string>{{1, "x"}, {2, "y"}, {3, "a"}, {4, "b"}}));
+}
+
+// --- The three lines ----------------------------------------------------------------------------
+
+// A problem given by its numbers, its kind and its letter, with its texts made as the drill makes
+// them.
+void givenProblem(float kind, float a, float b, float p, float q, const char* letter) {
+  T_A(1) = a;
+  T_A(2) = b;
+  T_A(3) = p;
+  T_A(4) = q;
+  T_A(5) = std::fabs(a);
+  T_A(6) = std::fabs(p);
+  T_A(7) = std::fabs(q);
+  NUMSTRINGS();
+  fenwist::SIGNCOEF(1, 4);
+  KOUSIKI = kind;
+  X_S = letter;
+}
+
+struct Lines {
+  float kind, a, b, p, q;
+  const char* letter;
+  const char* problem;
+  const char* reason;
+  const char* answer;
+};
+
+void PrintTo(const Lines& lines, std::ostream* os) { *os << algebra::utf8(lines.problem); }
+
+class FenwistChoiceTexts : public testing::TestWithParam<Lines> {};
+
+TEST_P(FenwistChoiceTexts, ProblemReasonAndAnswerOfEachKind) {
+  const Lines& l = GetParam();
+  givenProblem(l.kind, l.a, l.b, l.p, l.q, l.letter);
+  EXPECT_EQ(algebra::utf8(fenwist::selProblemText()), algebra::utf8(l.problem));
+  EXPECT_EQ(algebra::utf8(fenwist::selReasonText()), algebra::utf8(l.reason));
+  EXPECT_EQ(algebra::utf8(fenwist::selAnswerText()), algebra::utf8(l.answer));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, FenwistChoiceTexts,
+    testing::Values(
+        // Kind 1: a square constant is not enough (every trap), also when it is negative.
+        Lines{1, 1, 4, 5, 4, "x", "x^2+5x+4", "5≠2*2だから", "=(x+1)(x+4)"},
+        Lines{1, -4, -16, -20, 64, "b", "b^2-20b+64", "20≠2*8だから", "=(b-4)(b-16)"},
+        Lines{1, -1, 4, 3, -4, "x", "x^2+3x-4", "3≠2*2だから", "=(x-1)(x+4)"},
+        // Kind 1 with a constant that is no square, and a middle coefficient 1 or -1.
+        Lines{1, -3, 4, 1, -12, "y", "y^2+y-12", "12が2乗でないから", "=(y-3)(y+4)"},
+        Lines{1, 1, -5, -4, -5, "x", "x^2-4x-5", "5が2乗でないから", "=(x+1)(x-5)"},
+        Lines{1, 3, -4, -1, -12, "a", "a^2-a-12", "12が2乗でないから", "=(a+3)(a-4)"},
+        // Kinds 2, 3 and 4.
+        Lines{2, 1, 6, 2, 1, "x", "x^2+2x+1", "2=2*1,1=1^2で、＋だから", "=(x+1)^2"},
+        Lines{3, -3, 5, -6, 9, "x", "x^2-6x+9", "6=2*3,9=3^2で、－だから", "=(x-3)^2"},
+        Lines{4, 1, -1, 0, -1, "x", "x^2-1", "2乗－2乗 だから", "=(x+1)(x-1)"},
+        Lines{4, 9, -9, 0, -81, "a", "a^2-81", "2乗－2乗 だから", "=(a+9)(a-9)"}));
+
+// The problem line's coefficients of its letter: x^2 + p x + q.
+struct Coefficients {
+  int p, q;
+};
+Coefficients coefficients(const std::string& problem, char letter) {
+  const GiNaC::ex e = algebra::parse(problem).expand();
+  const GiNaC::symbol& x = algebra::letter(letter);
+  EXPECT_EQ(e.degree(x), 2) << algebra::utf8(problem);
+  EXPECT_EQ(e.coeff(x, 2), 1) << algebra::utf8(problem);
+  return {GiNaC::ex_to<GiNaC::numeric>(e.coeff(x, 1)).to_int(), GiNaC::ex_to<GiNaC::numeric>(e.coeff(x, 0)).to_int()};
+}
+
+// The whole root of n when n is a square, else -1.
+int rootOf(int n) {
+  for (int r = 0; r * r <= n; ++r)
+    if (r * r == n) return r;
+  return -1;
+}
+
+// The reason of a square, "A=2*B,C=B^2" and the sign: both equations hold, A is the middle
+// coefficient's size and C the constant.
+void expectSquareReason(const std::string& reason, Coefficients c) {
+  const std::string plus = "で、＋だから", minus = "で、－だから";
+  auto endsWith = [&reason](const std::string& end) {
+    return reason.size() > end.size() && reason.compare(reason.size() - end.size(), end.size(), end) == 0;
+  };
+  const bool positive = endsWith(plus), negative = endsWith(minus);
+  ASSERT_TRUE(positive || negative) << algebra::utf8(reason);
+  EXPECT_EQ(positive, c.p > 0) << "the sign said is the middle term's";
+  const std::size_t comma = reason.find(',');
+  ASSERT_NE(comma, std::string::npos);
+  const auto twice = algebra::sides(reason.substr(0, comma));
+  const auto square = algebra::sides(reason.substr(comma + 1, reason.size() - plus.size() - comma - 1));
+  ASSERT_EQ(twice.size(), 2u);
+  ASSERT_EQ(square.size(), 2u);
+  EXPECT_EQ(twice[0], twice[1]) << algebra::utf8(reason);
+  EXPECT_EQ(square[0], square[1]) << algebra::utf8(reason);
+  EXPECT_EQ(twice[0], std::abs(c.p));
+  EXPECT_EQ(square[0], c.q);
+}
+
+// A kind-1 reason: the constant is no square, or the middle coefficient is not twice its root.
+void expectProductReason(const std::string& reason, Coefficients c) {
+  const int root = rootOf(std::abs(c.q));
+  const std::string notSquare = "が2乗でないから", notTwice = "≠2*", because = "だから";
+  const std::size_t at = reason.find(notTwice);
+  if (root < 0) {
+    EXPECT_EQ(reason, std::to_string(std::abs(c.q)) + notSquare);
+    return;
+  }
+  ASSERT_NE(at, std::string::npos) << algebra::utf8(reason) << ": the constant is a square";
+  const std::string said = reason.substr(at + notTwice.size(), reason.size() - at - notTwice.size() - because.size());
+  EXPECT_EQ(reason.substr(0, at), std::to_string(std::abs(c.p)));
+  EXPECT_EQ(said, std::to_string(root));
+  EXPECT_NE(std::abs(c.p), 2 * root) << "the reason must be true";
+}
+
+TEST(FenwistChoiceTexts, OverEverySeedTheAnswerAndTheReasonFitTheProblem) {
+  std::set<float> kinds;
+  for (const float memory : {0.0f, 2.0f, 5.0f}) {
+    overSeeds(memory, 20, [&](float) {
+      const std::string problem = fenwist::selProblemText();
+      const std::string reason = fenwist::selReasonText();
+      const std::string answer = fenwist::selAnswerText();
+      kinds.insert(FMAESU);
+      EXPECT_EQ(algebra::formFault(problem), "") << algebra::utf8(problem);
+      EXPECT_EQ(algebra::formFault(answer), "") << algebra::utf8(answer);
+      EXPECT_TRUE(algebra::sameValue(answer, problem));
+      EXPECT_TRUE(algebra::completelyFactored(answer));
+      const Coefficients c = coefficients(problem, X_S[0]);
+      const bool square = answer.size() > 2 && answer.substr(answer.size() - 2) == "^2";
+      switch (static_cast<int>(KOUSIKI)) {
+        case 1:
+          // Neither a perfect square nor a difference of squares: two different brackets.
+          EXPECT_NE(c.p, 0);
+          EXPECT_NE(c.p * c.p, 4 * c.q) << algebra::utf8(problem);
+          EXPECT_FALSE(square);
+          expectProductReason(reason, c);
+          break;
+        case 2:
+        case 3:
+          EXPECT_TRUE(square) << algebra::utf8(answer);
+          EXPECT_EQ(c.p > 0, KOUSIKI == 2);
+          expectSquareReason(reason, c);
+          break;
+        case 4:
+          EXPECT_EQ(c.p, 0);
+          EXPECT_GT(rootOf(-c.q), 0) << algebra::utf8(problem);
+          EXPECT_EQ(reason, "2乗－2乗 だから");
+          break;
+        default: ADD_FAILURE() << "kind " << KOUSIKI;
+      }
+    });
+  }
+  EXPECT_EQ(kinds, (std::set<float>{1, 2, 3, 4, 5}));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
-// Section 4's trinomial drills (items 2, 5 and 7): every problem walked on the operation log, its
-// texts, boxes, table and step waits where the drill puts them; the table read back from the
-// screen with its rows, exactly one marked ○, and the boxes showing that pair.
+// Section 4's trinomial drills (items 2, 5 and 7) over every seed the clock gives: every problem
+// walked on the operation log, its texts, boxes, table and step waits where the drill puts them;
+// the table read back from the screen with its rows, exactly one marked ○, and the boxes showing
+// that pair; the problem and its answer line checked as algebra.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,6 +22,7 @@
 #include "programs/fenwist/pair_table.h"
 #include "programs/fenwist/section4.h"
 #include "section4_reading.h"
+#include "support/algebra.h"
 
 namespace {
 
@@ -39,10 +44,13 @@ struct Loop {
   float firstGlyph;  // where the problem line's first glyph starts: after its label, or after two blanks
 };
 
-const Loop PART1 = {"practice (1)", "練習　次の式を因数分解しなさい。", 18, 88, {"=(x+", ")(x+", ")"}, Signs::Positive, 22};
+const Loop PART1 = {"practice (1)", "練習　次の式を因数分解しなさい。", 18, 88,
+                   {"=(x+", ")(x+", ")"}, Signs::Positive, 22};
 const Loop PART2 = {"practice (2)", "", 240, 88, {"=(x", ")(x", ")"}, Signs::Negative, 22};
-const Loop EXAMPLE7 = {"example 7", "例7　次の式を因数分解しなさい。", 18, 132, {"=(x", ")(x", ")"}, Signs::Opposite, 76};
-const Loop FORMULA = {"formula practice", "問　次の式を因数分解しなさい。", 18, 132, {"=(x", ")(x", ")"}, Signs::Any, 76};
+const Loop EXAMPLE7 = {"example 7", "例7　次の式を因数分解しなさい。", 18, 132,
+                       {"=(x", ")(x", ")"}, Signs::Opposite, 76};
+const Loop FORMULA = {"formula practice", "問　次の式を因数分解しなさい。", 18, 132,
+                      {"=(x", ")(x", ")"}, Signs::Any, 76};
 
 bool isClear(const Op& op, float x, float y) {
   return op.kind == OpKind::FilledBox && op.x1 == x && op.y1 == y && op.x2 == x + 1320 && op.y2 == y + 1300 &&
@@ -156,6 +164,16 @@ void expectTableAndBoxes(const Shown& shown, const Loop& loop) {
       case Signs::Any: EXPECT_TRUE(negative || box[0] == '+') << "a signed number: " << box; break;
     }
   }
+  // The problem is x^2 + (sum)x + (product) of the header, and the answer line, the frame filled
+  // with the boxes, is that problem factorised.
+  const std::string problem = algebra::withoutLabel(fromUtf8(shown.problem));
+  const std::string answer = fromUtf8(shown.answerLine);
+  EXPECT_EQ(algebra::formFault(problem), "") << shown.problem;
+  EXPECT_EQ(algebra::formFault(answer), "") << shown.answerLine;
+  EXPECT_TRUE(algebra::sameValue(problem, "x^2+(" + std::to_string(table.sum) + ")x+(" +
+                                              std::to_string(table.product) + ")"));
+  EXPECT_TRUE(algebra::sameValue(answer, problem));
+  EXPECT_TRUE(algebra::completelyFactored(answer));
   if (loop.signs == Signs::Opposite) {
     EXPECT_NE(shown.box1[0], shown.box2[0]) << "one of each sign";
   }
@@ -205,12 +223,24 @@ void expectPointer(const HeadlessResult& run, std::size_t from, float x, const c
   EXPECT_EQ(subMenuLines(ops).size(), 1u);
 }
 
-const char* const CLOCKS[] = {"00:00:00", "09:41:07", "13:59:58", "23:59:59"};
+// A clock time for every seed the start-up can draw: hours + minutes + seconds from 0 to 141.
+std::vector<std::string> everySeed() {
+  std::vector<std::string> clocks;
+  for (int seed = 0; seed <= 141; ++seed) {
+    const int hours = std::max(0, seed - 118), minutes = std::min(59, seed - hours);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hours, minutes, seed - hours - minutes);
+    clocks.push_back(clock);
+  }
+  return clocks;
+}
+const std::vector<std::string> CLOCKS = everySeed();
 
-class FenwistPracticeDrill : public testing::TestWithParam<const char*> {};
+class FenwistPracticeDrill : public testing::TestWithParam<std::string> {};
 
 TEST_P(FenwistPracticeDrill, PositiveThenNegativeWithTheFirstPartKeptAbove) {
-  const HeadlessResult run = runFenwist("4\n2\n" + problems(6) + problems(6) + "k", GetParam(), "fenwist-s4-practice.png");
+  const std::string picture = GetParam() == CLOCKS.front() ? "fenwist-s4-practice.png" : "";
+  const HeadlessResult run = runFenwist("4\n2\n" + problems(6) + problems(6) + "k", GetParam(), picture);
   ASSERT_FALSE(run.error);
   std::size_t end = 0;
   const auto part1 = walkLoop(run, PART1, 0, end, 6);
@@ -239,7 +269,7 @@ struct SignedDrill {
 
 void PrintTo(const SignedDrill& drill, std::ostream* os) { *os << drill.loop->name; }
 
-class FenwistSignedDrill : public testing::TestWithParam<std::tuple<SignedDrill, const char*>> {};
+class FenwistSignedDrill : public testing::TestWithParam<std::tuple<SignedDrill, std::string>> {};
 
 TEST_P(FenwistSignedDrill, EveryProblemOnAClearedWindowThenTheTextbookProblem) {
   const auto& [drill, clock] = GetParam();
@@ -256,5 +286,61 @@ INSTANTIATE_TEST_SUITE_P(Drills, FenwistSignedDrill,
                          testing::Combine(testing::Values(SignedDrill{5, &EXAMPLE7, "教科書 問8　をしなさい。"},
                                                           SignedDrill{7, &FORMULA, "教科書 問9　をしなさい。"}),
                                           testing::ValuesIn(CLOCKS)));
+
+// --- The draws ----------------------------------------------------------------------------------
+
+// Over every seed: a and b of different sizes, |a| from 1 to 7, |b| from 1 to 8 and 8 only after
+// a 7 (two 7s make 7 and 8), signed by the drill's rule, with their sum, product and copies.
+TEST(FenwistTrinomialDraws, NumbersAndSignsOfEachDrill) {
+  using fenwist::TrinomialDrill;
+  for (const TrinomialDrill drill : {TrinomialDrill::BothPositive, TrinomialDrill::BothNegative,
+                                     TrinomialDrill::OneNegative, TrinomialDrill::AnySigns}) {
+    std::set<std::pair<bool, bool>> signs;
+    bool sevenAndEight = false;
+    for (int seed = 0; seed <= 141; ++seed) {
+      PaRandomize(static_cast<float>(seed));
+      for (int pass = 0; pass < 20; ++pass) {
+        T_A(5) = T_A(6) = 99;
+        fenwist::GENTRINOMIAL(drill);
+        const float a = T_A(1), b = T_A(2);
+        ASSERT_TRUE(std::fabs(a) >= 1 && std::fabs(a) <= 7) << a;
+        ASSERT_TRUE(std::fabs(b) >= 1 && std::fabs(b) <= 8) << b;
+        ASSERT_NE(std::fabs(a), std::fabs(b));
+        if (std::fabs(b) == 8) {
+          ASSERT_EQ(std::fabs(a), 7);
+          sevenAndEight = true;
+        }
+        ASSERT_EQ(T_A(3), a + b);
+        ASSERT_EQ(T_A(4), a * b);
+        signs.insert({a < 0, b < 0});
+        switch (drill) {
+          case TrinomialDrill::BothPositive:
+            ASSERT_TRUE(T_A(3) >= 3 && T_A(3) <= 15) << T_A(3);
+            break;
+          case TrinomialDrill::BothNegative:
+            ASSERT_TRUE(T_A(3) >= -15 && T_A(3) <= -3) << T_A(3);
+            break;
+          case TrinomialDrill::OneNegative:
+            ASSERT_EQ(a < 0, P == 1) << "the first number negative exactly when P is 1";
+            ASSERT_EQ(T_A(5), T_A(3));
+            ASSERT_EQ(T_A(6), 99);
+            break;
+          case TrinomialDrill::AnySigns:
+            ASSERT_EQ(b < 0, P == 1) << "the second number negative when its own draw is 1";
+            ASSERT_EQ(T_A(5), T_A(3));
+            ASSERT_EQ(T_A(6), T_A(4));
+            break;
+        }
+      }
+    }
+    EXPECT_TRUE(sevenAndEight);
+    const std::map<TrinomialDrill, std::set<std::pair<bool, bool>>> expected = {
+        {TrinomialDrill::BothPositive, {{false, false}}},
+        {TrinomialDrill::BothNegative, {{true, true}}},
+        {TrinomialDrill::OneNegative, {{true, false}, {false, true}}},
+        {TrinomialDrill::AnySigns, {{false, false}, {true, false}, {false, true}, {true, true}}}};
+    EXPECT_EQ(signs, expected.at(drill));
+  }
+}
 
 }  // namespace
