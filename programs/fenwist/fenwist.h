@@ -15,5 +15,6 @@ void MAINMENU();
 void SECCOMMONFACT();   // 1 the meaning of factorising and common factors
 void SECDIFFSQUARES();  // 2 the difference of two squares
 void SECPERFECTSQ();    // 3 perfect squares
+void SECTRINOMIAL();    // 4 x^2+(a+b)x+ab, and choosing the formula
 
 }  // namespace fenwist

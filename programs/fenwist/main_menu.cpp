@@ -20,7 +20,7 @@ void MAINMENU() {
     switch (common::menuSelector(AINP_S)) {
       case 2: SECDIFFSQUARES(); break;
       case 3: SECPERFECTSQ(); break;
-      case 4:
+      case 4: SECTRINOMIAL(); break;
       case 5:
       case 6:
       case 7: break;  // sections still to come: the menu again

@@ -86,17 +86,18 @@ TEST_P(FenwistMenuEntry, LeadsWhereItsValueAndLeadingNumberSay) {
 const char* const SECTION1 = "1 因数、因数分解の意味を理解しよう。";
 const char* const SECTION2 = "公式(和と差の積)を逆に使って、因数分解しよう。";
 const char* const SECTION3 = "平方の公式を逆に使って、因数分解しよう。";
+const char* const SECTION4 = "1 x^2+(a+b)x+abの公式を使って、因数分解しよう。";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, FenwistMenuEntry,
-    testing::Values(Entry{"1", SECTION1}, Entry{"2", SECTION2}, Entry{"3", SECTION3},
-                    // Sections 4 to 7 are not in this program yet: the menu again.
-                    Entry{"4", "menu"}, Entry{"5", "menu"}, Entry{"6", "menu"}, Entry{"7", "menu"},
+    testing::Values(Entry{"1", SECTION1}, Entry{"2", SECTION2}, Entry{"3", SECTION3}, Entry{"4", SECTION4},
+                    // Sections 5 to 7 are not in this program yet: the menu again.
+                    Entry{"5", "menu"}, Entry{"6", "menu"}, Entry{"7", "menu"},
                     Entry{"8", "end"}, Entry{"8.0", "end"}, Entry{"08", "end"}, Entry{"16/2", "end"},
                     Entry{"", "menu"}, Entry{"0", "menu"}, Entry{"0.5", "menu"}, Entry{"-1", "menu"},
                     Entry{"9", "menu"}, Entry{"8.5", "menu"},
                     // a/b passes the test by its value and jumps on a.
-                    Entry{"6/2", "menu"}, Entry{"9/3", SECTION1}, Entry{"10/5", SECTION1}, Entry{"4/2", "menu"},
+                    Entry{"6/2", "menu"}, Entry{"9/3", SECTION1}, Entry{"10/5", SECTION1}, Entry{"4/2", SECTION4},
                     Entry{"3.2", SECTION3}, Entry{"2/2", SECTION2}));
 
 // The last item of each section menu comes back here and repaints the menu from its clears.
