@@ -39,7 +39,8 @@ DivisionLines exampleLines(const std::string& times, const std::string& coeffici
   lines.product = {"=" + dividend + "*" + X_S_A(2)};
   T_S_A(3) = through(STRIPPLUS, T_S_A(3));
   const std::string denominator = "/" + coefficient + A1_S + "ﾀ";
-  lines.split = {"=", "ﾀ" + T_S_A(2) + A2_S + times + denominator + "+", "ﾀ" + T_S_A(3) + A3_S + times + denominator};
+  lines.split = {"=", "ﾀ" + T_S_A(2) + A2_S + times + denominator + "+",
+                 "ﾀ" + T_S_A(3) + A3_S + times + denominator};
   T_S_A(12) = through(STRIPSIGN, T_S_A(12));
   T_S_A(13) = through(STRIPSIGN, T_S_A(13));
   T_S_A(4) = through(STRIPPLUS, T_S_A(4));
