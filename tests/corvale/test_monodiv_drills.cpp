@@ -190,6 +190,8 @@ TEST(CorvaleDivisionGenerators, DrillOneWorkedPasses) {
        "ﾀ15xy^2/5yﾀ", "=-x^2+3xy"},
       {2, 1, -1, 1, "2x", "ﾀ1/2xﾀ", "(2x^2y-2xy^2)/2x", "=(2x^2y-2xy^2)*ﾀ1/2xﾀ", "ﾀ2x^2y/2xﾀ+", "ﾀ-2xy^2/2xﾀ",
        "=xy-y^2"},
+      {-3, -2, 3, 1, "(-3x)", "(-ﾀ1/3xﾀ)", "(-6x^2y+9xy^2)/(-3x)", "=(-6x^2y+9xy^2)*(-ﾀ1/3xﾀ)", "ﾀ-6x^2y/-3xﾀ+",
+       "ﾀ9xy^2/-3xﾀ", "=2xy-3y^2"},
   };
   for (const Case& c : cases) {
     auto draws = divisionDraws(c.d, c.p, c.q);
