@@ -4,6 +4,7 @@
 
 #include "corvale.h"
 #include "engine/engine.h"
+#include "monodiv.h"
 #include "monomul.h"
 #include "programs/common/main_menu.h"
 
@@ -34,8 +35,8 @@ void MAINMENU() {
     common::readMainMenu({.items = ITEMS, .writesPrompt = true});
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
-      // Sections 2 and 3 are not built yet: their items draw the menu again.
-      case MenuTarget::Section2: break;
+      case MenuTarget::Section2: SECMONODIV(); break;
+      // Section 3 is not built yet: its item draws the menu again.
       case MenuTarget::Section3: break;
       // EMPTYITEM4 and EMPTYITEM5: the items carry only their number and draw the menu again.
       case MenuTarget::EmptyItem4: break;
