@@ -5,6 +5,7 @@
 #include "corvale.h"
 #include "engine/engine.h"
 #include "monomul.h"
+#include "polymul.h"
 #include "programs/common/main_menu.h"
 
 namespace corvale {
@@ -34,9 +35,9 @@ void MAINMENU() {
     common::readMainMenu({.items = ITEMS, .writesPrompt = true});
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
-      // Sections 2 and 3 are not built yet: their items draw the menu again.
+      // Section 2 is not built yet: its item draws the menu again.
       case MenuTarget::Section2: break;
-      case MenuTarget::Section3: break;
+      case MenuTarget::Section3: SECPOLYMUL(); break;
       // EMPTYITEM4 and EMPTYITEM5: the items carry only their number and draw the menu again.
       case MenuTarget::EmptyItem4: break;
       case MenuTarget::EmptyItem5: break;
