@@ -1,6 +1,7 @@
-// The answer pages of section 3's textbook problems, as data. Problems 3, 4 and 6 are pages of
-// rows: each item its label (colour 3), its product and working lines (colour 0) and its result
-// (colour 5). Problem 5 is four items whose product lines carry numbered arcs.
+// The fixed pages of section 3, as data. The answers of problems 3, 4 and 6 are pages of rows:
+// each item its label (colour 3), its product and working lines (colour 0) and its result
+// (colour 5). Problem 5 is four items whose product lines carry numbered arcs. Example 5, the
+// summary and worked example 7 are pages of the same kind.
 #pragma once
 
 #include <array>
@@ -28,5 +29,12 @@ struct ArcAnswer {
 };
 
 extern const std::array<ArcAnswer, 4> PROB5_ITEMS;
+
+// Example 5: two products, each expanded in two lines, a line per key, then the pointer.
+extern const std::array<common::PageRow, 14> EXAMPLE5_PAGE;
+// The summary down to the first way of computing an expansion.
+extern const std::array<common::PageRow, 6> SUMMARY_PAGE;
+// Worked example 7 expanded term by term, a line per key.
+extern const std::array<common::PageRow, 9> EXAMPLE7_WORKED;
 
 }  // namespace corvale

@@ -2,6 +2,7 @@
 // combinations of (a+b)(c+d) as numbered arcs.
 #include <array>
 
+#include "answers_polymul.h"
 #include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
@@ -11,12 +12,10 @@
 
 namespace corvale {
 
-namespace {
-
 using namespace common::page_rows;
 
 // Each problem line 44 px left of its two lines of working; one line per key.
-constexpr std::array<PageRow, 14> EXAMPLE5_PAGE{{
+const std::array<PageRow, 14> EXAMPLE5_PAGE{{
     text(88, 30, 0, "例5　次の式を展開しなさい。"),
     text(44, 100, 0, "① (x-3)(y+5)"),
     WAIT,
@@ -34,7 +33,7 @@ constexpr std::array<PageRow, 14> EXAMPLE5_PAGE{{
 }};
 
 // What expanding is, and the first way of computing it.
-constexpr std::array<PageRow, 6> SUMMARY_PAGE{{
+const std::array<PageRow, 6> SUMMARY_PAGE{{
     text(88, 18, 3, "<式の展開>"),
     after(5, "…積の形を和の形に表すこと"),
     text(132, 88, 0, "(a+b)(c+d)＝ac+ad+bc+bd"),
@@ -42,8 +41,6 @@ constexpr std::array<PageRow, 6> SUMMARY_PAGE{{
     text(44, 238, 5, "1 (c+d)をひとつのものとみて、分配法則を使う"),
     text(132, 308, 0, "(a+b)(c+d)=a(c+d)+b(c+d)"),
 }};
-
-}  // namespace
 
 void EXAMPLE5() {
   common::clearScene();

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "answers_polymul.h"
 #include "binomprod.h"
 #include "engine/engine.h"
 #include "globals.h"
@@ -14,11 +15,9 @@
 
 namespace corvale {
 
-namespace {
-
 using namespace common::page_rows;
 
-constexpr std::array<PageRow, 9> TERM_BY_TERM{{
+const std::array<PageRow, 9> EXAMPLE7_WORKED{{
     text(94, 30, 3, "例7　次の式を展開しなさい。"),
     text(94, 90, 0, " (3a+2b)(2a-b)"),
     WAIT,
@@ -29,6 +28,8 @@ constexpr std::array<PageRow, 9> TERM_BY_TERM{{
     text(94, 240, 5, "=6a^2+ab-2b^2"),
     WAIT,
 }};
+
+namespace {
 
 // The practice's arcs: as the numbered ones, without numerals, flatter, and the lower pair from
 // a chord 50 px under the line.
@@ -46,7 +47,7 @@ void workedExample() {
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  common::drawPage(TERM_BY_TERM);
+  common::drawPage(EXAMPLE7_WORKED);
   XI1 = 88;
   common::textLine(XI1, YI1 + 80, 3, "次のように計算してもよい。");
   common::textLine(XI1, YI1 + 140, 0, " (");
