@@ -59,7 +59,7 @@ void workedExample() {
   for (std::size_t k = 0; k < NUMBERED_ARCS.size(); ++k) {
     drawTermArc(NUMBERED_ARCS[k]);
     common::textAfter(0, PRODUCTS[k]);
-    if (k == 3) FE_SETDRAWWIDTH(5);
+    if (k + 1 == NUMBERED_ARCS.size()) FE_SETDRAWWIDTH(5);
     STEPWAIT();
   }
 }

@@ -13,8 +13,8 @@ void SECPOLYMUL() {
 }
 
 void MENUPOLYMUL() {
-  static constexpr common::Routine SCENES[] = {EXPANDBED,    EXAMPLE5, ANSWERSPROB3,   EXAMPLE6, ANSWERSPROB4,
-                                               EXAMPLE7,     ANSWERSPROB5, SUMMARYPOLYMUL, EXAMPLE8, ANSWERSPROB6};
+  static constexpr common::Routine SCENES[] = {EXPANDBED, EXAMPLE5,     ANSWERSPROB3,   EXAMPLE6, ANSWERSPROB4,
+                                               EXAMPLE7,  ANSWERSPROB5, SUMMARYPOLYMUL, EXAMPLE8, ANSWERSPROB6};
   common::SECTIONMENU(" ①ひろげ　②例５　③問３　④例６　⑤問４　⑥例７　⑦問5　⑧まとめ　⑨例8 ⑩問6　⑪終", SCENES,
                       common::MenuEntry::SetTo10);
 }

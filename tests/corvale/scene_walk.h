@@ -81,7 +81,8 @@ class SceneWalk {
     std::size_t i = cursor();
     while (i < ops_.size() && !isDot(ops_[i])) ++i;
     ASSERT_LT(i, ops_.size()) << "no further arc; expected (" << e.x0 << "," << e.y0 << ")";
-    EXPECT_EQ(keysBetween(cursor(), i), keysBefore) << "key presses before the arc from (" << e.x0 << "," << e.y0 << ")";
+    EXPECT_EQ(keysBetween(cursor(), i), keysBefore)
+        << "key presses before the arc from (" << e.x0 << "," << e.y0 << ")";
     std::size_t end = i;
     while (end < ops_.size() && isDot(ops_[end]) && ops_[end].colour == ops_[i].colour) ++end;
     const Op& first = ops_[i];
