@@ -19,6 +19,8 @@ void MAINMENU() {
     // The range test reads the entry's value, the jump its leading number: for a/b that is a.
     switch (common::menuSelector(AINP_S)) {
       case 1: SECPRODUCT(); break;
+      case 2: SECSQUARE(); break;
+      case 3: SECSUMDIFF(); break;
       default: break;  // item 7, and the sections still to come: the menu again
     }
   }

@@ -29,11 +29,18 @@ inline int windowClears(const HeadlessResult& run) {
   return clears;
 }
 
-// Whether section 1's aim screen was drawn.
-inline bool sectionOneStarted(const HeadlessResult& run) {
-  for (const Op& op : textsEqual(run, "め"))
-    if (op.y1 == 240 && op.colour == 5) return true;
-  return false;
+// The section whose aim screen was drawn, told by its first aim line at (76,305) in colour 0;
+// 0 when no aim screen was drawn.
+inline int sectionStarted(const HeadlessResult& run) {
+  static const char* const FIRST_AIM_LINES[] = {"(x+2)(x+3)のような式を", "(x+2)^2,(x-3)^2のような式を",
+                                               "(x+3)(x-3)のような式を"};
+  std::string line;
+  for (const Op& op : run.ops)
+    if (op.kind == OpKind::Text && op.colour == 0 && op.x1 >= 76 && op.y1 >= 275 && op.y1 <= 317)
+      line += walk::glyphsOf(op.text);
+  for (int section = 1; section <= 3; ++section)
+    if (line.starts_with(walk::glyphsOf(toUtf8(FIRST_AIM_LINES[section - 1])))) return section;
+  return 0;
 }
 
 // The section menu line of section 1 as the prompt draws it (digits shown full-width).
