@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "monodiv.h"
 #include "monomul.h"
+#include "polymul.h"
 #include "programs/common/main_menu.h"
 
 namespace corvale {
@@ -36,8 +37,7 @@ void MAINMENU() {
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
       case MenuTarget::Section2: SECMONODIV(); break;
-      // Section 3 is not built yet: its item draws the menu again.
-      case MenuTarget::Section3: break;
+      case MenuTarget::Section3: SECPOLYMUL(); break;
       // EMPTYITEM4 and EMPTYITEM5: the items carry only their number and draw the menu again.
       case MenuTarget::EmptyItem4: break;
       case MenuTarget::EmptyItem5: break;
