@@ -13,6 +13,7 @@
 #include "fenwist_support.h"
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section5.h"
+#include "worked_items.h"
 
 namespace {
 
@@ -257,6 +258,8 @@ TEST(FenwistSection5, AnswersToProblem10InTwoColumnsInFourSteps) {
   // No wait after the last answer: the menu line at once.
   w.line(16, 666, 0, "①例題１　②問１０　③終了");
   EXPECT_EQ(w.keysLeft(), 0);
+  const std::vector<Op> ops = drawn(run);
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, ops.size(), {{0, 590}, {595, 1366}})), 4);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "common/op_walk.h"
 #include "engine/engine.h"
 #include "fenwist_support.h"
+#include "worked_items.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ TEST_P(FenwistExample2OfSection6, FourPartsWithTheirBoxesFilledWhereTheyWereDraw
   w.line(704, 260, 0, "=aM-bM", 1);
   w.line(704, 340, 0, "=M(a-b)", 1);
   w.line(704, 420, 5, "=(x+y)(a-b)", 1);
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, clearsOf(ops, 0, 90, 1760, 1800)[2], {{655, 1366}})), 1);
   // Part (3): the two boxes ④ of the last line, the first followed at once by its text.
   for (int problem = 0; problem < 2; ++problem) {
     w.fill(0, 90, 1760, 1800, 15, 15, problem == 0 ? 1 : 2);
@@ -176,6 +178,8 @@ TEST(FenwistSection6, AnswersToProblem11InNineSteps) {
   w.line(614, 540, 5, "=(a+b+2)(a+b+3)");
   w.line(16, 666, 0, MENU);
   EXPECT_EQ(w.keysLeft(), 0);
+  const std::vector<Op> ops = drawn(run);
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, ops.size(), {{0, 550}, {555, 1366}})), 4);
 }
 
 TEST(FenwistSection6, DiscussionProblemsOneLinePerStep) {
@@ -202,6 +206,8 @@ TEST(FenwistSection6, DiscussionProblemsOneLinePerStep) {
   w.line(614, 430, 5, "=(y+1)(x+1)", 1);
   w.line(16, 666, 0, MENU);
   EXPECT_EQ(w.keysLeft(), 0);
+  const std::vector<Op> ops = drawn(run);
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, ops.size(), {{0, 550}, {555, 1366}})), 2);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "common/op_walk.h"
 #include "engine/engine.h"
 #include "fenwist_support.h"
+#include "worked_items.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ struct Page {
   const char* name;
   const char* choice;
   int waits;
+  float secondColumn;  // its label x
+  int items;
   std::vector<Row> rows;
 };
 
@@ -83,13 +86,17 @@ TEST_P(FenwistExercisePage, DrawsItsItemsOnTheFrame) {
   // No wait after the last answer: the menu line at once, under the page.
   w.line(16, 666, 0, MENU);
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(stepWaits(drawn(run), 0, drawn(run).size()), page.waits);
+  const std::vector<Op> ops = drawn(run);
+  EXPECT_EQ(stepWaits(ops, 0, ops.size()), page.waits);
+  // Every item's lines equal its problem, and its answer is complete.
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, ops.size(), {{0, page.secondColumn - 2}, {page.secondColumn - 1, 1366}})),
+            page.items);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, FenwistExercisePage,
     testing::Values(
-        Page{"exercises1and2", "1", 1,
+        Page{"exercises1and2", "1", 1, 494, 12,
              {number(40, 90, "1"),
               text(40, 140, 3, "(1)"), text(121, 140, 0, "mx-my"), then(140, 5, "=m(x-y)"),
               text(40, 200, 3, "(2)"), text(121, 200, 0, "2ab-4b^2"), text(94, 250, 5, "=2b(a-2b)"),
@@ -106,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
               text(548, 360, 5, "=(5a+4b)(5a-4b)"),
               text(494, 420, 3, "(5)"), text(575, 420, 0, "4a^2-1=(2a)^2-1^2"), text(548, 470, 5, "=(2a+1)(2a-1)"),
               text(494, 530, 3, "(6)"), text(575, 530, 0, "y^2+12y+36"), text(548, 580, 5, "=(y+6)^2")}},
-        Page{"exercise3", "2", 0,
+        Page{"exercise3", "2", 0, 494, 6,
              {number(474, 30, "3"),
               text(40, 100, 3, "(1)"), text(121, 100, 0, "x^2+4x+3"), text(94, 150, 5, "=(x+1)(x+3)"),
               text(40, 210, 3, "(2)"), text(121, 210, 0, "x^2+x-2"), text(94, 260, 5, "=(x-1)(x+2)"),
@@ -114,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
               text(40, 430, 3, "(4)"), text(121, 430, 0, "x^2-3x-18"), text(94, 480, 5, "=(x+3)(x-6)"),
               text(494, 90, 3, "(5)"), text(575, 90, 0, "x^2+5x-14"), text(548, 140, 5, "=(x+7)(x-2)"),
               text(494, 200, 3, "(6)"), text(575, 200, 0, "x^2-6x-16"), text(548, 250, 5, "=(x+2)(x-8)")}},
-        Page{"exercise4", "3", 0,
+        Page{"exercise4", "3", 0, 600, 6,
              {number(474, 30, "4"),
               text(40, 100, 3, "(1)"), text(121, 100, 0, "x^2-8x+12"), text(94, 150, 5, "=(x-2)(x-6)"),
               text(40, 210, 3, "(2)"), text(121, 210, 0, "a^2+2a-3"), text(94, 260, 5, "=(a+3)(a-1)"),
@@ -126,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
               text(600, 370, 3, "(6)"), text(681, 370, 0, "-2x-3+x^2"), text(654, 420, 0, "=x^2-2x-3"),
               text(654, 470, 5, "=(x+1)(x-3)")}},
         // Item (4) is split: its problem closes the left column, its solution opens the right one.
-        Page{"exercise5", "4", 0,
+        Page{"exercise5", "4", 0, 600, 6,
              {number(474, 30, "5"),
               text(40, 100, 3, "(1)"), text(121, 100, 0, "4x^2-12x-40"), text(94, 150, 0, "=4(x^2-3x-10)"),
               text(94, 200, 5, "=4(x+2)(x-5)"),
