@@ -3,6 +3,7 @@
 // filled one step wait after it first shows its circled number.
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/scene.h"
@@ -11,27 +12,11 @@
 namespace fenwist {
 namespace {
 
-// An answer box 90 x 50 with its top-left corner at (x, y), holding text; the layout cursor
-// follows it.
-void answerBox(float x, float y, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = 90;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 0;
-  CCC3 = 13;
-  A_S = text;
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
-
 // The next empty box of the line, 10 px after the last item, its corner kept in X(k), Y(k).
 void nextBox(float k, const std::string& label) {
   X_A(k) = XI2 + 10;
   Y_A(k) = YI1;
-  answerBox(X_A(k), Y_A(k), label);
+  answerBox(X_A(k), Y_A(k), 90, label);
 }
 
 // The next text of the line, 10 px after the last item.
@@ -46,7 +31,7 @@ void showHead(const std::string& problem, const std::string& bracket) {
   nextBox(1, "①");
   nextText(bracket);
   STEPWAIT();
-  answerBox(X_A(1), Y_A(1), F_S_A(1) + X_S_A(3));
+  answerBox(X_A(1), Y_A(1), 90, F_S_A(1) + X_S_A(3));
   STEPWAIT();
   common::textLine(XI1, top + 140, 0, "=" + F_S_A(1) + X_S_A(3) + "(" + X_S);
   nextBox(2, "②");
@@ -64,15 +49,15 @@ void CFSHOWPROD() {
   nextBox(3, "③");
   nextText(")");
   STEPWAIT();
-  answerBox(X_A(2), Y_A(2), T_S_A(1));
+  answerBox(X_A(2), Y_A(2), 90, T_S_A(1));
   STEPWAIT();
-  answerBox(X_A(3), Y_A(3), T_S_A(2));
+  answerBox(X_A(3), Y_A(3), 90, T_S_A(2));
 }
 
 void CFSHOWSQUARE() {
   nextText(")^2");
   STEPWAIT();
-  answerBox(X_A(2), Y_A(2), T_S_A(1));
+  answerBox(X_A(2), Y_A(2), 90, T_S_A(1));
 }
 
 void CFSHOWDIFF() {

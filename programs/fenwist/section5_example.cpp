@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/random_int.h"
@@ -15,21 +16,6 @@ namespace {
 
 // The letters of part (2)'s trinomial, drawn with equal chance.
 constexpr const char* LETTERS[] = {"x", "y", "a", "b"};
-
-// Part (1)'s answer box ①, 60 x 50, at its kept corner X(1), Y(1).
-void factorBox(const std::string& text) {
-  X = X_A(1);
-  Y = Y_A(1);
-  HABA = 60;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 0;
-  CCC3 = 13;
-  A_S = text;
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
 
 // The practice area of the running part: its top-left corner in U(31), V(31), 600 x 240.
 void setArea(float left, float top) {
@@ -55,10 +41,10 @@ void commonFactorOnly() {
     common::textLine(XI1, YI1 + 60, 0, "=");
     X_A(1) = XI2 + 10;
     Y_A(1) = YI1;
-    factorBox("①");
+    answerBox(X_A(1), Y_A(1), 60, "①");
     common::textLine(XI2 + 10, YI1, 0, "(" + T_S_A(1) + X_S + T_S_A(2) + Y_S + ")");
     STEPWAIT();
-    factorBox(F_S_A(1));
+    answerBox(X_A(1), Y_A(1), 60, F_S_A(1));
     NEXTSTEP();
   }
 }

@@ -3,6 +3,7 @@
 // wait at a time; part (2) is one fixed expression worked step by step.
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -14,25 +15,9 @@ namespace {
 
 using namespace common::page_rows;
 
-// An answer box 50 px high with its top-left corner at (x, y), holding text; the layout cursor
-// follows it.
-void answerBox(float x, float y, float haba, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = haba;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 0;
-  CCC3 = 13;
-  A_S = text;
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
-
-// An empty box gap px after the last item of the line, its corner kept in (x, y).
-void newBox(float& x, float& y, float haba, const char* label, float gap = 10) {
-  x = XI2 + gap;
+// An empty box 10 px after the last item of the line, its corner kept in (x, y).
+void newBox(float& x, float& y, float haba, const char* label) {
+  x = XI2 + 10;
   y = YI1;
   answerBox(x, y, haba, label);
 }
