@@ -27,7 +27,7 @@ TEST(MainMenu, DrawsThePanelTheHeadingAndTheItems) {
   EXPECT_EQ(menusDrawn(run), 1);
 }
 
-enum class Outcome { Ends, MenuAgain, SectionOne, AnotherSection };
+enum class Outcome { Ends, MenuAgain, SectionOne, SectionFour, AnotherSection };
 
 struct Entry {
   const char* keys;
@@ -58,6 +58,12 @@ TEST_P(MainMenuEntry, ChoosesBetweenEndAgainAndSections) {
       EXPECT_TRUE(sectionOneStarted(run));
       EXPECT_EQ(windowClears(run), 2);
       break;
+    case Outcome::SectionFour: {  // its aim screen, then its menu refuses the 8
+      OpWalk w(run);
+      w.lineIn(44, 200, 305, 0, "公式を使う練習をしよう。", entryKeys);
+      EXPECT_EQ(windowClears(run), 2);
+      break;
+    }
     case Outcome::AnotherSection:
       EXPECT_FALSE(sectionOneStarted(run));
       EXPECT_EQ(windowClears(run), 3);  // passed the range test: the window cleared for the jump
@@ -76,13 +82,13 @@ INSTANTIATE_TEST_SUITE_P(Entries, MainMenuEntry,
                                            Entry{"12/2", Outcome::AnotherSection},  // value 6, selector 12
                                            Entry{"7.9", Outcome::AnotherSection},
                                            Entry{"2/2", Outcome::AnotherSection},   // value 1, selector 2
-                                           Entry{"4/2", Outcome::AnotherSection}),
+                                           Entry{"4/2", Outcome::SectionFour}),  // value 2, selector 4
                          [](const ::testing::TestParamInfo<Entry>& info) {
                            std::string name = std::to_string(info.index) + "_";
                            for (const char c : std::string(info.param.keys))
                              name += std::isdigit(static_cast<unsigned char>(c)) ? std::string(1, c)
                                      : c == '/' ? "over" : c == '.' ? "point" : "minus";
                            return name;
-                         });  // value 2, selector 4
+                         });
 
 }  // namespace
