@@ -21,10 +21,12 @@ void ANSWERS6();
 // draw of two numbers of one size is drawn again, numbers and kind.
 void MIXEDNUMBERS();
 
-// The combined drill's problem (x+p)(x+q)+k(x+r)^2 with p in T(1), q in T(2) (-p when NO is odd),
-// r in T(3) and k in F(11), the coefficients of its working in T() 4 to 9 and F() 1 to 4, and the
-// texts of the shown terms in T$() and F$().
+// The combined drill's problem (x+p)(x+q)+k(x+r)^2: p in T(1), q in T(2) (-p when NO is odd), r
+// in T(3) and k in F(11), then COMBINEDTERMS.
 void COMBINEDNUMBERS();
+// From p, q, r and k: the coefficients of the working in T() 4 to 9 and F() 1 to 4, and the texts
+// of the shown terms in T$() and F$().
+void COMBINEDTERMS();
 
 // The lines the combined drill shows for the problem of COMBINEDNUMBERS.
 struct CombinedTexts {

@@ -44,30 +44,36 @@ void COMBINEDNUMBERS() {
   T_A(3) = common::randomInt(5, 1);
   P1 = common::randomInt(2, 1);
   if (P1 == 1) T_A(3) = -T_A(3);
-  T_A(4) = T_A(1) + T_A(2);
-  F_A(1) = T_A(1) * T_A(2);
-  T_A(5) = 2 * T_A(3);
-  F_A(2) = T_A(3) * T_A(3);
   // k is negative two times in three.
   F_A(11) = common::randomInt(3, 1);
   P1 = common::randomInt(3, 1);
   if (P1 != 1) F_A(11) = -F_A(11);
+  COMBINEDTERMS();
+}
+
+void COMBINEDTERMS() {
+  T_A(4) = T_A(1) + T_A(2);
+  F_A(1) = T_A(1) * T_A(2);
+  T_A(5) = 2 * T_A(3);
+  F_A(2) = T_A(3) * T_A(3);
   T_A(6) = F_A(11);
   T_A(7) = F_A(11) * T_A(5);
   F_A(3) = F_A(11) * F_A(2);
   T_A(8) = 1 + T_A(6);
   T_A(9) = T_A(4) + T_A(7);
   F_A(4) = F_A(1) + F_A(3);
-
   NUMSTRINGS();
+  // k before its bracket: a bare sign for 1 and -1.
   if (F_A(11) > 0) f(11) = "+" + f(11);
   if (F_A(11) == 1) f(11) = "+";
   if (F_A(11) == -1) f(11) = "-";
+  // The constants of the brackets and the products, signed.
   float i = 0;
   FOR(i, 1, 3, [&] {
     if (T_A(i) > 0) t(i) = "+" + t(i);
     if (F_A(i) > 0) f(i) = "+" + f(i);
   });
+  // Coefficients of letter terms: a bare sign for 1 and -1; constants of the answer: none for 0.
   FOR(i, 4, 9, [&] {
     if (T_A(i) == 1) t(i) = "";
     if (T_A(i) == -1) t(i) = "-";
@@ -78,8 +84,7 @@ void COMBINEDNUMBERS() {
     }
   });
   signedTerm(6, "x^2");
-  if (T_A(8) != 0) t(8) += "x^2";
-  else t(8) = "";
+  t(8) = T_A(8) == 0 ? "" : t(8) + "x^2";  // the answer's first term: no plus sign
   for (const float n : {4.0f, 5.0f, 7.0f, 9.0f}) signedTerm(n, "x");
 }
 
