@@ -63,6 +63,7 @@ TEST(Section4, AimScreenAndMenuAskingAgainUntilAValidChoice) {
 TEST(Section4, MixedDrillDrawsEachKindWithTheKit) {
   // Six problems: an empty entry, 0 and 2 ask for another, 1 ends.
   const std::string keys = "4\r1\r" "  \r" "  0\r" "  \r" "  2\r" "  \r" "  1\r" "4\r8\r";
+  FMAESU = 0;  // as a fresh program has it
   const HeadlessResult run = runWithShots(keys, "10:20:30", "pradine-section4-mixed");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
