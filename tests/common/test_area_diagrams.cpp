@@ -11,6 +11,7 @@
 #include "programs/common/area_diagram.h"
 #include "programs/common/square_diagram.h"
 #include "programs/common/sumdiff_diagram.h"
+#include "sumdiff_diagram_expect.h"
 #include "support/test_support.h"
 
 namespace {
@@ -45,6 +46,9 @@ void drawAt(void (*routine)(), float x, float y, const Labels& labels, After& le
 
 using walk::expectProductArea;
 using walk::expectProductMerge;
+using walk::expectSumDiffArea;
+using walk::expectSumDiffMove;
+using walk::expectSumDiffResult;
 
 TEST(ProductArea, TwoOriginsTwoLabelSets) {
   static After first, second;
@@ -169,31 +173,6 @@ TEST(WideSquareArea, TwoOriginsTwoLabelSets) {
 
 const Labels SUMDIFF_EMPTY = {"x", "2", "2", "", "", "", "", ""};
 const Labels SUMDIFF_FILLED = {"a", "b", "b", "a^2", "", "", "b^2", ""};
-
-void expectSumDiffArea(OpWalk& w, float ox, float oy, const Labels& l) {
-  w.cell(ox + 88, oy, 176, 264, 3, l[3]);
-  w.arc(ox + 88, oy, ox + 88, oy + 264, 1, 91, l[0]);
-  w.arc(ox + 88, oy, ox + 352, oy, -1, 181, l[0]);
-  w.cell(ox + 264, oy, 88, 264, 15, l[5]);
-  w.arc(ox + 264, oy, ox + 352, oy, 1, 181, l[2]);
-  w.cell(ox + 88, oy + 264, 176, 88, 6, l[4]);
-  w.arc(ox + 88, oy + 264, ox + 88, oy + 352, 1, 91, l[1]);
-  w.cell(ox + 264, oy + 264, 88, 88, 15);
-}
-
-void expectSumDiffMove(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
-  w.cell(ox + 88, oy + 264, 176, 88, 15, l[4], 5, keysBefore);
-  w.cell(ox + 264, oy, 88, 176, 6, l[5], 13, 1);
-  w.arc(ox + 264, oy, ox + 352, oy, 1, 181, l[2], 13);
-  w.cell(ox + 264, oy + 176, 88, 88, 15, l[6]);
-  w.arc(ox + 352, oy + 176, ox + 352, oy + 264, -1, 91, l[1]);
-}
-
-void expectSumDiffResult(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
-  w.cell(ox + 88, oy, 264, 264, 3, l[3], 13, keysBefore);
-  w.cell(ox + 264, oy + 176, 88, 88, 15, l[6], 0);
-  w.arc(ox + 264, oy + 264, ox + 352, oy + 264, 1, 91, l[1]);
-}
 
 // Drawn as the callers draw it, with a step wait between the frames; a picture of every frame
 // goes to build/test-output/diagram-sumdiff/.
