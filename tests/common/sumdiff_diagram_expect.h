@@ -1,4 +1,4 @@
-// What the sum-and-difference diagrams draw at an origin, step by step, for the walker.
+// What the three sum-and-difference diagrams draw at an origin, step by step, for the walker.
 #pragma once
 
 #include "op_walk.h"
@@ -6,8 +6,7 @@
 
 namespace walk {
 
-// SUMDIFFAREA at the origin (ox, oy): the rectangle of (x-a)(x+a) beside the empty strip;
-// keysBefore: key presses before its first cell.
+// SUMDIFFAREA at the origin (ox, oy); keysBefore: key presses before its first cell.
 inline void expectSumDiffArea(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
   w.cell(ox + 88, oy, 176, 264, 3, l[3], 13, keysBefore);
   w.arc(ox + 88, oy, ox + 88, oy + 264, 1, 91, l[0]);
@@ -19,7 +18,8 @@ inline void expectSumDiffArea(OpWalk& w, float ox, float oy, const Labels& l, in
   w.cell(ox + 264, oy + 264, 88, 88, 15);
 }
 
-// SUMDIFFMOVE: the lower strip emptied, a key, the strip turned into the right column.
+// SUMDIFFMOVE at the origin: the lower strip emptied, a key, the strip set upright in the right
+// column with its arc, the corner and the arc on its right.
 inline void expectSumDiffMove(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
   w.cell(ox + 88, oy + 264, 176, 88, 15, l[4], 5, keysBefore);
   w.cell(ox + 264, oy, 88, 176, 6, l[5], 13, 1);
@@ -28,7 +28,7 @@ inline void expectSumDiffMove(OpWalk& w, float ox, float oy, const Labels& l, in
   w.arc(ox + 352, oy + 176, ox + 352, oy + 264, -1, 91, l[1]);
 }
 
-// SUMDIFFRESULT: the square with its corner cut out.
+// SUMDIFFRESULT at the origin: the square, its corner cut out and the arc under the corner.
 inline void expectSumDiffResult(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
   w.cell(ox + 88, oy, 264, 264, 3, l[3], 13, keysBefore);
   w.cell(ox + 264, oy + 176, 88, 88, 15, l[6], 0);

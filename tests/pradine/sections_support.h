@@ -8,14 +8,10 @@
 
 namespace later_sections {
 
-// n key presses for n step waits.
-inline std::string steps(int n) { return std::string(n, ' '); }
-
 // The sections' menu lines as the prompt draws them (digits and commas shown full-width).
 inline const std::string SECTION4_MENU = "①公式練習　②例題１　③問６　④終了";
 inline const std::string SECTION5_MENU = "①図　②課題　③例題２　④問７　⑤終了";
 inline const std::string SECTION6_MENU = "Ｐ２０練習問題　①，②，③→問題　④終了";
-inline const std::string MAIN_MENU_HEADING = "＜Ｐｒａｄｉｎｅ　メニュー＞";
 
 // A clock time whose hours, minutes and seconds add up to the random seed (0 to 141).
 inline std::string clockFor(int seed) {

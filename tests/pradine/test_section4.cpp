@@ -19,13 +19,6 @@ namespace {
 using namespace later_sections;
 using walk::OpWalk;
 
-// The width the typesetter gives a formula.
-float widthOf(const std::string& formula) {
-  A_S = formula;
-  MEASUREFORM();
-  return LLT;
-}
-
 HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
   HeadlessOptions options;
   options.keys = keys;

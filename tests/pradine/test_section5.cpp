@@ -20,12 +20,6 @@ using walk::ANY_X;
 using walk::Labels;
 using walk::OpWalk;
 
-float widthOf(const std::string& formula) {
-  A_S = formula;
-  MEASUREFORM();
-  return LLT;
-}
-
 HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
   HeadlessOptions options;
   options.keys = keys;

@@ -81,9 +81,9 @@ void expectFractionLine(const std::vector<Op>& ops, float xFrom, float xTo, floa
   EXPECT_EQ(got, walk::glyphsOf(toUtf8(drawnOrder(markup)))) << toUtf8(markup);
 }
 
-HeadlessResult runSheet(const std::string& sheet, int steps, const std::string& name) {
+HeadlessResult runSheet(const std::string& sheet, int waits, const std::string& name) {
   const HeadlessResult run =
-      runScript(pradine::PROGRAM, "6\r" + sheet + "\r" + later_sections::steps(steps) + "4\r8\r", "00:00:00", name);
+      runScript(pradine::PROGRAM, "6\r" + sheet + "\r" + steps(waits) + "4\r8\r", "00:00:00", name);
   EXPECT_FALSE(run.error);
   return run;
 }

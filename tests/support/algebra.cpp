@@ -506,7 +506,9 @@ std::string faultIn(const std::vector<Mark>& s) {
       if (endsPart(after)) return "a sign with nothing after it: " + piece(i, i + 2);
       if (c.kind == Kind::Plus && startsFormula(before))
         return before == nullptr ? "a \"+\" in front of the line" : "a \"+\" opens a part: " + piece(i - 1, i + 1);
-      if (isDivision(before)) return "a sign right after × or ÷ needs brackets: " + piece(i - 1, i + 1);
+      if (isDivision(before))
+        return (c.kind == Kind::Plus ? "a \"+\" right after × or ÷: " : "a sign right after × or ÷ needs brackets: ") +
+               piece(i - 1, i + 1);
       continue;
     }
     // A whole number written on its own, not an exponent or part of a longer number.

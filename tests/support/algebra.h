@@ -14,7 +14,9 @@
 //   - "!", "√" or "#" opening a square root that runs to "ﾝ" ("2!3ﾝ" is 2√3); a "ﾝ" with no root
 //     open draws nothing and is skipped;
 //   - blanks anywhere (they separate numbers) and a leading "=".
-// A line may hold several sides joined by "=" ("!12ﾝ=2!3ﾝ"); parse() reads a single side.
+// A line may hold several sides joined by "=" ("!12ﾝ=2!3ﾝ"); parse() reads a single side. An item
+// label ("(1)", "①") is not markup: take it off with withoutLabel(). Text read back from the
+// operation log is UTF-8: turn it into code page 932 with fromUtf8() (engine/strings.h) first.
 #pragma once
 
 #include <ginac/ginac.h>
