@@ -3,6 +3,7 @@
 #include "programs/common/scene.h"
 #include "programs/common/sumdiff_diagram.h"
 #include "section5.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -26,11 +27,7 @@ void SUBSTEXAMPLE() {
   STEPWAIT();
   XI3 = 836;
   YI3 = 100;
-  float n = 0;
-  FOR(n, 4, 8, [&] { F_S_A(n) = ""; });
-  F_S_A(1) = "a+b";
-  F_S_A(2) = "2";
-  F_S_A(3) = "2";
+  DIAGRAMLABELS({"a+b", "2", "2"});
   common::SUMDIFFAREA();
   STEPWAIT();
   common::textLine(XI1 + 132, Y21 + 55, 3, "a+b=M とおくと、");
@@ -43,8 +40,7 @@ void SUBSTEXAMPLE() {
   STEPWAIT();
   common::SUMDIFFMOVE();
   STEPWAIT();
-  F_S_A(4) = "(a+b)^2";
-  F_S_A(7) = "4";
+  DIAGRAMLABELS({"a+b", "2", "2", "(a+b)^2", "", "", "4"});
   common::SUMDIFFRESULT();
   STEPWAIT();
   common::textLine(XI1, Y21 + 70, 5, "=a^2+2ab+b^2-4");

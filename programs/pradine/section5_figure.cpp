@@ -5,6 +5,7 @@
 #include "programs/common/scene.h"
 #include "programs/common/sumdiff_diagram.h"
 #include "section5.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -35,11 +36,7 @@ void figure(const std::string& side) {
   XI3 = 792;
   YI3 = 100;
   common::eraseBox(XI3 - 132, 20, 1320, 900);
-  F_S_A(1) = side;
-  F_S_A(2) = T_S_A(3);
-  F_S_A(3) = T_S_A(3);
-  float n = 0;
-  FOR(n, 4, 8, [&] { F_S_A(n) = ""; });
+  DIAGRAMLABELS({side.c_str(), T_S_A(3).c_str(), T_S_A(3).c_str()});
   common::SUMDIFFAREA();
 }
 
