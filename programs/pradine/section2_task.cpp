@@ -17,17 +17,10 @@ void taskPass() {
   common::clearScene();
   common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
   common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")^2");
-  common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
-  X_A(1) = XI2 + 20;
-  Y_A(1) = YI1;
-  TASKBOX(X_A(1), Y_A(1), 5, 4, "①");
-  common::textLine(XI2 + 20, YI1, 0, "x");
-  X_A(2) = XI2 + 20;
-  Y_A(2) = YI1;
-  TASKBOX(X_A(2), Y_A(2), 7, 6, "②");
+  TASKANSWERLINE(20);
   STEPWAIT();
-  TASKBOX(X_A(1), Y_A(1), 5, 4, T_S_A(3));
-  TASKBOX(X_A(2), Y_A(2), 7, 6, T_S_A(4));
+  BOXAT(X_A(1), Y_A(1), TASK_BOX1, T_S_A(3));
+  BOXAT(X_A(2), Y_A(2), TASK_BOX2, T_S_A(4));
   NEXTSTEP();
 }
 

@@ -1,21 +1,48 @@
 #include "task_kit.h"
 
 #include "engine/engine.h"
+#include "programs/common/scene.h"
 
 namespace pradine {
+namespace {
 
-void TASKBOX(float x, float y, float frame, float fill, const std::string& text) {
+// The box's parameters for BOXFORMULA or BOXFORMULAMID, from (x, y).
+void setBox(float x, float y, const BoxStyle& style, const std::string& text) {
   X = x;
   Y = y;
-  HABA = 120;
-  TATE = 50;
-  CCC1 = 13;
-  CCC2 = frame;
-  CCC3 = fill;
+  HABA = style.width;
+  TATE = style.height;
+  CCC1 = style.text;
+  CCC2 = style.frame;
+  CCC3 = style.fill;
   A_S = text;
+}
+
+}  // namespace
+
+void BOXAT(float x, float y, const BoxStyle& style, const std::string& text) {
+  setBox(x, y, style, text);
   BOXFORMULA();
   XI2 = X;
   YI1 = Y;
+}
+
+void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text) {
+  setBox(x, y, style, text);
+  BOXFORMULAMID();
+  XI2 = X;
+  YI1 = Y;
+}
+
+void TASKANSWERLINE(std::optional<float> letterGap) {
+  common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
+  X_A(1) = XI2 + 20;
+  Y_A(1) = YI1;
+  BOXAT(X_A(1), Y_A(1), TASK_BOX1, "①");
+  if (letterGap) common::textLine(XI2 + *letterGap, YI1, 0, "x");
+  X_A(2) = XI2 + 20;
+  Y_A(2) = YI1;
+  BOXAT(X_A(2), Y_A(2), TASK_BOX2, "②");
 }
 
 void DIAGRAMLABELS(std::initializer_list<const char*> labels) {
