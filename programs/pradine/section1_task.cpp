@@ -11,16 +11,7 @@ namespace {
 // One pass of the practice loop: a product with the boxes for its coefficients, then their values.
 void taskPass() {
   TASKNUMBERS();
-  XI1 = 44;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(44, 18, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
-  TASKANSWERLINE(8);
-  STEPWAIT();
-  BOXAT(X_A(1), Y_A(1), TASK_BOX1, T_S_A(3));
-  BOXAT(X_A(2), Y_A(2), TASK_BOX2, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(44, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")", 8, T_S_A(3));
 }
 
 // Why ① is the sum and ② the product: the area diagrams and the derivation, under the last problem.

@@ -12,16 +12,7 @@ namespace {
 // values, twice the number and its square.
 void taskPass() {
   SQUARETASKNUMBERS();
-  XI1 = 40;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")^2");
-  TASKANSWERLINE(20);
-  STEPWAIT();
-  BOXAT(X_A(1), Y_A(1), TASK_BOX1, T_S_A(3));
-  BOXAT(X_A(2), Y_A(2), TASK_BOX2, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(40, " (x" + T_S_A(1) + ")^2", 20, T_S_A(3));
 }
 
 // Why ① is twice the number and ② its square: (x+2)^2 on the square diagram, then (a+b)^2 on the

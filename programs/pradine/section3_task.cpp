@@ -12,16 +12,7 @@ namespace {
 // taken away and the product of the numbers in box ②.
 void taskPass() {
   SUMDIFFTASKNUMBERS();
-  XI1 = 44;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
-  TASKANSWERLINE(std::nullopt);
-  STEPWAIT();
-  BOXAT(X_A(1), Y_A(1), {120, 50, 13, 15, 15}, "");  // box ① covered
-  BOXAT(X_A(2), Y_A(2), TASK_BOX2, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(44, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")", std::nullopt, std::nullopt);
 }
 
 // The three frames of the diagram labelled in F$(): the product beside its empty strip; a key;

@@ -34,15 +34,26 @@ void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text)
   YI1 = Y;
 }
 
-void TASKANSWERLINE(std::optional<float> letterGap) {
+void TASKPROBLEM(float left, const std::string& problem, std::optional<float> letterGap,
+                 const std::optional<std::string>& box1) {
+  constexpr BoxStyle BOX1{120, 50, 13, 5, 4}, BOX2{120, 50, 13, 7, 6}, COVER{120, 50, 13, 15, 15};
+  XI1 = left;
+  YI1 = 18;
+  common::clearScene();
+  common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
+  common::textLine(XI1 + 44, YI1 + 80, 0, problem);
   common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
   X_A(1) = XI2 + 20;
   Y_A(1) = YI1;
-  BOXAT(X_A(1), Y_A(1), TASK_BOX1, "①");
+  BOXAT(X_A(1), Y_A(1), BOX1, "①");
   if (letterGap) common::textLine(XI2 + *letterGap, YI1, 0, "x");
   X_A(2) = XI2 + 20;
   Y_A(2) = YI1;
-  BOXAT(X_A(2), Y_A(2), TASK_BOX2, "②");
+  BOXAT(X_A(2), Y_A(2), BOX2, "②");
+  STEPWAIT();
+  BOXAT(X_A(1), Y_A(1), box1 ? BOX1 : COVER, box1.value_or(""));
+  BOXAT(X_A(2), Y_A(2), BOX2, T_S_A(4));
+  NEXTSTEP();
 }
 
 void DIAGRAMLABELS(std::initializer_list<const char*> labels) {
