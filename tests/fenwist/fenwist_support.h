@@ -19,6 +19,9 @@ using walk::subMenuLines;
 // n presses of an ordinary key (each ends one step wait).
 std::string steps(int n);
 
+// A clock time "hh:mm:ss" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
+std::string clockFor(int seed);
+
 // A run of Fenwist with the keys (Enter written \n) at the clock time; the last picture goes to
 // build/test-output/png when png is given.
 HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00:00:00", const std::string& png = "");

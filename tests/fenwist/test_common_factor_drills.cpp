@@ -3,9 +3,7 @@
 // problem, with each factorisation complete.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <numeric>
 #include <set>
@@ -26,14 +24,6 @@ using namespace fenwist_test;
 
 const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 float num(int n) { return T_A(static_cast<float>(n)); }
-
-// A clock time whose hours + minutes + seconds is seed (0 to 141).
-std::string clockFor(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-  return text;
-}
 
 // Runs check after each of 40 calls of generate, after every seed the clock can give.
 template <typename Generate, typename Check>

@@ -3,9 +3,7 @@
 // equal to the problem once the expression put equal to M is put back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,14 +22,6 @@ using namespace fenwist_test;
 
 const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 float num(int n) { return T_A(static_cast<float>(n)); }
-
-// A clock time whose hours + minutes + seconds is seed (0 to 141).
-std::string clockFor(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-  return text;
-}
 
 template <typename Generate, typename Check>
 void overSeeds(Generate generate, Check check) {
