@@ -22,22 +22,6 @@ namespace {
 using namespace fenwist;
 using namespace fenwist_test;
 
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-// Runs check after each of 40 calls of generate, after every seed the clock can give.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
-
 bool isSigned(const std::string& text) { return !text.empty() && (text[0] == '+' || text[0] == '-') && text.size() > 1; }
 
 // --- Part (1)'s generator -----------------------------------------------------------------------

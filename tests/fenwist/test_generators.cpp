@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/engine.h"
+#include "fenwist_support.h"
 #include "programs/fenwist/genpair.h"
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section1.h"
@@ -19,23 +20,9 @@
 namespace {
 
 using namespace fenwist;
-
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-// Runs check after every call of generate: seeds as the clock gives them (hours + minutes +
-// seconds, 0 to 141), and a run of problems after each seed.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
+using fenwist_test::num;
+using fenwist_test::overSeeds;
+using fenwist_test::t;
 
 // What GENPAIR leaves for the pair a, b with the letters and sign given, as a problem to draw.
 void givenPair(float a, float b, const char* x, const char* y, const char* sign) {

@@ -20,21 +20,6 @@ namespace {
 using namespace fenwist;
 using namespace fenwist_test;
 
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
-
 // The text of a whole number with its sign always written.
 std::string signed_(float n) { return (n > 0 ? "+" : "") + std::to_string(static_cast<int>(n)); }
 
