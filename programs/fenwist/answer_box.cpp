@@ -4,16 +4,21 @@
 
 namespace fenwist {
 
-void answerBox(float x, float y, float haba, const std::string& text) {
+void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                const std::string& text) {
   X = x;
   Y = y;
   HABA = haba;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 0;
-  CCC3 = 13;
+  TATE = tate;
+  CCC1 = textColour;
+  CCC2 = lineColour;
+  CCC3 = fill;
   A_S = text;
   BOXFORMULA();
+}
+
+void answerBox(float x, float y, float haba, const std::string& text) {
+  formulaBox(x, y, haba, 50, 5, 0, 13, text);
   XI2 = X;
   YI1 = Y;
 }

@@ -2,23 +2,16 @@
 
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 
 namespace fenwist {
 namespace {
 
-// One cell of the table at (x, y).
+// One cell of the table at (x, y), 50 high and framed in colour 0.
 void cell(float x, float y, float haba, float textColour, float fill, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = haba;
-  TATE = 50;
-  CCC1 = textColour;
-  CCC2 = 0;
-  CCC3 = fill;
-  A_S = text;
-  BOXFORMULA();
+  formulaBox(x, y, haba, 50, textColour, 0, fill, text);
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ void GENCHOICE();
 // pair ((1,4), (2,8), (4,9), (4,16)), both members negative when P is 1. T(1) to T(4), KOUSIKI = 1;
 // DY, X(), Y(), P, KOSUU and II changed.
 void GENTRAP();
-// The letter of the problem: X$ = "x", "y", "a" or "b" by a draw P from 1 to 4.
+// The letter of the problem: X$ = "x", "y", "a" or "b" by a draw P from 1 to 4. Section 5's
+// example 1 draws the letter of its part (2) with it too.
 void PICKLETTER();
 
 // The three lines of a formula-choice problem of kind KOUSIKI (1 to 4) from X$, T() and T$():

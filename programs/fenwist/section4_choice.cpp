@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
+#include "pair_and_kind.h"
 #include "programs/common/random_int.h"
 #include "programs/common/scene.h"
 #include "section4.h"
@@ -37,22 +38,7 @@ void PICKLETTER() {
 }
 
 void GENCHOICE() {
-  for (;;) {
-    T_A(1) = common::randomInt(9, 1);
-    T_A(2) = common::randomInt(9, 1);
-    P = common::randomInt(2, 1);
-    if (P == 1) T_A(1) = -T_A(1);
-    P = common::randomInt(2, 1);
-    if (P == 2) T_A(2) = -T_A(2);
-    T_A(3) = T_A(1) + T_A(2);
-    T_A(4) = T_A(1) * T_A(2);
-    do {
-      KOUSIKI = common::randomInt(5, 1);
-    } while (KOUSIKI == FMAESU);
-    FMAESU = KOUSIKI;
-    // Equal numbers make a square and opposite ones a difference of squares: not kind 1.
-    if (KOUSIKI != 1 || (T_A(1) != T_A(2) && T_A(3) != 0)) break;
-  }
+  drawPairAndKind(5);
   if (KOUSIKI == 2 || KOUSIKI == 3) {
     T_A(1) = KOUSIKI == 2 ? std::fabs(T_A(1)) : -std::fabs(T_A(1));
     T_A(3) = 2 * T_A(1);

@@ -23,7 +23,7 @@ struct Show {
 };
 
 // An answer box on the line y, its left edge at x: a numbered box first, the answer later.
-void answerBox(float x, float y, float haba, const std::string& text) {
+void trinomialBox(float x, float y, float haba, const std::string& text) {
   X = x;
   Y = y;
   HABA = haba;
@@ -44,11 +44,11 @@ void TRINOMIALSHOW(const Show& show) {
   common::textLine(XI1 - 66, YI1 + 80, 0, show.problem);
   common::textLine(XI1, YI1 + 80, 0, show.frame[0]);
   X11 = X + 10;
-  answerBox(XI2 + 10, YI1, show.haba, "①");
+  trinomialBox(XI2 + 10, YI1, show.haba, "①");
   Y11 = Y;
   common::textLine(XI2 + 10, YI1, 0, show.frame[1]);
   X12 = X + 10;
-  answerBox(XI2 + 10, YI1, show.haba, "②");
+  trinomialBox(XI2 + 10, YI1, show.haba, "②");
   Y12 = Y;
   common::textLine(XI2 + 10, YI1, 0, show.frame[2]);
   STEPWAIT();
@@ -61,8 +61,8 @@ void TRINOMIALSHOW(const Show& show) {
   KOSUU = 2 * KOSUU;
   PAIRTABLE();
   STEPWAIT();
-  answerBox(X11, Y11, show.haba, T_S_A(1));
-  answerBox(X12, Y12, show.haba, T_S_A(2));
+  trinomialBox(X11, Y11, show.haba, T_S_A(1));
+  trinomialBox(X12, Y12, show.haba, T_S_A(2));
   NEXTSTEP();
 }
 

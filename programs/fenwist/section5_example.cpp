@@ -1,7 +1,6 @@
 // Item 1 of section 5, example 1: three practice parts on one screen. Part (1) takes a common
 // factor out of two terms; parts (2) and (3) take it out of a trinomial and then factorise the
 // bracket with a formula, in part (3) with a letter in the common factor.
-#include <cstddef>
 #include <string>
 
 #include "answer_box.h"
@@ -9,13 +8,11 @@
 #include "globals.h"
 #include "programs/common/random_int.h"
 #include "programs/common/scene.h"
+#include "section4.h"
 #include "section5.h"
 
 namespace fenwist {
 namespace {
-
-// The letters of part (2)'s trinomial, drawn with equal chance.
-constexpr const char* LETTERS[] = {"x", "y", "a", "b"};
 
 // The practice area of the running part: its top-left corner in U(31), V(31), 600 x 240.
 void setArea(float left, float top) {
@@ -69,8 +66,7 @@ void numberFactor() {
   setArea(XI0, YI1 + 70);
   while (AINP != 1) {
     GENCOMMON();
-    P = common::randomInt(4, 1);
-    X_S = LETTERS[static_cast<std::size_t>(P) - 1];
+    PICKLETTER();
     X_S_A(1) = X_S + "^2";
     X_S_A(2) = X_S;
     X_S_A(3) = "";

@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
+#include "pair_and_kind.h"
 #include "programs/common/random_int.h"
 #include "section5.h"
 #include "sign_coef.h"
@@ -51,24 +52,7 @@ void GENCFTERMS() {
 }
 
 void GENCOMMON() {
-  for (;;) {
-    T_A(1) = common::randomInt(9, 1);
-    T_A(2) = common::randomInt(9, 1);
-    P = common::randomInt(2, 1);
-    if (P == 2) T_A(1) = -T_A(1);
-    P = common::randomInt(2, 1);
-    if (P == 2) T_A(2) = -T_A(2);
-    T_A(3) = T_A(1) + T_A(2);
-    T_A(4) = T_A(1) * T_A(2);
-    do {
-      KOUSIKI = common::randomInt(3, 1);
-    } while (KOUSIKI == FMAESU);
-    FMAESU = KOUSIKI;
-    // A product form with two equal or two opposite numbers would be a square or a difference of
-    // squares: all is drawn again, and since FMAESU now holds 1 the kind becomes 2 or 3.
-    if (KOUSIKI == 1 && (T_A(1) == T_A(2) || T_A(3) == 0)) continue;
-    break;
-  }
+  drawPairAndKind(3);
   if (KOUSIKI == 2) {
     T_A(3) = 2 * T_A(1);
     T_A(4) = T_A(1) * T_A(1);

@@ -1,12 +1,12 @@
 // Section 6: factorising by substitution.
-#include "aim_one_line.h"
 #include "fenwist.h"
+#include "programs/common/aim_screen.h"
 #include "programs/common/section_menu.h"
 #include "section6.h"
 
 namespace fenwist {
 
-void AIMREPLACE() { AIMONELINE(" 置きかえて因数分解しよう。"); }
+void AIMREPLACE() { common::SHOWAIM(3, {" 置きかえて因数分解しよう。"}, {.indent = 0, .gap = 90}); }
 
 void SECREPLACE() {
   static constexpr common::Routine SCENES[] = {REPLACEEXAMPLE, REPLACEANSWERS, REPLACEDISCUSS};

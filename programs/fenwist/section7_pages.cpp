@@ -4,6 +4,7 @@
 // colour 3 and the answer in colour 5, in two columns.
 #include <span>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -17,15 +18,7 @@ using namespace common::page_rows;
 
 // A box of the frame at (x, y); the layout cursor follows it.
 void frameBox(float x, float y, float haba, float tate, float text, float line, float fill, const char* content) {
-  X = x;
-  Y = y;
-  HABA = haba;
-  TATE = tate;
-  CCC1 = text;
-  CCC2 = line;
-  CCC3 = fill;
-  A_S = content;
-  BOXFORMULA();
+  formulaBox(x, y, haba, tate, text, line, fill, content);
   XI2 = X;
   YI1 = Y;
 }

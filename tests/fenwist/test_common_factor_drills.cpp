@@ -3,9 +3,7 @@
 // problem, with each factorisation complete.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <numeric>
 #include <set>
@@ -23,30 +21,6 @@ namespace {
 
 using namespace fenwist;
 using namespace fenwist_test;
-
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-// A clock time whose hours + minutes + seconds is seed (0 to 141).
-std::string clockFor(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-  return text;
-}
-
-// Runs check after each of 40 calls of generate, after every seed the clock can give.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
 
 bool isSigned(const std::string& text) { return !text.empty() && (text[0] == '+' || text[0] == '-') && text.size() > 1; }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -103,6 +104,42 @@ TEST(FenwistChoiceDraws, TheKindDrawnNeverRepeatsTheMemoryExceptThroughADroppedK
   for (int kind = 1; kind <= 5; ++kind) EXPECT_GT(seen[std::make_pair(0, kind)], 0) << kind;
   // Two problems in a row can show kind 1: a trap, then a kind-1 problem.
   EXPECT_GT(seen[std::make_pair(5, 1)], 0);
+}
+
+// The kind of a problem of section 5's example from its three lines: 2 a square, 3 a difference of
+// two squares (no middle term in the bracket), 1 the product form.
+int combinedKind(const std::map<float, std::string>& lines) {
+  if (lines.size() != 3) return 0;
+  const std::string bracket = fromUtf8(std::next(lines.begin())->second);
+  if (lines.rbegin()->second.find(")^2") != std::string::npos) return 2;
+  return algebra::parse(bracket).expand().coeff(algebra::letter('x'), 1).is_zero() ? 3 : 1;
+}
+
+// Section 5's example and this drill remember the kind drawn last in one memory: after section 5's
+// last problem, of kind k, the drill's first kind is never k when k is 1, and for k = 2 or 3 only
+// through a dropped kind-1 draw (1 in 144), where a memory of its own would repeat k once in five.
+TEST(FenwistChoiceDraws, TheFirstKindAvoidsTheKindThatSectionFiveDrewLast) {
+  std::map<int, int> afterKind, repeats;
+  for (int seed = 0; seed <= 141; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    // One problem in each part of section 5's example, then the main menu, section 4, item 9.
+    const HeadlessResult run = runFenwist("5\n1\nk1\nkkkk1\nkkkk1\nk3\n4\n9\nkk1\n", clockFor(seed));
+    ASSERT_FALSE(run.error);
+    const std::vector<Op> ops = drawn(run);
+    std::size_t pointer = 0;
+    while (pointer < ops.size() && ops[pointer].text != toUtf8("教")) ++pointer;
+    ASSERT_LT(pointer, ops.size());
+    const int k = combinedKind(screenLines(ops, pointer, 600, 30, 1200, 270));
+    ASSERT_GE(k, 1);
+    ASSERT_EQ(nextStepPrompts(ops).size(), 4u) << "three problems of section 5, one of the drill";
+    // The drill's problem was the last draw: FMAESU holds its kind (5 for a trap).
+    const int drawnKind = static_cast<int>(FMAESU);
+    ++afterKind[k];
+    if (drawnKind == k) ++repeats[k];
+  }
+  EXPECT_EQ(repeats[1], 0);
+  for (const int k : {1, 2, 3}) EXPECT_GT(afterKind[k], 0) << "section 5 ended with kind " << k;
+  EXPECT_LE((repeats[2] + repeats[3]) * 20, afterKind[2] + afterKind[3]);
 }
 
 TEST(FenwistChoiceDraws, EachKindHasItsNumbers) {

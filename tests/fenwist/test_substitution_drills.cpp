@@ -3,9 +3,7 @@
 // equal to the problem once the expression put equal to M is put back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,29 +19,6 @@ namespace {
 
 using namespace fenwist;
 using namespace fenwist_test;
-
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-// A clock time whose hours + minutes + seconds is seed (0 to 141).
-std::string clockFor(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-  return text;
-}
-
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
 
 // The text of a whole number with its sign always written.
 std::string signed_(float n) { return (n > 0 ? "+" : "") + std::to_string(static_cast<int>(n)); }
