@@ -7,5 +7,6 @@ namespace ombrel {
 void SECNUMFORMS();  // 1 numbers written with letters
 void SECEVENODD();   // 2 even and odd properties
 void SECNUMCALC();   // 3 mental arithmetic
+void SECEXPRVALUE(); // 4 values of expressions
 
 }  // namespace ombrel

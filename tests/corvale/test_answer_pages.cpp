@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "formula_value.h"
 #include "programs/corvale/answers_monomul.h"
+#include "support/algebra.h"
 
 using namespace corvale;
 using Row = common::PageRow;
@@ -23,10 +23,10 @@ int checkItems(std::span<const Row> rows) {
     SCOPED_TRACE(problem.text);
     EXPECT_EQ(problem.colour, 0);
     EXPECT_EQ(step.colour, 0);
-    EXPECT_EQ(show(formulaValue(problem.text)), show(formulaValue(rows[i].text)));
-    EXPECT_EQ(show(formulaValue(step.text)), show(formulaValue(rows[i].text)));
-    EXPECT_EQ(formFault(step.text), "");
-    EXPECT_EQ(formFault(rows[i].text), "");
+    EXPECT_TRUE(algebra::sameValue(problem.text, rows[i].text));
+    EXPECT_TRUE(algebra::sameValue(step.text, rows[i].text));
+    for (const Row* row : {&problem, &step, &rows[i]})
+      EXPECT_EQ(algebra::formFault(row->text), "") << algebra::utf8(row->text);
     EXPECT_EQ(step.y, problem.y + 50);
     EXPECT_EQ(rows[i].y, step.y + 50);
   }

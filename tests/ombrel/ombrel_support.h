@@ -36,8 +36,4 @@ std::vector<std::size_t> filledBoxes(const std::vector<Op>& ops, float x1, float
 std::map<float, std::string> formulaLines(const std::vector<Op>& ops, std::size_t from, std::size_t to, float x1,
                                           float y1, float x2, float y2);
 
-// The value of an arithmetic formula of whole numbers with + - *, "^2"-style powers, brackets and
-// a product of two brackets written side by side. Fails the test on anything else.
-long long evaluate(const std::string& formula);
-
 }  // namespace ombrel_test

@@ -7,6 +7,7 @@
 
 #include "engine/strings.h"
 #include "ombrel_support.h"
+#include "support/algebra.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ TEST_P(OmbrelDrillPicture, EveryLineEqualsItsProblemAndNoKeyNumberRepeats) {
       ASSERT_EQ(chain.substr(0, label.size()), label) << chain;
       const auto parts = split(chain.substr(label.size()), "=");
       ASSERT_EQ(parts.size(), loop.parts) << chain;
-      for (const std::string& part : parts) EXPECT_EQ(evaluate(part), evaluate(parts[0])) << chain;
+      for (const std::string& part : parts) EXPECT_TRUE(algebra::sameValue(part, parts[0])) << chain;
       const long long key = loop.keyNumber(parts[0]);
       EXPECT_NE(key, lastKey) << "the same key number twice in a row: " << chain;
       lastKey = key;
