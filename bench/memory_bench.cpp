@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "engine/platform/canvas.h"
 #include "engine/platform/headless.h"
 #include "engine/platform/keys.h"
 #include "tools/monkey.h"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
   if (argc % 2 != 0 || minutes <= 0 || every <= 0) return usage();
 
   const double start = now();
-  double warmUp = std::min(60.0, minutes * 60 / 10);  // then the time the peak was taken after it
+  const double warmUp = std::min(60.0, minutes * 60 / 10);
   double nextSample = start;
   std::uint64_t keys = 0;
   int runs = 0;
@@ -66,13 +67,14 @@ int main(int argc, char** argv) {
   bool done = false;
   std::printf("memory-bench %s: %.1f min of the monkey's keys (seed %llu), no operation log kept%s\n", argv[1], minutes,
               static_cast<unsigned long long>(seed), ops.is_open() ? " but one written" : "");
-  std::printf("%8s %10s %6s %12s %12s\n", "seconds", "keys", "runs", "VmRSS KiB", "VmHWM KiB");
+  std::printf("%8s %10s %6s %12s %12s %10s\n", "seconds", "keys", "runs", "VmRSS KiB", "VmHWM KiB", "shown ops");
   HeadlessOptions options;
   options.keepOps = false;
   if (ops.is_open()) options.opsOut = &ops;
+  // The operations on the canvas now (the display list), beside the memory.
   const auto sample = [&](double t) {
-    std::printf("%8.0f %10llu %6d %12ld %12ld\n", t - start, static_cast<unsigned long long>(keys), runs,
-                statusKiB("VmRSS"), statusKiB("VmHWM"));
+    std::printf("%8.0f %10llu %6d %12ld %12ld %10zu\n", t - start, static_cast<unsigned long long>(keys), runs,
+                statusKiB("VmRSS"), statusKiB("VmHWM"), canvas().displayList().size());
     std::fflush(stdout);
   };
   options.keySource = [&]() -> std::string {
@@ -80,12 +82,9 @@ int main(int argc, char** argv) {
     const double t = now();
     if (t >= nextSample) {
       sample(t);
-      if (peakAfterWarmUp < 0 && t - start >= warmUp) {
-        peakAfterWarmUp = statusKiB("VmHWM");
-        warmUp = t - start;
-      }
       nextSample += every;
     }
+    if (peakAfterWarmUp < 0 && t - start >= warmUp) peakAfterWarmUp = statusKiB("VmHWM");
     done = t - start >= minutes * 60;
     return done ? "" : KeyScript(monkeyKey(seed, keys++)).next();
   };
@@ -96,7 +95,7 @@ int main(int argc, char** argv) {
   }
   sample(now());
   const long peak = statusKiB("VmHWM");
-  std::printf("peak at %.0f s, after warm-up: %ld KiB; at the end, after %llu keys: %ld KiB (%+ld KiB)\n", warmUp,
+  std::printf("peak after %.0f s of warm-up: %ld KiB; at the end, after %llu keys: %ld KiB (%+ld KiB)\n", warmUp,
               peakAfterWarmUp, static_cast<unsigned long long>(keys), peak, peak - peakAfterWarmUp);
   return 0;
 }

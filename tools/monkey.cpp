@@ -86,9 +86,15 @@ constexpr int ERROR_SCREEN_STATUS = 3;
   HeadlessOptions headless;
   headless.keepOps = false;
   headless.time = runClock(options.seed, firstKey);
+  std::ofstream ops;
+  if (!options.opsPath.empty()) {
+    ops.open(options.opsPath, std::ios::app);
+    ops << "# run from key " << firstKey << " at " << headless.time << '\n';
+    headless.opsOut = &ops;
+  }
   headless.keySource = [&]() -> std::string {
     const std::uint64_t index = firstKey + taken.load();
-    if (index >= options.keys) return "";
+    if (index >= options.keys || taken.load() >= options.runKeys) return "";
     taken.fetch_add(1);
     return KeyScript(monkeyKey(options.seed, index)).next();
   };

@@ -1,5 +1,5 @@
 // replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]
-// replay PROGRAM --monkey COUNT [--seed N] [--stall SECONDS] [--failures DIR]
+// replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR] [--ops FILE]
 // Runs a program headless with scripted keys and writes pictures and the operation log; or
 // types COUNT seeded random keys through it and fails on the first fault (tools/monkey.h).
 #include <cstdio>
@@ -17,10 +17,12 @@ int usage() {
   std::fprintf(stderr,
                "usage: replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR]"
                " [--ops FILE]\n"
-               "       replay PROGRAM --monkey COUNT [--seed N] [--stall SECONDS] [--failures DIR]\n"
+               "       replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR]"
+               " [--ops FILE]\n"
                "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n"
                "  --monkey: COUNT random keys weighted as a class types them; exit status 1 on a crash, a\n"
-               "  sanitizer's report, the error screen or a run that stops taking keys\n");
+               "  sanitizer's report, the error screen or a run that stops taking keys; each run of the program\n"
+               "  takes at most --run-keys of them (2000) before it starts afresh\n");
   return 2;
 }
 
@@ -75,6 +77,8 @@ int main(int argc, char** argv) {
       monkey.keys = static_cast<std::uint64_t>(number(value));
     } else if (flag == "--seed" && number(value) >= 0) {
       monkey.seed = static_cast<std::uint64_t>(number(value));
+    } else if (flag == "--run-keys" && number(value) > 0) {
+      monkey.runKeys = static_cast<std::uint64_t>(number(value));
     } else if (flag == "--stall" && number(value) > 0) {
       monkey.stallSeconds = static_cast<double>(number(value));
     } else if (flag == "--failures") {
@@ -83,7 +87,10 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  if (monkeyMode) return runMonkey(*program, argv[1], monkey);
+  if (monkeyMode) {
+    monkey.opsPath = opsPath;
+    return runMonkey(*program, argv[1], monkey);
+  }
   std::ofstream ops;
   if (!opsPath.empty()) {
     ops.open(opsPath);

@@ -77,6 +77,22 @@ TEST(Monkey, TypesEveryKeyAcrossRuns) {
   EXPECT_EQ(run.summary, "monkey: test, seed 3: 23 keys in 5 runs, no fault\n");
 }
 
+// A run that would take keys for good is ended after its share, and the next starts afresh.
+TEST(Monkey, StartsAfreshAfterEachRunsShareOfKeys) {
+  MonkeyOptions options;
+  options.keys = 100;
+  options.runKeys = 30;
+  options.failureDir = outputPath("monkey");
+  testing::internal::CaptureStdout();
+  const int status = runMonkey(ProgramInfo{"Monkey test", [] {
+                                             for (;;) PfINKEY24();
+                                           },
+                                           false},
+                               "test", options);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "monkey: test, seed 1: 100 keys in 4 runs, no fault\n");
+}
+
 TEST(Monkey, CatchesTheErrorScreenAndSavesTheRunsKeys) {
   const MonkeyRun run = monkey(
       [] {
