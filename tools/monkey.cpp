@@ -117,6 +117,26 @@ std::string saveKeys(const std::string& name, const MonkeyOptions& options, std:
   return path;
 }
 
+// The count of keys the running child has taken, in memory it shares with its parent.
+class SharedCount {
+ public:
+  SharedCount() {
+    void* shared = mmap(nullptr, sizeof(Count), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared != MAP_FAILED) count_ = new (shared) Count(0);
+  }
+  ~SharedCount() {
+    if (count_ != nullptr) munmap(count_, sizeof(Count));
+  }
+  SharedCount(const SharedCount&) = delete;
+  SharedCount& operator=(const SharedCount&) = delete;
+  bool usable() const { return count_ != nullptr; }
+  std::atomic<std::uint64_t>& operator*() { return *count_; }
+
+ private:
+  using Count = std::atomic<std::uint64_t>;
+  Count* count_ = nullptr;
+};
+
 }  // namespace
 
 std::string monkeyKey(std::uint64_t seed, std::uint64_t index) {
@@ -132,14 +152,12 @@ std::string monkeyKey(std::uint64_t seed, std::uint64_t index) {
 }
 
 int runMonkey(const ProgramInfo& program, const std::string& name, const MonkeyOptions& options) {
-  // The count of keys the running child has taken, shared with it.
-  void* shared = mmap(nullptr, sizeof(std::atomic<std::uint64_t>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS,
-                      -1, 0);
-  if (shared == MAP_FAILED) {
+  SharedCount shared;
+  if (!shared.usable()) {
     std::perror("monkey: mmap");
     return 1;
   }
-  auto& taken = *new (shared) std::atomic<std::uint64_t>(0);
+  std::atomic<std::uint64_t>& taken = *shared;
   std::fflush(nullptr);
   std::uint64_t typed = 0;
   int runs = 0;
