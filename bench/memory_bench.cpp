@@ -1,9 +1,12 @@
-// memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--ops FILE]
+// memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--run-keys N] [--ops FILE]
 // Memory of a long headless session (run by hand, never a test): the program runs as
 // tools/replay runs it, no operation log kept (or the log written to FILE as it goes), with the
 // key monkey's keyboard typed for M minutes (10 by default) and the program started again
-// whenever it ends. Every SECONDS (30) it prints the keys typed so far and the resident memory;
-// after warm-up the peak stays flat however many keys go by.
+// whenever it ends or a run has had N keys (2000, as the monkey's runs; 0 for no limit). Every
+// SECONDS (30) it prints the keys typed so far, the resident memory and the operations the
+// canvas holds for its picture; after warm-up the peak stays flat however many keys go by.
+// (Without a limit a run can stay at one drill's prompt for hundreds of thousands of keys, and
+// the canvas keeps the entries' echoes and cursor dots that partial erasures leave under them.)
 #include <time.h>
 
 #include <algorithm>
@@ -35,7 +38,8 @@ long statusKiB(const std::string& field) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--ops FILE]\n");
+  std::fprintf(stderr,
+               "usage: memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--run-keys N] [--ops FILE]\n");
   return 2;
 }
 
@@ -47,12 +51,14 @@ int main(int argc, char** argv) {
   if (program == nullptr) return usage();
   double minutes = 10, every = 30;
   std::uint64_t seed = 1;
+  std::uint64_t runKeys = 2000;
   std::ofstream ops;
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string flag = argv[i], value = argv[i + 1];
     if (flag == "--minutes") minutes = std::atof(value.c_str());
     else if (flag == "--every") every = std::atof(value.c_str());
     else if (flag == "--seed") seed = std::strtoull(value.c_str(), nullptr, 10);
+    else if (flag == "--run-keys") runKeys = std::strtoull(value.c_str(), nullptr, 10);
     else if (flag == "--ops") ops.open(value);
     else return usage();
   }
@@ -61,12 +67,14 @@ int main(int argc, char** argv) {
   const double start = now();
   const double warmUp = std::min(60.0, minutes * 60 / 10);
   double nextSample = start;
-  std::uint64_t keys = 0;
+  std::uint64_t keys = 0, runStart = 0;
   int runs = 0;
   long peakAfterWarmUp = -1;
   bool done = false;
-  std::printf("memory-bench %s: %.1f min of the monkey's keys (seed %llu), no operation log kept%s\n", argv[1], minutes,
-              static_cast<unsigned long long>(seed), ops.is_open() ? " but one written" : "");
+  std::printf("memory-bench %s: %.1f min of the monkey's keys (seed %llu), %s, no operation log kept%s\n", argv[1],
+              minutes, static_cast<unsigned long long>(seed),
+              runKeys > 0 ? ("at most " + std::to_string(runKeys) + " keys a run").c_str() : "runs as long as they last",
+              ops.is_open() ? " but one written" : "");
   std::printf("%8s %10s %6s %12s %12s %10s\n", "seconds", "keys", "runs", "VmRSS KiB", "VmHWM KiB", "shown ops");
   HeadlessOptions options;
   options.keepOps = false;
@@ -86,11 +94,13 @@ int main(int argc, char** argv) {
     }
     if (peakAfterWarmUp < 0 && t - start >= warmUp) peakAfterWarmUp = statusKiB("VmHWM");
     done = t - start >= minutes * 60;
-    return done ? "" : KeyScript(monkeyKey(seed, keys++)).next();
+    if (done || (runKeys > 0 && keys - runStart >= runKeys)) return "";
+    return KeyScript(monkeyKey(seed, keys++)).next();
   };
   // One program run after another in this process, as long as the session lasts.
   while (!done) {
     ++runs;
+    runStart = keys;
     runHeadless(*program, options);
   }
   sample(now());
