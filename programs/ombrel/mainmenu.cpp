@@ -15,9 +15,10 @@ constexpr const char* ITEMS[] = {
     "5　図形の性質の証明", "6　学びをたしかめよう",     "7　学びを身につけよう", "8　終了",
 };
 
-// The section entries of items 1 to 7. Sections 4 to 7 are not built yet: choosing one draws
-// the main menu again.
-constexpr std::array<Routine, 7> SECTIONS = {SECNUMFORMS, SECEVENODD, SECNUMCALC, nullptr, nullptr, nullptr, nullptr};
+// The section entries of items 1 to 7. Section 4 is not built yet: choosing it draws the main
+// menu again.
+constexpr std::array<Routine, 7> SECTIONS = {SECNUMFORMS, SECEVENODD, SECNUMCALC, nullptr,
+                                             SECGEOPROOF, SECREVIEW,  SECEXERCISES};
 
 // The index in SECTIONS of the section a main-menu entry enters: the number of the typed text
 // itself (an entry a/b counts as a), made whole; a number outside 1 to 7 enters section 1.

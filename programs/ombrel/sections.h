@@ -7,5 +7,8 @@ namespace ombrel {
 void SECNUMFORMS();  // 1 numbers written with letters
 void SECEVENODD();   // 2 even and odd properties
 void SECNUMCALC();   // 3 mental arithmetic
+void SECGEOPROOF();  // 5 geometric proofs
+void SECREVIEW();    // 6 review answers (no aim screen)
+void SECEXERCISES(); // 7 exercise answers (no aim screen)
 
 }  // namespace ombrel
