@@ -14,6 +14,7 @@
 #include "common/op_walk.h"
 #include "engine/strings.h"
 #include "ombrel_support.h"
+#include "row_walk.h"
 
 namespace {
 
@@ -192,31 +193,6 @@ void expectSideArc(const std::vector<Op>& dots, float x0, float y0, float x1, fl
 
 // --- The texts, in order -------------------------------------------------------------------------
 
-// A text row: its first glyph within 40 px right of x (x < 0: anywhere on the line, right after
-// the text before it), on the line y, in colour, spelling the glyphs of text, after that many key
-// presses. A stacked fraction ends the glyphs compared: its denominator lies below the line.
-struct Row {
-  float x;
-  float y;
-  int colour;
-  const char* text;
-  int keys;
-};
-
-constexpr float AFTER = -1;
-
-// The rows of a scene chosen with the keys of choice, the first of them right after those keys.
-void expectRows(OpWalk& walk, const std::string& choice, const std::vector<Row>& rows) {
-  int lead = static_cast<int>(choice.size());
-  for (const Row& row : rows) {
-    if (row.x == AFTER)
-      walk.lineIn(44, 1366, row.y, row.colour, row.text, row.keys + lead);
-    else
-      walk.line(row.x, row.y, row.colour, row.text, row.keys + lead);
-    lead = 0;
-  }
-}
-
 // The ops of the k-th scene or page of a run: from the sub-menu line before it to the one after.
 std::vector<Op> between(const std::vector<Op>& ops, std::size_t k) {
   const auto lines = subMenuLines(ops);
@@ -295,7 +271,7 @@ TEST_P(OmbrelPondScene, FigureAndRowsStepByStep) {
   // Once the figure is done, the proof adds nothing to it.
   for (std::size_t k = scene.figure.size(); k < figure.size(); ++k) EXPECT_TRUE(figure[k].empty()) << "step " << k;
   OpWalk walk(run);
-  expectRows(walk, scene.choice, scene.rows);
+  expectRows(walk, run, scene.choice, scene.rows);
   EXPECT_EQ(walk.keysLeft(), 0);
 }
 
@@ -356,12 +332,12 @@ TEST(OmbrelPondPage, ReviewPageNine) {
       EXPECT_TRUE(dots[k].empty()) << "step " << k;
     }
   OpWalk walk(run);
-  expectRows(walk, "6\n9\n", {{924, 100, 5, "am", 1},
+  expectRows(walk, run, "6\n9\n", {{924, 100, 5, "am", 1},
                     {924, 100, 5, "am", 1},
                     {924, 400, 7, "lm", 0},
                     {704, 460, 5, "道の面積…Sm^2", 1},
-                    {816, 240, 5, "pm", 1},
-                    {870, 210, 5, "qm", 0},
+                    {AFTER, 218, 5, "pm", 1},
+                    {AFTER, 192, 5, "qm", 0},
                     {44, 90, 5, "＜証明＞", 1},
                     {44, 145, 5, "S", 1},
                     {AFTER, 145, 0, "=(p+2a)(q+2a)-pq", 1},
