@@ -9,10 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <regex>
 #include <span>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/strings.h"
@@ -27,7 +28,7 @@ using common::PageRow;
 struct Page {
   std::string name;
   std::span<const PageRow> rows;
-  int equalities;  // the equalities the page shows: every one of them is checked
+  int equalities;  // the equalities its chains make (a line "S=..." names S and makes none)
 };
 
 void PrintTo(const Page& page, std::ostream* os) { *os << page.name; }
