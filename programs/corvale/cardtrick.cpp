@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
+#include "programs/common/card_legend.h"
 #include "programs/common/scene.h"
 
 namespace corvale {
@@ -14,10 +15,9 @@ namespace {
 
 // Where a text of a row starts.
 enum class At {
-  Steps,     // the column of step numbers, XI0
-  Body,      // the column of body lines, XI1
-  End,       // where the text before it in the row ended, XI2
-  EndAfter,  // 30 px after that
+  Steps,  // the column of step numbers, XI0
+  Body,   // the column of body lines, XI1
+  End,    // where the text before it in the row ended, XI2
 };
 
 struct RuleText {
@@ -27,8 +27,8 @@ struct RuleText {
   const char* text;
 };
 
-// The rules; the texts of row 230 are the card-trick legend.
-constexpr std::array<RuleText, 17> RULES{{
+// The rules above and below the legend of row 230 (common::CARDLEGEND).
+constexpr std::array<RuleText, 7> RULES_ABOVE{{
     {At::Steps, 20, 7, "P10 "},
     {At::End, 20, 3, "裏にしたカードの数字をあてるマジック"},
     {At::Steps, 70, 7, "①"},
@@ -36,14 +36,8 @@ constexpr std::array<RuleText, 17> RULES{{
     {At::Body, 120, 0, "大きい数のカードは裏に、小さい数のカードは表にして置かせる。"},
     {At::Steps, 170, 7, "②"},
     {At::End, 170, 0, "次のA,B,C,Dを計算させ、Dの値をいわせる。"},
-    {At::Steps, 230, 7, "A"},
-    {At::End, 230, 3, "2つの数の和"},
-    {At::EndAfter, 230, 7, "B"},
-    {At::End, 230, 3, "2つの数の差の絶対値"},
-    {At::EndAfter, 230, 7, "C"},
-    {At::End, 230, 3, "小さい数の2乗"},
-    {At::EndAfter, 230, 7, "D "},
-    {At::End, 230, 3, "A*B+C"},
+}};
+constexpr std::array<RuleText, 2> RULES_BELOW{{
     {At::Steps, 290, 7, "③"},
     {At::End, 290, 0, "Dがどんな数の2乗か考え、その数を裏のカードの数字とする。"},
 }};
@@ -53,7 +47,6 @@ float columnX(At at) {
     case At::Steps: return XI0;
     case At::Body: return XI1;
     case At::End: return XI2;
-    case At::EndAfter: return XI2 + 30;
   }
   return XI1;
 }
@@ -102,7 +95,9 @@ void pageOne() {
   XI0 = 30;
   XI1 = XI0 + 36;
   YI1 = 20;
-  for (const RuleText& rule : RULES) common::textLine(columnX(rule.at), rule.y, rule.colour, rule.text);
+  for (const RuleText& rule : RULES_ABOVE) common::textLine(columnX(rule.at), rule.y, rule.colour, rule.text);
+  common::CARDLEGEND(XI0);  // row 230
+  for (const RuleText& rule : RULES_BELOW) common::textLine(columnX(rule.at), rule.y, rule.colour, rule.text);
   STEPWAIT();
 
   common::textLine(XI0, YI1 + 70, 7, "④ ");

@@ -19,6 +19,11 @@ void MAINMENU() {
     // The range test reads the entry's value, the jump its leading number: for a/b that is a.
     switch (common::menuSelector(AINP_S)) {
       case 1: SECPRODUCT(); break;
+      case 2: SECSQUARE(); break;
+      case 3: SECSUMDIFF(); break;
+      case 4: SECPRACTICE(); break;
+      case 5: SECSUBST(); break;
+      case 6: SECEXERCISES(); break;
       default: break;  // item 7, and the sections still to come: the menu again
     }
   }

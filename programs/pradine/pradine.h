@@ -12,5 +12,15 @@ void MAINMENU();
 
 // Section 1, (x+a)(x+b): its entry (aim screen, then the section menu until its last item).
 void SECPRODUCT();
+// Section 2, the square formulas: its entry (aim screen, then the section menu until its last item).
+void SECSQUARE();
+// Section 3, the product of a sum and a difference: its entry, as section 2's.
+void SECSUMDIFF();
+
+// Sections 4 to 6: calculation with the formulas, substitution, the answers to the exercises of
+// textbook page 20. Each entry runs its section menu until its last item.
+void SECPRACTICE();
+void SECSUBST();
+void SECEXERCISES();
 
 }  // namespace pradine

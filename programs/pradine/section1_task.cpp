@@ -1,33 +1,12 @@
-#include <string>
-
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/area_diagram.h"
 #include "programs/common/scene.h"
 #include "section1.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
-
-// An answer box of the task's line: 120 x 50, its text in colour 13.
-void answerBox(float x, float y, float frame, float fill, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = 120;
-  TATE = 50;
-  CCC1 = 13;
-  CCC2 = frame;
-  CCC3 = fill;
-  A_S = text;
-  BOXFORMULA();
-}
-
-// The diagram's labels: elements 1 to 8 of F$(), the missing ones empty.
-void diagramLabels(std::initializer_list<const char*> labels) {
-  float n = 1;
-  for (const char* label : labels) F_S_A(n++) = label;
-  for (; n <= 8; ++n) F_S_A(n) = "";
-}
 
 // One pass of the practice loop: a product with the boxes for its coefficients, then their values.
 void taskPass() {
@@ -40,15 +19,14 @@ void taskPass() {
   common::textLine(88, 178, 0, "=x^2");
   X_A(1) = XI2 + 20;
   Y_A(1) = 178;
-  answerBox(X_A(1), Y_A(1), 5, 4, "①");
-  XI2 = X;
+  TASKBOX(X_A(1), Y_A(1), 5, 4, "①");
   common::textLine(XI2 + 8, 178, 0, "x");
   X_A(2) = XI2 + 20;
   Y_A(2) = 178;
-  answerBox(X_A(2), Y_A(2), 7, 6, "②");
+  TASKBOX(X_A(2), Y_A(2), 7, 6, "②");
   STEPWAIT();
-  answerBox(X_A(1), Y_A(1), 5, 4, T_S_A(3));
-  answerBox(X_A(2), Y_A(2), 7, 6, T_S_A(4));
+  TASKBOX(X_A(1), Y_A(1), 5, 4, T_S_A(3));
+  TASKBOX(X_A(2), Y_A(2), 7, 6, T_S_A(4));
   NEXTSTEP();
 }
 
@@ -61,10 +39,10 @@ void explanation() {
   STEPWAIT();
   XI3 = 660;
   YI3 = 100;
-  diagramLabels({"x", "2", "3"});
+  DIAGRAMLABELS({"x", "2", "3"});
   common::PRODUCTAREA();
   STEPWAIT();
-  diagramLabels({"x", "2", "3", "x^2", "2x", "3x", "6"});
+  DIAGRAMLABELS({"x", "2", "3", "x^2", "2x", "3x", "6"});
   common::PRODUCTAREA();
   STEPWAIT();
   common::textLine(XI1, Y11 + 80, 5, "=x^2+5x+6");
@@ -73,10 +51,10 @@ void explanation() {
   common::textLine(XI1 + 44, Y11, 5, "(x+a)(x+b)");
   STEPWAIT();
   common::eraseBox(XI3 - 44, 20, 1320, 900);
-  diagramLabels({"x", "a", "b"});
+  DIAGRAMLABELS({"x", "a", "b"});
   common::PRODUCTAREA();
   STEPWAIT();
-  diagramLabels({"x", "a", "b", "x^2", "ax", "bx", "ab", "(a+b)x"});
+  DIAGRAMLABELS({"x", "a", "b", "x^2", "ax", "bx", "ab", "(a+b)x"});
   common::PRODUCTAREA();
   STEPWAIT();
   common::PRODUCTMERGE();

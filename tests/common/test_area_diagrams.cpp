@@ -11,6 +11,8 @@
 #include "programs/common/area_diagram.h"
 #include "programs/common/square_diagram.h"
 #include "programs/common/sumdiff_diagram.h"
+#include "square_diagram_expect.h"
+#include "sumdiff_diagram_expect.h"
 #include "support/test_support.h"
 
 namespace {
@@ -45,6 +47,11 @@ void drawAt(void (*routine)(), float x, float y, const Labels& labels, After& le
 
 using walk::expectProductArea;
 using walk::expectProductMerge;
+using walk::expectSquareArea;
+using walk::expectSumDiffArea;
+using walk::expectSumDiffMove;
+using walk::expectSumDiffResult;
+using walk::expectWideSquare;
 
 TEST(ProductArea, TwoOriginsTwoLabelSets) {
   static After first, second;
@@ -95,17 +102,6 @@ TEST(ProductMerge, TurnsTheRightColumnUnderAndMergesItStepByStep) {
   EXPECT_EQ(second.yi1, 280);
 }
 
-void expectSquareArea(OpWalk& w, float ox, float oy, const Labels& l) {
-  w.cell(ox + 88, oy, 176, 176, 3, l[3]);
-  w.arc(ox + 88, oy, ox + 88, oy + 176, 1, 91, l[0]);
-  w.arc(ox + 88, oy, ox + 264, oy, -1, 181, l[0]);
-  w.cell(ox + 264, oy, 132, 176, 4, l[5]);
-  w.arc(ox + 264, oy, ox + 396, oy, -1, 181, l[2]);
-  w.cell(ox + 88, oy + 176, 176, 132, 6, l[4]);
-  w.arc(ox + 88, oy + 176, ox + 88, oy + 308, 1, 91, l[1]);
-  w.cell(ox + 264, oy + 176, 132, 132, 8, l[6]);
-}
-
 const Labels SQUARE_NUMBERS = {"x", "2", "2", "x^2", "2x", "2x", "4", ""};
 const Labels SQUARE_LETTERS = {"a", "b", "b", "a^2", "ab", "ab", "b^2", "2ab"};
 
@@ -121,10 +117,7 @@ TEST(SquareArea, TwoOriginsTwoLabelSetsAndTheMerge) {
   // At (748,90): cells (836,90), (1012,90), (836,266), (1012,266).
   expectSquareArea(w, 748, 90, SQUARE_NUMBERS);
   expectSquareArea(w, 0, 60, SQUARE_LETTERS);
-  w.cell(264, 60, 132, 176, 15);
-  w.cell(88, 368, 176, 132, 4, "ab", 13, 1);
-  w.arc(88, 368, 88, 500, 1, 91, "b");
-  w.cell(88, 236, 176, 264, 6, "2ab", 13, 1);
+  walk::expectSquareMerge(w, 0, 60, SQUARE_LETTERS);  // the strip (88,368), the merged cell (88,236)
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(first.x, 1144);
   EXPECT_EQ(first.xi2, 1144);
@@ -134,17 +127,6 @@ TEST(SquareArea, TwoOriginsTwoLabelSetsAndTheMerge) {
   EXPECT_EQ(merged.xi2, 264);
   EXPECT_EQ(merged.y, 236);
   EXPECT_EQ(merged.yi1, 236);
-}
-
-void expectWideSquare(OpWalk& w, float ox, float oy, const Labels& l) {
-  w.cell(ox + 88, oy, 220, 220, 3, l[3]);
-  w.arc(ox + 88, oy, ox + 88, oy + 220, 1, 91, l[0]);
-  w.arc(ox + 88, oy, ox + 308, oy, -1, 181, l[0]);
-  w.cell(ox + 308, oy, 264, 220, 4, l[5]);
-  w.arc(ox + 308, oy, ox + 572, oy, -1, 181, l[2]);
-  w.cell(ox + 88, oy + 220, 220, 264, 6, l[4]);
-  w.arc(ox + 88, oy + 220, ox + 88, oy + 484, 1, 91, l[1]);
-  w.cell(ox + 308, oy + 220, 264, 264, 8, l[6]);
 }
 
 TEST(WideSquareArea, TwoOriginsTwoLabelSets) {
@@ -169,31 +151,6 @@ TEST(WideSquareArea, TwoOriginsTwoLabelSets) {
 
 const Labels SUMDIFF_EMPTY = {"x", "2", "2", "", "", "", "", ""};
 const Labels SUMDIFF_FILLED = {"a", "b", "b", "a^2", "", "", "b^2", ""};
-
-void expectSumDiffArea(OpWalk& w, float ox, float oy, const Labels& l) {
-  w.cell(ox + 88, oy, 176, 264, 3, l[3]);
-  w.arc(ox + 88, oy, ox + 88, oy + 264, 1, 91, l[0]);
-  w.arc(ox + 88, oy, ox + 352, oy, -1, 181, l[0]);
-  w.cell(ox + 264, oy, 88, 264, 15, l[5]);
-  w.arc(ox + 264, oy, ox + 352, oy, 1, 181, l[2]);
-  w.cell(ox + 88, oy + 264, 176, 88, 6, l[4]);
-  w.arc(ox + 88, oy + 264, ox + 88, oy + 352, 1, 91, l[1]);
-  w.cell(ox + 264, oy + 264, 88, 88, 15);
-}
-
-void expectSumDiffMove(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
-  w.cell(ox + 88, oy + 264, 176, 88, 15, l[4], 5, keysBefore);
-  w.cell(ox + 264, oy, 88, 176, 6, l[5], 13, 1);
-  w.arc(ox + 264, oy, ox + 352, oy, 1, 181, l[2], 13);
-  w.cell(ox + 264, oy + 176, 88, 88, 15, l[6]);
-  w.arc(ox + 352, oy + 176, ox + 352, oy + 264, -1, 91, l[1]);
-}
-
-void expectSumDiffResult(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
-  w.cell(ox + 88, oy, 264, 264, 3, l[3], 13, keysBefore);
-  w.cell(ox + 264, oy + 176, 88, 88, 15, l[6], 0);
-  w.arc(ox + 264, oy + 264, ox + 352, oy + 264, 1, 91, l[1]);
-}
 
 // Drawn as the callers draw it, with a step wait between the frames; a picture of every frame
 // goes to build/test-output/diagram-sumdiff/.

@@ -27,11 +27,12 @@ TEST(MainMenu, DrawsThePanelTheHeadingAndTheItems) {
   EXPECT_EQ(menusDrawn(run), 1);
 }
 
-enum class Outcome { Ends, MenuAgain, SectionOne, AnotherSection };
+enum class Outcome { Ends, MenuAgain, Section, AnotherSection };
 
 struct Entry {
   const char* keys;
   Outcome outcome;
+  int section = 0;  // the section an Outcome::Section entry opens
 };
 
 class MainMenuEntry : public ::testing::TestWithParam<Entry> {};
@@ -51,15 +52,15 @@ TEST_P(MainMenuEntry, ChoosesBetweenEndAgainAndSections) {
     case Outcome::MenuAgain:
       EXPECT_EQ(keysRead(run), entryKeys + 2);
       EXPECT_EQ(menusDrawn(run), 2);
-      EXPECT_FALSE(sectionOneStarted(run));
+      EXPECT_EQ(sectionStarted(run), 0);
       EXPECT_EQ(windowClears(run), 2);  // refused by the range test: no clear for a section
       break;
-    case Outcome::SectionOne:
-      EXPECT_TRUE(sectionOneStarted(run));
+    case Outcome::Section:
+      EXPECT_EQ(sectionStarted(run), entry.section);
       EXPECT_EQ(windowClears(run), 2);
       break;
     case Outcome::AnotherSection:
-      EXPECT_FALSE(sectionOneStarted(run));
+      EXPECT_EQ(sectionStarted(run), 0);
       EXPECT_EQ(windowClears(run), 3);  // passed the range test: the window cleared for the jump
       break;
   }
@@ -71,18 +72,20 @@ INSTANTIATE_TEST_SUITE_P(Entries, MainMenuEntry,
                                            Entry{"0", Outcome::MenuAgain}, Entry{"9", Outcome::MenuAgain},
                                            Entry{"8.5", Outcome::MenuAgain}, Entry{"-3", Outcome::MenuAgain},
                                            Entry{"1/4", Outcome::MenuAgain},  // leading 1, but the value is 0.25
-                                           Entry{"1", Outcome::SectionOne}, Entry{"1.2", Outcome::SectionOne},
+                                           Entry{"1", Outcome::Section, 1}, Entry{"1.2", Outcome::Section, 1},
+                                           Entry{"2", Outcome::Section, 2}, Entry{"3", Outcome::Section, 3},
+                                           Entry{"4", Outcome::Section, 4}, Entry{"5", Outcome::Section, 5},
                                            Entry{"7", Outcome::AnotherSection},     // the menu drawn anew
                                            Entry{"12/2", Outcome::AnotherSection},  // value 6, selector 12
                                            Entry{"7.9", Outcome::AnotherSection},
-                                           Entry{"2/2", Outcome::AnotherSection},   // value 1, selector 2
-                                           Entry{"4/2", Outcome::AnotherSection}),
+                                           Entry{"2/2", Outcome::Section, 2},       // value 1, selector 2
+                                           Entry{"4/2", Outcome::Section, 4}),      // value 2, selector 4
                          [](const ::testing::TestParamInfo<Entry>& info) {
                            std::string name = std::to_string(info.index) + "_";
                            for (const char c : std::string(info.param.keys))
                              name += std::isdigit(static_cast<unsigned char>(c)) ? std::string(1, c)
                                      : c == '/' ? "over" : c == '.' ? "point" : "minus";
                            return name;
-                         });  // value 2, selector 4
+                         });
 
 }  // namespace

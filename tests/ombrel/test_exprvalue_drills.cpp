@@ -1,0 +1,212 @@
+// The random problems of section 4 over many seeds: the ranges of every draw, the rule that
+// keeps a task's key number from repeating, the values each problem computes, and the texts of
+// the second review drill's sign forms.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "engine/engine.h"
+#include "programs/ombrel/exprvalue_drills.h"
+
+namespace {
+
+using namespace ombrel;
+
+constexpr int SEEDS = 400;
+constexpr int PROBLEMS = 25;  // problems in a row from one seed
+
+// Runs generate PROBLEMS times from every seed and hands each problem to check.
+template <typename Check>
+void overSeeds(void (*generate)(), Check check) {
+  for (int seed = 0; seed < SEEDS; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    FMAESU = static_cast<float>(seed % 50);
+    for (int k = 0; k < PROBLEMS; ++k) {
+      const float before = FMAESU;
+      generate();
+      check(before);
+      if (testing::Test::HasFatalFailure()) return;
+    }
+  }
+}
+
+TEST(OmbrelReviewADraw, EveryWholeNumberFromMinusFiveToFourAndItsValue) {
+  std::map<float, int> seen;
+  overSeeds(GENREVIEWA, [&](float before) {
+    const float a = T_A(1);
+    ++seen[a];
+    ASSERT_EQ(T_A(2), -5 * a);
+    ASSERT_EQ(T_S_A(2), a == 0 ? "0" : std::to_string(static_cast<int>(-5 * a)));
+    ASSERT_EQ(T_S_A(3), a < 0 ? "(" + T_S_A(1) + ")" : T_S_A(1));
+    ASSERT_EQ(FMAESU, before) << "the drill neither reads nor writes the memory";
+  });
+  ASSERT_EQ(seen.size(), 10u);
+  EXPECT_EQ(seen.begin()->first, -5);
+  EXPECT_EQ(seen.rbegin()->first, 4);
+  for (const auto& [a, n] : seen) EXPECT_NEAR(n, SEEDS * PROBLEMS / 10, SEEDS * PROBLEMS / 50) << "a = " << a;
+}
+
+TEST(OmbrelReviewXYDraw, RangesAndTheValuesOfEveryStep) {
+  std::map<float, int> c1s, c2s;
+  std::set<float> ys;
+  int zeroX = 0, zeroY = 0;
+  T_A(1) = 101;
+  T_A(4) = 104;
+  overSeeds(GENREVIEWXY, [&](float) {
+    const float c1 = F_A(1), p = T_A(2), q = T_A(3), c2 = F_A(4), r = T_A(5), s = T_A(6);
+    const float x = F_A(5), y = F_A(6);
+    ++c1s[c1];
+    ++c2s[c2];
+    ys.insert(y);
+    ASSERT_TRUE(c1 >= -5 && c1 <= 5 && c1 != 0 && c1 != 1) << c1;
+    ASSERT_TRUE(c2 >= -5 && c2 <= 5 && c2 != 0) << c2;
+    for (float pr : {p, r}) ASSERT_TRUE(pr >= -7 && pr <= 7 && pr != 0) << pr;
+    for (float qs : {q, s}) ASSERT_TRUE(qs >= -6 && qs <= 6 && qs * qs >= 4) << qs;
+    ASSERT_TRUE(x >= -5 && x <= 5 && x != 0) << x;
+    ASSERT_NE(y, x);
+    ASSERT_TRUE(y >= -5 && y <= 6) << y;
+    if (y == 0) {
+      ASSERT_EQ(x, -1) << "0 only from y drawn equal to x = -1";
+    }
+    if (y == 6) {
+      ASSERT_EQ(x, 5) << "6 only from y drawn equal to x = 5";
+    }
+    ASSERT_EQ(T_A(7), c1 * p);
+    ASSERT_EQ(T_A(8), c1 * q);
+    ASSERT_EQ(T_A(9), c2 * r);
+    ASSERT_EQ(T_A(10), c2 * s);
+    ASSERT_EQ(T_A(11), c1 * p + c2 * r);
+    ASSERT_EQ(T_A(12), c1 * q + c2 * s);
+    ASSERT_EQ(F_A(7), T_A(11) * x);
+    ASSERT_EQ(F_A(8), T_A(12) * y);
+    ASSERT_EQ(F_A(9), c1 * (p * x + q * y) + c2 * (r * x + s * y));
+    ASSERT_EQ(T_A(1), 101) << "T(1) is not the drill's";
+    ASSERT_EQ(T_A(4), 104) << "T(4) is not the drill's";
+    zeroX += T_A(11) == 0;
+    zeroY += T_A(12) == 0;
+  });
+  const int all = SEEDS * PROBLEMS;
+  EXPECT_NEAR(c1s[-1], all / 5, all / 50) << "a drawn 1 always becomes -1";
+  EXPECT_NEAR(c1s[3], all / 10, all / 50);
+  int negative = 0;
+  for (const auto& [c2, n] : c2s) negative += c2 < 0 ? n : 0;
+  EXPECT_NEAR(negative, all * 2 / 3, all / 30) << "c2 is negative two times in three";
+  EXPECT_EQ(c2s.size(), 10u);
+  EXPECT_TRUE(ys.contains(0) && ys.contains(6));
+  EXPECT_GT(zeroX, 0) << "collected coefficients of 0 come up";
+  EXPECT_GT(zeroY, 0);
+}
+
+// A problem takes sixteen random numbers: a magnitude and a sign draw for each of eight numbers.
+TEST(OmbrelReviewXYDraw, SixteenRandomNumbersAProblem) {
+  for (int seed = 0; seed < 20; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    GENREVIEWXY();
+    const float next = PaRnd();
+    PaRandomize(static_cast<float>(seed));
+    for (int k = 0; k < 16; ++k) PaRnd();
+    EXPECT_EQ(PaRnd(), next) << "seed " << seed;
+  }
+}
+
+struct Forms {
+  float c1, p, c2, t7, t9, t11, t12, product;  // F(1), T(2), F(4), T(7), T(9), T(11), T(12), F(8)
+  const char *f1, *t2, *f4, *s7, *s9, *s11, *s12, *f8;
+};
+
+void PrintTo(const Forms& f, std::ostream* os) { *os << f.c1 << "," << f.p << "," << f.c2 << ".." << f.product; }
+
+class OmbrelReviewXYForms : public testing::TestWithParam<Forms> {};
+
+TEST_P(OmbrelReviewXYForms, SignedTexts) {
+  const Forms& f = GetParam();
+  F_A(1) = f.c1;
+  T_A(2) = f.p;
+  F_A(4) = f.c2;
+  T_A(7) = f.t7;
+  T_A(9) = f.t9;
+  T_A(11) = f.t11;
+  T_A(12) = f.t12;
+  F_A(8) = f.product;
+  TEXTSREVIEWXY();
+  EXPECT_EQ(F_S_A(1), f.f1);
+  EXPECT_EQ(T_S_A(2), f.t2);
+  EXPECT_EQ(F_S_A(4), f.f4);
+  EXPECT_EQ(T_S_A(7), f.s7);
+  EXPECT_EQ(T_S_A(9), f.s9);
+  EXPECT_EQ(T_S_A(11), f.s11);
+  EXPECT_EQ(T_S_A(12), f.s12);
+  EXPECT_EQ(F_S_A(8), f.f8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OmbrelReviewXYForms,
+    testing::Values(Forms{-1, 1, 1, -1, 1, 1, -1, 12, "-", "+", "+", "-", "+", "+", "-", "+12"},
+                    Forms{3, -1, -1, 6, -2, 0, 0, -12, "3", "-", "-", "+6", "-2", "", "", "-12"},
+                    Forms{-4, 7, 4, -28, 20, -8, 14, 0, "-4", "+7", "+4", "-28", "+20", "-8", "+14", "+0"},
+                    Forms{2, -6, -4, -12, 24, 12, -60, -0.0f, "2", "-6", "-4", "-12", "+24", "+12", "-60", "+0"}));
+
+TEST(OmbrelProductDifferenceDraw, NeverTheSameKTwiceAndTheValueIsTheSimplifiedForm) {
+  std::set<float> ks, xs, ys;
+  overSeeds(GENPRODUCTDIFF, [&](float before) {
+    const float x = T_A(11), y = T_A(12), k = T_A(2);
+    ks.insert(k);
+    xs.insert(x);
+    ys.insert(y);
+    ASSERT_TRUE(x >= -3 && x <= -1) << x;
+    ASSERT_TRUE(y >= 1 && y <= 5) << y;
+    ASSERT_TRUE(k >= 2 && k <= 4) << k;
+    ASSERT_NE(k, before);
+    ASSERT_EQ(FMAESU, k);
+    ASSERT_EQ(T_A(3), k * k);
+    ASSERT_EQ(T_A(4), k * k - 1);
+    // (x+ky)(x-ky)-(x-k^2y)(x+y) at the drawn x and y.
+    ASSERT_EQ(T_A(5), (x + k * y) * (x - k * y) - (x - k * k * y) * (x + y));
+  });
+  EXPECT_EQ(ks.size(), 3u);
+  EXPECT_EQ(xs.size(), 3u);
+  EXPECT_EQ(ys.size(), 5u);
+}
+
+TEST(OmbrelHundredPairDraw, NeverTheSameDTwiceAndTheValueIsTheDifferenceOfSquares) {
+  std::map<float, int> ds;
+  std::set<float> cs;
+  float least = 1e9f, most = 0;
+  overSeeds(GENHUNDREDPAIR, [&](float before) {
+    const float d = X, c = T_A(1), x = T_A(2), y = T_A(3);
+    ++ds[d];
+    cs.insert(c);
+    ASSERT_TRUE((d >= 11 && d <= 38 && d != 20 && d != 30) || d == 45) << d;
+    ASSERT_NE(d, before);
+    ASSERT_EQ(FMAESU, d);
+    ASSERT_TRUE(c == 100 || c == 200 || c == 300) << c;
+    ASSERT_EQ(x, c + d);
+    ASSERT_EQ(y, c - d);
+    ASSERT_EQ(T_A(4), x + y);
+    ASSERT_EQ(T_A(5), x - y);
+    ASSERT_EQ(T_A(6), x * x - y * y);
+    least = std::min(least, T_A(6));
+    most = std::max(most, T_A(6));
+  });
+  EXPECT_EQ(ds.size(), 27u) << "11 to 38 but 20 and 30, and 45";
+  EXPECT_NEAR(ds[45], 2 * ds[11], ds[11]) << "45 takes the draws of 20 and 30";
+  EXPECT_EQ(cs.size(), 3u);
+  EXPECT_EQ(least, 4400);
+  EXPECT_EQ(most, 54000);
+}
+
+// The first problem of a task avoids the key number an earlier generator left in the memory.
+TEST(OmbrelTaskDraw, TheFirstProblemAvoidsTheKeyFoundOnEntry) {
+  for (int seed = 0; seed < 142; ++seed) {
+    PaRandomize(static_cast<float>(seed));
+    FMAESU = 3;
+    GENPRODUCTDIFF();
+    EXPECT_NE(T_A(2), 3);
+    FMAESU = 25;
+    GENHUNDREDPAIR();
+    EXPECT_NE(X, 25);
+  }
+}
+
+}  // namespace
