@@ -27,6 +27,9 @@ float across(const PageRow& row, const Columns& columns) {
 
 float down(const PageRow& row) { return row.below ? YI1 + row.y : row.y; }
 
+// The index of a kept corner in U() and V().
+float slot(int n) { return static_cast<float>(n); }
+
 // A formula text at (x, y); the layout cursor follows it unless the row keeps it.
 void drawText(const PageRow& row, float x, float y) {
   CCC1 = static_cast<float>(row.colour);
@@ -73,16 +76,18 @@ void drawPage(std::span<const PageRow> rows) {
       case PageRow::Kind::NoteAtEnd: columns.note = XI2; break;
       case PageRow::Kind::Erase: eraseBox(across(row, columns), down(row), row.width, row.height); break;
       case PageRow::Kind::Keep:
-        U_A(static_cast<float>(row.slot)) = across(row, columns);
-        V_A(static_cast<float>(row.slot)) = down(row);
+        U_A(slot(row.slot)) = across(row, columns);
+        V_A(slot(row.slot)) = down(row);
         break;
-      case PageRow::Kind::EraseKept:
+      case PageRow::Kind::EraseKept: {
+        const float x = U_A(slot(row.slot)), y = V_A(slot(row.slot));
         if (row.slot2 == 0) {
-          eraseBox(U_A(static_cast<float>(row.slot)), V_A(static_cast<float>(row.slot)), row.width, row.height);
+          eraseBox(x, y, row.width, row.height);
         } else {
-          PsLINE(U_A(static_cast<float>(row.slot)), V_A(static_cast<float>(row.slot)), U_A(static_cast<float>(row.slot2)), V_A(static_cast<float>(row.slot2)), 15, LineMode::FilledBox, 15);
+          PsLINE(x, y, U_A(slot(row.slot2)), V_A(slot(row.slot2)), 15, LineMode::FilledBox, 15);
         }
         break;
+      }
       case PageRow::Kind::Call: row.routine(); break;
     }
   }

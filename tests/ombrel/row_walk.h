@@ -1,4 +1,5 @@
-// Text rows of Ombrel's fixed pages and proofs, checked in drawing order on the operation log.
+// Text rows of Ombrel's fixed pages and proofs, checked in drawing order on the operation log,
+// and single glyphs found on a line.
 #pragma once
 
 #include <algorithm>
@@ -43,6 +44,16 @@ inline void expectRows(walk::OpWalk& walk, const HeadlessResult& run, const std:
     }
     lead = 0;
   }
+}
+
+// The first text op drawn in colour on the line y (within its band) at or right of x.
+inline const Op* glyphOn(const std::vector<Op>& ops, float x, float y, int colour, const std::string& text) {
+  const std::string utf8 = toUtf8(text);
+  for (const Op& op : ops)
+    if (op.kind == OpKind::Text && op.colour == colour && op.text == utf8 && op.x1 >= x && op.y1 >= y - 30 &&
+        op.y1 <= y + 12)
+      return &op;
+  return nullptr;
 }
 
 }  // namespace ombrel_test

@@ -201,16 +201,6 @@ std::vector<Op> between(const std::vector<Op>& ops, std::size_t k) {
   return {ops.begin() + static_cast<long>(lines[k]), ops.begin() + static_cast<long>(lines[k + 1])};
 }
 
-// The first text op drawn in colour on the line y (within its band) at or right of x.
-const Op* glyphOn(const std::vector<Op>& ops, float x, float y, int colour, const std::string& text) {
-  const std::string utf8 = toUtf8(text);
-  for (const Op& op : ops)
-    if (op.kind == OpKind::Text && op.colour == colour && op.text == utf8 && op.x1 >= x && op.y1 >= y - 30 &&
-        op.y1 <= y + 12)
-      return &op;
-  return nullptr;
-}
-
 // --- The section ---------------------------------------------------------------------------------
 
 TEST(OmbrelGeoProof, AimScreenAndSubMenu) {
