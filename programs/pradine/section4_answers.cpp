@@ -1,3 +1,4 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -9,7 +10,7 @@ namespace {
 using namespace common::page_rows;
 
 // Label column 40, text column 94, one line per step; the brackets of the expansions in colour 5.
-constexpr PageRow PAGE[] = {
+constexpr PageRow PROBLEM6_PAGE_ROWS[] = {
     CLEARWIDE,
     text(94, 30, 3, "問6 解答"),
     text(40, 80, 3, "(1)"),
@@ -47,11 +48,13 @@ constexpr PageRow PAGE[] = {
 
 }  // namespace
 
+const PageRows PROBLEM6_PAGE{PROBLEM6_PAGE_ROWS};
+
 void ANSWERS6() {
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  common::drawPage(PAGE);
+  common::drawPage(PROBLEM6_PAGE);
 }
 
 }  // namespace pradine

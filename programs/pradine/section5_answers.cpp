@@ -1,3 +1,4 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -10,7 +11,7 @@ using namespace common::page_rows;
 
 // (1) and (2) with the substitution statement on the label's line, one line per step, the lines
 // in M in colour 3; the answer of (2) starts in the label column.
-constexpr PageRow LEFT_COLUMN[] = {
+constexpr PageRow PROBLEM7_LEFT_ROWS[] = {
     CLEARWIDE,
     text(40, 30, 0, "問7解答 "),
     after(7, "(1)"),
@@ -43,7 +44,7 @@ constexpr PageRow LEFT_COLUMN[] = {
 
 // The other way for (2), with y-2 = M, in the right column; its last line in three pieces, the
 // term -4x in colour 7.
-constexpr PageRow RIGHT_COLUMN[] = {
+constexpr PageRow PROBLEM7_RIGHT_ROWS[] = {
     text(594, 30, 7, "(2)"),
     after(3, " y-2=M とすると"),
     WAIT,
@@ -62,14 +63,17 @@ constexpr PageRow RIGHT_COLUMN[] = {
 
 }  // namespace
 
+const PageRows PROBLEM7_LEFT{PROBLEM7_LEFT_ROWS};
+const PageRows PROBLEM7_RIGHT{PROBLEM7_RIGHT_ROWS};
+
 void ANSWERS7() {
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  common::drawPage(LEFT_COLUMN);
+  common::drawPage(PROBLEM7_LEFT);
   XI1 = 660;
   YI1 = 30;
-  common::drawPage(RIGHT_COLUMN);
+  common::drawPage(PROBLEM7_RIGHT);
 }
 
 }  // namespace pradine

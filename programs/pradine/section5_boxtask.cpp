@@ -4,39 +4,23 @@
 #include "globals.h"
 #include "programs/common/scene.h"
 #include "section5.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
 
-// The task's box on the text line Y from X, 160 x 60, its text in colour 13; X comes back as its
-// right edge.
-void taskBox(const std::string& text) {
-  HABA = 160;
-  TATE = 60;
-  CCC1 = 13;
-  CCC2 = 5;
-  CCC3 = 4;
-  A_S = text;
-  BOXFORMULAMID();
-}
+// The task's box, 160 x 60 on its text line, framed 5 and filled 4, its text in colour 13.
+constexpr BoxStyle TASK_BOX{160, 60, 13, 5, 4};
 
 // The empty box "①" 10 px after the line's end, kept in X(1), Y(1); the line goes on after it.
 void emptyBox() {
-  X = XI2 + 10;
-  Y = YI1;
-  X_A(1) = X;
-  Y_A(1) = Y;
-  taskBox("①");
-  XI2 = X;
-  YI1 = Y;
+  X_A(1) = XI2 + 10;
+  Y_A(1) = YI1;
+  BOXONLINE(X_A(1), Y_A(1), TASK_BOX, "①");
 }
 
 // The box's content drawn over it: the same box again at the same place.
-void fillBox(const std::string& content) {
-  X = X_A(1);
-  Y = Y_A(1);
-  taskBox(content);
-}
+void fillBox(const std::string& content) { BOXONLINE(X_A(1), Y_A(1), TASK_BOX, content); }
 
 // Loop (1): (P+n)(P-n) = ① - n^2 for a letter P; ① is P^2.
 void oneLetterCycle() {

@@ -7,6 +7,7 @@
 #include "programs/common/scene.h"
 #include "section5.h"
 #include "sign_coef.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -33,17 +34,9 @@ void substitutionTable() {
   });
 }
 
-// The answer box of the drills, 144 x 48 on the text line Y from X, its text in colour 13; X
-// comes back as its right edge.
-void drillBox(const std::string& text) {
-  HABA = 144;
-  TATE = 48;
-  CCC1 = 13;
-  CCC2 = 7;
-  CCC3 = 6;
-  A_S = text;
-  BOXFORMULAMID();
-}
+// The answer box of the drills, 144 x 48 on its text line, framed 7 and filled 6, its text in
+// colour 13.
+constexpr BoxStyle DRILL_BOX{144, 48, 13, 7, 6};
 
 // The square drill draws nothing below y 380. Its clear stops there, so that the last product
 // problem beside it stays whole: that problem's answer, at y 400, can reach past x 600.
@@ -66,19 +59,12 @@ void drillCycle(SubstDrill drill) {
   common::textLine(XI1 + 27, YI1, 0, texts.problem);
   XI2 = XI1 + 54;
   YI1 = YI1 + 60;
-  X = XI2 + 10;
-  Y = YI1;
-  X_A(1) = X;
-  Y_A(1) = Y;
-  drillBox("①");
-  XI2 = X;
+  X_A(1) = XI2 + 10;
+  Y_A(1) = YI1;
+  BOXONLINE(X_A(1), Y_A(1), DRILL_BOX, "①");
   common::textLine(XI2, YI1, 3, "=M とおくと");
   STEPWAIT();
-  X = X_A(1);
-  Y = Y_A(1);
-  drillBox(texts.boxed);
-  XI2 = X;
-  YI1 = Y;
+  BOXONLINE(X_A(1), Y_A(1), DRILL_BOX, texts.boxed);
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0, texts.inM);
   STEPWAIT();

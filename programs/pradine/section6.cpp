@@ -4,6 +4,7 @@
 #include "programs/common/scene.h"
 #include "programs/common/section_menu.h"
 #include "section6.h"
+#include "task_kit.h"
 
 namespace pradine {
 
@@ -12,28 +13,8 @@ void SHEETFRAME(const char* number) {
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  X = XI1;
-  Y = YI1;
-  HABA = 396;
-  TATE = 46;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A_S = "P20練習問題";
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
-  X = XI2 + 20;
-  Y = YI1;
-  HABA = 40;
-  TATE = 44;
-  CCC1 = 13;
-  CCC2 = 4;
-  CCC3 = 3;
-  A_S = number;
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
+  BOXAT(XI1, YI1, {396, 46, 0, 3, 13}, "P20練習問題");
+  BOXAT(XI2 + 20, YI1, {40, 44, 13, 4, 3}, number);
 }
 
 // No aim screen: the section is its menu of sheets.

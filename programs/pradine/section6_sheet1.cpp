@@ -1,3 +1,4 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -11,7 +12,7 @@ using namespace common::page_rows;
 
 // Page 1: (1) to (3) in the left column, (4) to (6) in the right one (labels at 640, texts at 694).
 // The working of (3) starts in the label column.
-constexpr PageRow PAGE1_LEFT[] = {
+constexpr PageRow SHEET1_PAGE1_LEFT_ROWS[] = {
     text(40, 90, 3, "(1)"),
     after(0, "(x+7)(x+4)"),
     text(94, 140, 0, "=x^2+(7+4)x+7*4"),
@@ -26,7 +27,7 @@ constexpr PageRow PAGE1_LEFT[] = {
     text(94, 510, 5, "=x^2-13xy+36y^2"),
 };
 
-constexpr PageRow PAGE1_RIGHT[] = {
+constexpr PageRow SHEET1_PAGE1_RIGHT_ROWS[] = {
     text(640, 90, 3, "(4)"),
     after(0, "(x+4)^2"),
     text(694, 140, 0, "=x^2+2*x*4+4^2"),
@@ -43,7 +44,7 @@ constexpr PageRow PAGE1_RIGHT[] = {
 
 // Page 2: (7) to (9) on the left, (10) to (12) on the right (labels at 560, texts at 614), the
 // right column from the header's line. Lines with fractions stand 70 px apart.
-constexpr PageRow PAGE2_LEFT[] = {
+constexpr PageRow SHEET1_PAGE2_LEFT_ROWS[] = {
     text(40, 90, 3, "(7)"),
     after(0, "(ﾀ1/2ﾀx+2)^2"),
     text(94, 160, 0, "=(ﾀ1/2ﾀx)^2+2*ﾀ1/2ﾀx*2+2^2"),
@@ -58,7 +59,7 @@ constexpr PageRow PAGE2_LEFT[] = {
     text(94, 570, 5, "=x^2-49y^2"),
 };
 
-constexpr PageRow PAGE2_RIGHT[] = {
+constexpr PageRow SHEET1_PAGE2_RIGHT_ROWS[] = {
     text(560, 30, 3, "(10)"),
     after(0, "(1-x)^2"),
     text(614, 80, 0, "=1^2-2*1*x+x^2"),
@@ -83,20 +84,25 @@ void column(float left) {
 
 }  // namespace
 
+const PageRows SHEET1_PAGE1_LEFT{SHEET1_PAGE1_LEFT_ROWS};
+const PageRows SHEET1_PAGE1_RIGHT{SHEET1_PAGE1_RIGHT_ROWS};
+const PageRows SHEET1_PAGE2_LEFT{SHEET1_PAGE2_LEFT_ROWS};
+const PageRows SHEET1_PAGE2_RIGHT{SHEET1_PAGE2_RIGHT_ROWS};
+
 void ANSWERSHEET1() {
   SHEETFRAME("1");
   U_A(31) = XI0;
   V_A(31) = YI1 + 50;
-  common::drawPage(PAGE1_LEFT);
+  common::drawPage(SHEET1_PAGE1_LEFT);
   column(640);
-  common::drawPage(PAGE1_RIGHT);
+  common::drawPage(SHEET1_PAGE1_RIGHT);
   STEPWAIT();
   // The answer area only: the header and the sheet's number stay.
   common::eraseBox(U_A(31), V_A(31), 1320, 1300);
   column(40);
-  common::drawPage(PAGE2_LEFT);
+  common::drawPage(SHEET1_PAGE2_LEFT);
   column(560);
-  common::drawPage(PAGE2_RIGHT);
+  common::drawPage(SHEET1_PAGE2_RIGHT);
 }
 
 }  // namespace pradine

@@ -1,3 +1,4 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "programs/common/page.h"
 #include "section6.h"
@@ -9,7 +10,7 @@ using namespace common::page_rows;
 
 // Each exercise: the label and the problem, the two expansions in brackets, the brackets
 // removed, like terms side by side, the answer.
-constexpr PageRow PAGE1[] = {
+constexpr PageRow SHEET2_PAGE1_ROWS[] = {
     text(40, 90, 3, "(1)"),
     after(0, "(x-7)(x+7)-(x-6)^2"),
     text(94, 140, 0, "=(x^2-49)-(x^2-12x+36)"),
@@ -24,7 +25,7 @@ constexpr PageRow PAGE1[] = {
     text(94, 560, 5, "=4ab"),
 };
 
-constexpr PageRow PAGE2[] = {
+constexpr PageRow SHEET2_PAGE2_ROWS[] = {
     text(40, 90, 3, "(3)"),
     after(0, "(2x+y)^2-(x-3y)(x+3y)"),
     text(94, 140, 0, "=(4x^2+4xy+y^2)-(x^2-9y^2)"),
@@ -41,13 +42,16 @@ constexpr PageRow PAGE2[] = {
 
 }  // namespace
 
+const PageRows SHEET2_PAGE1{SHEET2_PAGE1_ROWS};
+const PageRows SHEET2_PAGE2{SHEET2_PAGE2_ROWS};
+
 // Two pages, each on a frame of its own.
 void ANSWERSHEET2() {
   SHEETFRAME("2");
-  common::drawPage(PAGE1);
+  common::drawPage(SHEET2_PAGE1);
   STEPWAIT();
   SHEETFRAME("2");
-  common::drawPage(PAGE2);
+  common::drawPage(SHEET2_PAGE2);
 }
 
 }  // namespace pradine

@@ -1,3 +1,4 @@
+#include "answer_pages.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -11,7 +12,7 @@ using namespace common::page_rows;
 // Each exercise: the label and the substitution on its line, the problem, the expression in the
 // new letter, its expansion, the binomial put back, the answer. (1) and (2) on the left, one
 // step each; (3) and (4) on the right from y 15, after the step between them.
-constexpr PageRow LEFT_COLUMN[] = {
+constexpr PageRow SHEET3_LEFT_ROWS[] = {
     text(40, 90, 3, "(1)"),
     after(0, "a-2b=X とおくと"),
     text(94, 140, 0, " (a-2b+3)(a-2b-3)"),
@@ -29,7 +30,7 @@ constexpr PageRow LEFT_COLUMN[] = {
     text(94, 600, 5, "=x^2+2xy+y^2-14x-14y+49"),
 };
 
-constexpr PageRow RIGHT_COLUMN[] = {
+constexpr PageRow SHEET3_RIGHT_ROWS[] = {
     WAIT,
     text(600, 15, 3, "(3)"),
     after(0, "x+y=A とおくと"),
@@ -50,14 +51,17 @@ constexpr PageRow RIGHT_COLUMN[] = {
 
 }  // namespace
 
+const PageRows SHEET3_LEFT{SHEET3_LEFT_ROWS};
+const PageRows SHEET3_RIGHT{SHEET3_RIGHT_ROWS};
+
 void ANSWERSHEET3() {
   SHEETFRAME("3");
-  common::drawPage(LEFT_COLUMN);
+  common::drawPage(SHEET3_LEFT);
   // The right column, set before the step that shows it.
   XI0 = 600;
   XI1 = XI0 + 54;
   YI1 = 15;
-  common::drawPage(RIGHT_COLUMN);
+  common::drawPage(SHEET3_RIGHT);
 }
 
 }  // namespace pradine
