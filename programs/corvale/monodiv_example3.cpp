@@ -88,14 +88,7 @@ void showLines(const DivisionLines& lines) {
 }  // namespace
 
 void EXAMPLEMONODIV() {
-  common::clearScene();
-  XI1 = 40;
-  YI1 = 30;
-  FE_SETDRAWWIDTH(5);  // for the whole scene
-  common::textLine(XI1, YI1, 3, "例3　次の計算をしなさい。");
-  U_A(31) = XI1;
-  V_A(31) = YI1 + 50;
-  AINP = 3;
+  OPENDIVISION(3, "例3　次の計算をしなさい。");
   while (AINP != 1) {
     GENDIVMONO();
     SHOWDIVMONO();
