@@ -32,3 +32,9 @@ std::string entryTestName(const char* entry) {
   for (const char* c = entry; *c; ++c) name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
   return name == "e" ? "empty" : name;
 }
+
+std::string joined(const std::vector<std::string>& pieces) {
+  std::string all;
+  for (const std::string& piece : pieces) all += piece;
+  return all;
+}
