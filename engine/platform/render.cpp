@@ -208,6 +208,15 @@ void paintPolyline(cairo_t* cr, const Op& op) {
 void paintText(cairo_t* cr, const Op& op) {
   if (!finite(op.x1, op.y1) || op.x1 < MIN_X || op.x1 > MAX_X || op.y1 < MIN_Y || op.y1 > MAX_Y) return;
   setColour(cr, op.colour);
+  if (const auto bars = equalsBars(op)) {
+    cairo_set_line_width(cr, bars->thickness);
+    for (const double y : {bars->upper, bars->lower}) {
+      cairo_move_to(cr, bars->left, y);
+      cairo_line_to(cr, bars->right, y);
+    }
+    cairo_stroke(cr);
+    return;
+  }
   const PlacedText placed = placeText(cr, op);
   cairo_move_to(cr, placed.x, placed.y);
   cairo_show_text(cr, placed.text.c_str());
