@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "example_marks.h"
 #include "monomul.h"
 #include "monomul_drills.h"
 #include "programs/common/scene.h"
@@ -12,38 +13,14 @@ namespace corvale {
 
 namespace {
 
-// A dotted arc without label from the monomial's anchor (x0, y0) to a term's anchor on y1.
-void productArc(float x0, float y0, float x1, float y1, float colour, float houkou, float takasa) {
-  ZX0 = x0;
-  ZY0 = y0;
-  ZX1 = x1;
-  ZY1 = y1;
-  CCC2 = colour;
-  HOUKOU = houkou;
-  HABA = 1;
-  TAKASA = takasa;
-  SPANARC();
-  STEPWAIT();
-}
-
-// Records the arc anchor of piece k, 27 px right of where it begins, and draws the piece.
-void anchoredPiece(int k, float x, const std::string& text) {
-  X_A(k) = x + 27;
-  common::textLine(x, YI1, 0, text);
-}
-
-// STRIKEOUT of example 1: a stroke in colour 3 across the LE characters of struck, whose
-// top-left corner is (x, y), from the bottom-left corner (h px down) to the top-right corner,
-// and the cancelled value in small text at (x, y + valueDy).
+// A cancellation of example 1: a stroke in colour 3 across the LE characters of struck (27 px
+// each, h px high) whose top-left corner is (x, y), and the value left in small text at
+// (x, y + valueDy).
 void STRIKEOUTMONOMUL(float x, float y, float h, const std::string& struck, const std::string& value,
                       float valueDy) {
   LE = PfKLEN(struck);
-  PsLINE(x, y + h, x + 27 * LE, y, 3);
-  CCC1 = 3;
-  X = x;
-  Y = y + valueDy;
-  AA_S = value;
-  PLAINTEXT();
+  STRIKEOUT(x, y, 27, LE, h, 3);
+  REDUCEDVALUE(x, y + valueDy, value);
 }
 
 }  // namespace

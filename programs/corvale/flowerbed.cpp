@@ -1,5 +1,6 @@
 // Scene 2 of section 1: the flower bed 2a m by 3a m, its height extended by b m. Counting the
 // cells gives 6a^2+3ab; the distributive law gives (2a+b)×3a = 2a×3a+b×3a.
+#include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
@@ -13,15 +14,7 @@ namespace {
 void bedCells(const char* text) {
   for (int r = 1; r <= 2; ++r) {
     for (int c = 1; c <= 3; ++c) {
-      X = XI3 + 88 * (c - 1);
-      Y = YI3 + 88 * (r - 1);
-      HABA = 88;
-      TATE = 88;
-      CCC1 = 5;
-      CCC2 = 0;
-      CCC3 = 13;
-      A_S = text;
-      BOXFORMULA();
+      bedCell(XI3 + 88 * (c - 1), YI3 + 88 * (r - 1), 88, 88, 13, 5, text);
     }
   }
 }
@@ -29,34 +22,8 @@ void bedCells(const char* text) {
 // The extension under the bed: one row of 3 cells a wide and b (70 px) high.
 void extensionCells(const char* text) {
   for (int c = 1; c <= 3; ++c) {
-    X = XI3 + 88 * (c - 1);
-    Y = YI3 + 176;
-    HABA = 88;
-    TATE = 70;
-    CCC1 = 5;
-    CCC2 = 0;
-    CCC3 = 11;
-    A_S = text;
-    BOXFORMULA();
+    bedCell(XI3 + 88 * (c - 1), YI3 + 176, 88, 70, 11, 5, text);
   }
-}
-
-// A dotted arc from (x0, y0) to (x1, y1); label empty for none.
-void arc(float x0, float y0, float x1, float y1, float colour, float houkou, float haba, float takasa,
-         const char* label) {
-  ZX0 = x0;
-  ZY0 = y0;
-  ZX1 = x1;
-  ZY1 = y1;
-  CCC2 = colour;
-  HOUKOU = houkou;
-  HABA = haba;
-  TAKASA = takasa;
-  if (*label != '\0') {
-    CCC1 = 0;
-    AAA_S = label;
-  }
-  SPANARC();
 }
 
 }  // namespace
@@ -71,12 +38,12 @@ void FLOWERBED() {
   YI3 = YI1 + 120;
   XI3 = XI1 + 100;
   bedCells("");
-  arc(XI3, YI3, XI3, YI3 + 176, 3, 1, 7, 1, "2a");
-  arc(XI3, YI3, XI3 + 264, YI3, 3, -1, 7, 1, "3a");
+  spanArc(XI3, YI3, XI3, YI3 + 176, 3, 1, 7, 1, "2a");
+  spanArc(XI3, YI3, XI3 + 264, YI3, 3, -1, 7, 1, "3a");
   STEPWAIT();
 
   extensionCells("");
-  arc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, 3, 1, 15, 1, "b");
+  spanArc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, 3, 1, 15, 1, "b");
   STEPWAIT();
 
   common::textLine(XI1 + 440, YI1 + 60, 5, "<式>");
@@ -106,9 +73,9 @@ void FLOWERBED() {
   common::textLine(XI1 + 440, YI2 + 70, 0, "=2a*3a+b*3a");
   STEPWAIT();
 
-  arc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 2, "");
+  spanArc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 2);
   STEPWAIT();
-  arc(X_A(2), Y_A(1), X_A(3), Y_A(1), 7, -1, 1, 1, "");
+  spanArc(X_A(2), Y_A(1), X_A(3), Y_A(1), 7, -1, 1, 1);
   STEPWAIT();
 
   common::textLine(XI1 + 440, YI1 + 150, 3, "分配法則を使う！");

@@ -11,4 +11,9 @@ inline float YI2 = 0;  // y of a formula line that a later line is placed from (
 // --- Working values of the card-trick figure --------------------------------------------------
 inline float M = 0;    // first lattice point of the box being drawn (N holds the second)
 
+// --- Counts of the division scenes -----------------------------------------------------------
+inline float NO = 0;   // row of the reciprocal table on screen; 0 before the first
+inline float LEU = 0;  // digits of the numerator coefficient being struck
+inline float LES = 0;  // digits of the divisor's coefficient being struck (fraction divisors)
+
 }  // namespace corvale

@@ -4,7 +4,9 @@
 
 #include "corvale.h"
 #include "engine/engine.h"
+#include "monodiv.h"
 #include "monomul.h"
+#include "polymul.h"
 #include "programs/common/main_menu.h"
 
 namespace corvale {
@@ -34,9 +36,8 @@ void MAINMENU() {
     common::readMainMenu({.items = ITEMS, .writesPrompt = true});
     switch (menuTarget(AINP_S)) {
       case MenuTarget::Section1: SECMONOMUL(); break;
-      // Sections 2 and 3 are not built yet: their items draw the menu again.
-      case MenuTarget::Section2: break;
-      case MenuTarget::Section3: break;
+      case MenuTarget::Section2: SECMONODIV(); break;
+      case MenuTarget::Section3: SECPOLYMUL(); break;
       // EMPTYITEM4 and EMPTYITEM5: the items carry only their number and draw the menu again.
       case MenuTarget::EmptyItem4: break;
       case MenuTarget::EmptyItem5: break;

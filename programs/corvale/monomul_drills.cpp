@@ -5,22 +5,16 @@
 
 namespace corvale {
 
-namespace {
-
-// A sign draw: P = 0 or 1; 0 makes the value negative.
 float drawSign(float value) {
   P = common::randomInt(2, 0);
   return P == 0 ? -value : value;
 }
 
-// Runs a text helper of the engine (STRIPPLUS, STRIPSIGN, PARENNEG) on text through A$.
 std::string through(void (*helper)(), const std::string& text) {
   A_S = text;
   helper();
   return A_S;
 }
-
-}  // namespace
 
 void GENMONOTRI() {
   // The monomial's coefficient never repeats the last key value drawn; -3 after 3 is allowed.
@@ -53,21 +47,22 @@ void SIGNCOEF(float first, float last) {
   });
 }
 
-void PICKDISTINCTMONOMUL() {
-  X_A(1) = 2;
-  X_A(2) = 3;
-  X_A(3) = 5;
-  X_A(4) = 1;
+void PICKDISTINCT(const PickPool& pool, int picks) {
+  X_A(1) = pool[0];
+  X_A(2) = pool[1];
+  X_A(3) = pool[2];
+  X_A(4) = pool[3];
   P = common::randomInt(3, 1);
   F_A(1) = X_A(P);
-  // The drawn prime leaves the list; 1 moves up behind the other two.
+  if (picks < 2) return;
+  // The drawn member leaves the list; the last one moves up behind the other two.
   FOR(II, P, 3, [] { X_A(II) = X_A(II + 1); });
   P = common::randomInt(3, 1);
   T_A(1) = X_A(P);
 }
 
 void GENFRACMONO() {
-  PICKDISTINCTMONOMUL();
+  PICKDISTINCT({2, 3, 5, 1}, 2);
   T_A(1) = drawSign(T_A(1));
   T_A(12) = drawSign(common::randomInt(5, 1));
   T_A(13) = drawSign(common::randomInt(5, 1));

@@ -4,6 +4,7 @@
 // mathematics a pupil sees without drawing it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,16 @@ void SIGNCOEF(float first, float last);
 // Problem 3: p/q (p in T(1), q in F(1), its markup in RAB$(1)), the binomial ax + b (T(2), T(3))
 // with q dividing both (a' = T(12), b' = T(13)), and the answer's coefficients T(4), T(5).
 void GENFRACMONO();
-// Two different members of the pick list X(1..4) = 2, 3, 5, 1: q from the first three into
-// F(1), then p's size from the three left into T(1).
-void PICKDISTINCTMONOMUL();
+// The pick list of PICKDISTINCT, copied into X(1..4) at the start of every pick.
+using PickPool = std::array<float, 4>;
+// Pick without repeat from the list X(1..4) = pool: F(1) = one of its first three, each equally
+// likely (P the position drawn). With two picks the drawn member leaves the list, the members
+// after it move up, and T(1) = one of the first three left: never the member F(1) took.
+void PICKDISTINCT(const PickPool& pool, int picks);
+// A sign draw: P = 0 or 1, each equally likely; 0 gives -value, 1 gives value.
+float drawSign(float value);
+// Runs a text helper of the engine (STRIPPLUS, STRIPSIGN, PARENNEG) on text through A$.
+std::string through(void (*helper)(), const std::string& text);
 
 // The texts one pass of a problem draws, in drawing order.
 struct PracticeLines {

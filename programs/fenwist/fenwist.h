@@ -15,5 +15,9 @@ void MAINMENU();
 void SECCOMMONFACT();   // 1 the meaning of factorising and common factors
 void SECDIFFSQUARES();  // 2 the difference of two squares
 void SECPERFECTSQ();    // 3 perfect squares
+void SECTRINOMIAL();    // 4 x^2+(a+b)x+ab, and choosing the formula
+void SECCOMBINED();     // 5 a common factor taken out before a formula
+void SECREPLACE();      // 6 factorising by substitution
+void SECEXERCISES();    // 7 the answers to the exercises of page 27 (no aim screen)
 
 }  // namespace fenwist

@@ -20,10 +20,10 @@ void MAINMENU() {
     switch (common::menuSelector(AINP_S)) {
       case 2: SECDIFFSQUARES(); break;
       case 3: SECPERFECTSQ(); break;
-      case 4:
-      case 5:
-      case 6:
-      case 7: break;  // sections still to come: the menu again
+      case 4: SECTRINOMIAL(); break;
+      case 5: SECCOMBINED(); break;
+      case 6: SECREPLACE(); break;
+      case 7: SECEXERCISES(); break;
       default: SECCOMMONFACT(); break;  // 1, and every number outside the list
     }
   }

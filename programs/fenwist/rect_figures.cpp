@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 
 namespace fenwist {
@@ -9,15 +10,7 @@ namespace {
 
 // A rectangle with its area label centred in it: frame colour 0, label colour 13.
 void cell(float x, float y, float width, float height, float fill, const std::string& label) {
-  X = x;
-  Y = y;
-  HABA = width;
-  TATE = height;
-  CCC1 = 13;
-  CCC2 = 0;
-  CCC3 = fill;
-  A_S = label;
-  BOXFORMULA();
+  formulaBox(x, y, width, height, 13, 0, fill, label);
 }
 
 // A dotted dimension arc 16 px off the side from (x0,y0) to (x1,y1), dots in colour 9 every

@@ -1,5 +1,6 @@
 // Section 2: factorising a difference of two squares, a^2-b^2 = (a+b)(a-b), with four random
 // drills, one for each shape of problem.
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "globals.h"
@@ -21,17 +22,7 @@ constexpr PageRow PANEL[] = {
 };
 
 // A numbered answer box with its top-left corner at (x, y), holding text.
-void answerBox(float x, float y, float haba, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = haba;
-  TATE = 50;
-  CCC1 = 13;
-  CCC2 = 7;
-  CCC3 = 6;
-  A_S = text;
-  BOXFORMULA();
-}
+void diffSquaresBox(float x, float y, float haba, const std::string& text) { formulaBox(x, y, haba, 50, 13, 7, 6, text); }
 
 // The next piece of the answer line, 10 px right of the one before: a text or a box (whose
 // top-left corner goes to X(k), Y(k)).
@@ -39,7 +30,7 @@ void nextText(const std::string& text) { common::textLine(XI2 + 10, YI1, 0, text
 void nextBox(float k, float haba, const std::string& text) {
   X_A(k) = XI2 + 10;
   Y_A(k) = YI1;
-  answerBox(X_A(k), Y_A(k), haba, text);
+  diffSquaresBox(X_A(k), Y_A(k), haba, text);
   XI2 = X;
 }
 
@@ -62,8 +53,8 @@ void showProblem(int drill) {
   STEPWAIT();
   common::textAt(X_A(3), Y_A(3), 3, texts.hint);
   STEPWAIT();
-  answerBox(X_A(1), Y_A(1), texts.haba, texts.box1);
-  answerBox(X_A(2), Y_A(2), texts.haba, texts.box2);
+  diffSquaresBox(X_A(1), Y_A(1), texts.haba, texts.box1);
+  diffSquaresBox(X_A(2), Y_A(2), texts.haba, texts.box2);
 }
 
 // Drill 1 to 4 in its band: the first starts 60 px below the heading, the others 80 px below

@@ -21,6 +21,9 @@ void MAINMENU() {
       case 1: SECPRODUCT(); break;
       case 2: SECSQUARE(); break;
       case 3: SECSUMDIFF(); break;
+      case 4: SECPRACTICE(); break;
+      case 5: SECSUBST(); break;
+      case 6: SECEXERCISES(); break;
       default: break;  // item 7, and the sections still to come: the menu again
     }
   }

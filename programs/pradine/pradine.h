@@ -17,4 +17,10 @@ void SECSQUARE();
 // Section 3, the product of a sum and a difference: its entry, as section 2's.
 void SECSUMDIFF();
 
+// Sections 4 to 6: calculation with the formulas, substitution, the answers to the exercises of
+// textbook page 20. Each entry runs its section menu until its last item.
+void SECPRACTICE();
+void SECSUBST();
+void SECEXERCISES();
+
 }  // namespace pradine

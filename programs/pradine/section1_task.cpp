@@ -11,23 +11,7 @@ namespace {
 // One pass of the practice loop: a product with the boxes for its coefficients, then their values.
 void taskPass() {
   TASKNUMBERS();
-  XI1 = 44;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(44, 18, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
-  common::textLine(88, 178, 0, "=x^2");
-  X_A(1) = XI2 + 20;
-  Y_A(1) = 178;
-  TASKBOX(X_A(1), Y_A(1), 5, 4, "①");
-  common::textLine(XI2 + 8, 178, 0, "x");
-  X_A(2) = XI2 + 20;
-  Y_A(2) = 178;
-  TASKBOX(X_A(2), Y_A(2), 7, 6, "②");
-  STEPWAIT();
-  TASKBOX(X_A(1), Y_A(1), 5, 4, T_S_A(3));
-  TASKBOX(X_A(2), Y_A(2), 7, 6, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(44, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")", 8, T_S_A(3));
 }
 
 // Why ① is the sum and ② the product: the area diagrams and the derivation, under the last problem.

@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "programs/common/scene.h"
 #include "section2.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -25,20 +26,10 @@ constexpr BoxPart PARTS[] = {
     {3, 44, 320, 400, 200, 10, 10},
 };
 
-// Box 1 (frame 5, fill 4) or box 2 (frame 7, fill 6) of a line, centred on its text line, its
-// text in colour 13; the layout cursor follows it.
+// Box 1 (frame 5, fill 4) or box 2 (frame 7, fill 6) of a line, 60 high and centred on its text
+// line, its text in colour 13; the layout cursor follows it.
 void answerBox(int box, float x, float y, float width, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = width;
-  TATE = 60;
-  CCC1 = 13;
-  CCC2 = box == 1 ? 5 : 7;
-  CCC3 = box == 1 ? 4 : 6;
-  A_S = text;
-  BOXFORMULAMID();
-  XI2 = X;
-  YI1 = Y;
+  BOXONLINE(x, y, {width, 60, 13, box == 1 ? 5.0f : 7.0f, box == 1 ? 4.0f : 6.0f}, text);
 }
 
 // One problem: the square and its expansion with the boxes numbered, then the boxes filled one

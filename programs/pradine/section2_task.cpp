@@ -12,23 +12,7 @@ namespace {
 // values, twice the number and its square.
 void taskPass() {
   SQUARETASKNUMBERS();
-  XI1 = 40;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")^2");
-  common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
-  X_A(1) = XI2 + 20;
-  Y_A(1) = YI1;
-  TASKBOX(X_A(1), Y_A(1), 5, 4, "①");
-  common::textLine(XI2 + 20, YI1, 0, "x");
-  X_A(2) = XI2 + 20;
-  Y_A(2) = YI1;
-  TASKBOX(X_A(2), Y_A(2), 7, 6, "②");
-  STEPWAIT();
-  TASKBOX(X_A(1), Y_A(1), 5, 4, T_S_A(3));
-  TASKBOX(X_A(2), Y_A(2), 7, 6, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(40, " (x" + T_S_A(1) + ")^2", 20, T_S_A(3));
 }
 
 // Why ① is twice the number and ② its square: (x+2)^2 on the square diagram, then (a+b)^2 on the

@@ -12,22 +12,7 @@ namespace {
 // taken away and the product of the numbers in box ②.
 void taskPass() {
   SUMDIFFTASKNUMBERS();
-  XI1 = 44;
-  YI1 = 18;
-  common::clearScene();
-  common::textLine(XI1, YI1, 0, "問　①,②を求めなさい。");
-  common::textLine(XI1 + 44, YI1 + 80, 0, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")");
-  common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
-  X_A(1) = XI2 + 20;
-  Y_A(1) = YI1;
-  TASKBOX(X_A(1), Y_A(1), 5, 4, "①");
-  X_A(2) = XI2 + 20;
-  Y_A(2) = YI1;
-  TASKBOX(X_A(2), Y_A(2), 7, 6, "②");
-  STEPWAIT();
-  TASKBOX(X_A(1), Y_A(1), 15, 15, "");
-  TASKBOX(X_A(2), Y_A(2), 7, 6, T_S_A(4));
-  NEXTSTEP();
+  TASKPROBLEM(44, " (x" + T_S_A(1) + ")(x" + T_S_A(2) + ")", std::nullopt, std::nullopt);
 }
 
 // The three frames of the diagram labelled in F$(): the product beside its empty strip; a key;

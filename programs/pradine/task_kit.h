@@ -1,15 +1,34 @@
-// What the task scenes of Pradine's sections share: the answer boxes ① and ② of their practice
-// line and the labels of the area diagrams of their explanations.
+// What the scenes of Pradine share beside the drill kit: the boxes they write answers into, the
+// problems of the task scenes with their boxes ① and ②, and the labels of the area diagrams.
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace pradine {
 
-// An answer box of a task's line: 120 x 50 from (x, y), framed in `frame`, filled with `fill`,
-// its text in colour 13. The layout cursor follows it: XI2 = its right edge, YI1 = y.
-void TASKBOX(float x, float y, float frame, float fill, const std::string& text);
+// How a box looks: its width and height, the colour of its text, of its frame and of its fill.
+struct BoxStyle {
+  float width, height;
+  float text, frame, fill;
+};
+
+// A box with its text, its top-left corner at (x, y). The layout cursor follows it: XI2 = its
+// right edge, YI1 = y.
+void BOXAT(float x, float y, const BoxStyle& style, const std::string& text);
+// A box from x centred on the text line y, its text on that line. The layout cursor follows it:
+// XI2 = its right edge, YI1 = y.
+void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text);
+
+// One problem of a task's practice loop, its numbers drawn: the window cleared; the heading
+// "問　①,②を求めなさい。" at (left, 18) and `problem` 80 px under it at left + 44; 80 px lower
+// "=x^2", box ① 20 px after it, the letter x `letterGap` px after box ① when the line has one, and
+// box ② 20 px after what stands before it (their corners kept in X(1), Y(1) and X(2), Y(2)); a
+// key; box ① drawn again holding `box1`, or covered when it has nothing to hold, and box ②
+// holding T$(4); the next-step prompt.
+void TASKPROBLEM(float left, const std::string& problem, std::optional<float> letterGap,
+                 const std::optional<std::string>& box1);
 
 // The labels of an area diagram: elements 1 to 8 of F$() in order, the missing ones empty.
 void DIAGRAMLABELS(std::initializer_list<const char*> labels);

@@ -31,8 +31,10 @@ namespace {
 enum class Outcome {
   Ends,          // the program ended: nothing more is drawn or read
   MenuAgain,     // the menu is drawn again at once
-  ClearedMenu,   // the window is cleared and the menu drawn again (items 2 to 5 for now)
+  ClearedMenu,   // the window is cleared and the menu drawn again (items 4 and 5)
   Section1,      // section 1's aim and sub-menu
+  Section2,      // section 2's aim and sub-menu
+  Section3,      // section 3's aim and sub-menu
 };
 
 // One entry at the menu, then one more key that only a waiting prompt would read.
@@ -51,7 +53,11 @@ Outcome outcomeOf(const std::string& entry) {
   };
   const int workClear = findOp(run, enter, isWorkClear);
   const int wholeClear = findOp(run, enter, isWholeClear);
-  if (!textsEqual(run, "め").empty()) return Outcome::Section1;
+  // The aims differ in their second factor ("多" of section 3); section 2's sub-menu has "復".
+  if (!textsEqual(run, "め").empty()) {
+    if (!glyphsAt(run, "多", 205, 305).empty()) return Outcome::Section3;
+    return textsEqual(run, "復").empty() ? Outcome::Section1 : Outcome::Section2;
+  }
   EXPECT_GE(workClear, 0) << entry;
   return wholeClear >= 0 && wholeClear < workClear ? Outcome::ClearedMenu : Outcome::MenuAgain;
 }
@@ -85,10 +91,11 @@ INSTANTIATE_TEST_SUITE_P(Entries, CorvaleMainMenuEntry,
                                          EntryCase{"6.0", Outcome::Ends}, EntryCase{"12/2", Outcome::Ends},
                                          EntryCase{"18/3", Outcome::Ends}, EntryCase{"4", Outcome::ClearedMenu},
                                          EntryCase{"5", Outcome::ClearedMenu}, EntryCase{"4/2", Outcome::ClearedMenu},
-                                         EntryCase{"2/2", Outcome::ClearedMenu}, EntryCase{"1.6", Outcome::ClearedMenu},
-                                         EntryCase{"3/2", Outcome::ClearedMenu}, EntryCase{"1", Outcome::Section1},
+                                         EntryCase{"2/2", Outcome::Section2}, EntryCase{"1.6", Outcome::Section2},
+                                         EntryCase{"3/2", Outcome::Section3}, EntryCase{"3", Outcome::Section3},
+                                         EntryCase{"1", Outcome::Section1},
                                          EntryCase{"12/3", Outcome::Section1}, EntryCase{"5.6", Outcome::Section1},
-                                         EntryCase{"5.9", Outcome::Section1},
+                                         EntryCase{"5.9", Outcome::Section1}, EntryCase{"2", Outcome::Section2},
                                          // An entry with nothing or 0 after its "/" has the value 0.
                                          EntryCase{"5/", Outcome::MenuAgain}, EntryCase{"1/0", Outcome::MenuAgain},
                                          EntryCase{"/", Outcome::MenuAgain}),

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/engine.h"
+#include "fenwist_support.h"
 #include "programs/fenwist/genpair.h"
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section1.h"
@@ -19,23 +20,9 @@
 namespace {
 
 using namespace fenwist;
-
-const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
-float num(int n) { return T_A(static_cast<float>(n)); }
-
-// Runs check after every call of generate: seeds as the clock gives them (hours + minutes +
-// seconds, 0 to 141), and a run of problems after each seed.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
+using fenwist_test::num;
+using fenwist_test::overSeeds;
+using fenwist_test::t;
 
 // What GENPAIR leaves for the pair a, b with the letters and sign given, as a problem to draw.
 void givenPair(float a, float b, const char* x, const char* y, const char* sign) {
@@ -237,8 +224,14 @@ TEST_P(PerfectSquareDrill, RewritingAndSquareAreTheProblem) {
               EXPECT_EQ(REN, drill == SquareDrill::Example3 ? 1 : 0);
               EXPECT_TRUE(algebra::sameValue(texts.step, algebra::withoutLabel(texts.problem)));
               expectCompleteFactorisation(texts.problem, texts.answer);
+              // Written as a textbook writes them: no coefficient 1 before a letter.
+              for (const std::string& line : {algebra::withoutLabel(texts.problem), texts.step, texts.answer})
+                EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
               // The sign stands in the middle term and inside the bracket; the last term is added.
-              EXPECT_NE(texts.answer.find(T_S + t(2)), std::string::npos) << texts.answer;
+              // (In two letters the second term is the second number times its letter, 1y written y.)
+              const std::string second =
+                  drill == SquareDrill::TwoLetters ? (num(2) == 1 ? "" : t(2)) + Y_S + ")" : t(2) + ")";
+              EXPECT_NE(texts.answer.find(T_S + second), std::string::npos) << texts.answer;
               signs.insert(T_S);
             });
   EXPECT_EQ(signs.size(), 2u);
@@ -274,13 +267,18 @@ TEST(PerfectSquareDrill, LinesHaveTheDocumentedShapes) {
   EXPECT_EQ(texts.answer, "=(3a-2b)\\2");
 }
 
-// Example 4 (2) writes a second number 1 before the letter, as the lesson shows it.
-TEST(PerfectSquareDrill, SecondNumberOneKeepsItsDigitBeforeTheSecondLetter) {
+// Example 4 (2) writes a second number 1 as a textbook does: y, not 1y, and y^2, not (1y)^2.
+TEST(PerfectSquareDrill, SecondNumberOneIsNotWrittenBeforeTheSecondLetter) {
   givenPair(2, 1, "x", "y", "+");
-  const SquareTexts texts = squareTexts(SquareDrill::TwoLetters);
-  EXPECT_EQ(texts.problem, "(2)4x^2+4xy+1y^2");
-  EXPECT_EQ(texts.step, "=(2x)\\2+2*2x*1y+(1y)\\2");
-  EXPECT_EQ(texts.answer, "=(2x+1y)\\2");
+  SquareTexts texts = squareTexts(SquareDrill::TwoLetters);
+  EXPECT_EQ(texts.problem, "(2)4x^2+4xy+y^2");
+  EXPECT_EQ(texts.step, "=(2x)\\2+2*2x*y+y^2");
+  EXPECT_EQ(texts.answer, "=(2x+y)\\2");
+  givenPair(5, 1, "a", "b", "-");
+  texts = squareTexts(SquareDrill::TwoLetters);
+  EXPECT_EQ(texts.problem, "(2)25a^2-10ab+b^2");
+  EXPECT_EQ(texts.step, "=(5a)\\2-2*5a*b+b^2");
+  EXPECT_EQ(texts.answer, "=(5a-b)\\2");
 }
 
 // --- Section 1: the common-factor tables --------------------------------------------------------

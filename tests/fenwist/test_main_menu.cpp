@@ -49,7 +49,9 @@ TEST(FenwistMainMenu, DrawsThePanelTitleAndEightItems) {
 // Where an entry leads: a section's aim screen, the menu again, or the end of the program.
 struct Entry {
   const char* typed;
-  const char* leadsTo;  // "end", "menu", or the aim line of the section
+  const char* leadsTo;  // "end", "menu", "exercises" (a section without aim screen), or the aim line
+  float aimX = 76;      // where the aim line starts
+  float aimY = 305;
 };
 
 void PrintTo(const Entry& entry, std::ostream* os) { *os << "\"" << entry.typed << "\""; }
@@ -78,25 +80,34 @@ TEST_P(FenwistMenuEntry, LeadsWhereItsValueAndLeadingNumberSay) {
   // A section: the window cleared once more, then its aim screen.
   EXPECT_EQ(mainMenus(ops).size(), 1u);
   EXPECT_EQ(wholeWindowClears(ops), 2);
+  if (leadsTo == "exercises") {
+    EXPECT_TRUE(textsEqual(run, "<").empty() && textsEqual(run, "め").empty()) << "no aim screen";
+    walk::OpWalk w(run);
+    // The prompt shows half-width characters full-width.
+    w.line(16, 666, 0, "Ｐ２７練習問題　①１，２　②３　③４　④５　⑤終了", typed);
+    return;
+  }
   walk::OpWalk w(run);
   w.line(44, 240, 3, "<めあて>", typed);
-  w.line(76, 305, 0, leadsTo);
+  w.line(entry.aimX, entry.aimY, 0, leadsTo);
 }
 
 const char* const SECTION1 = "1 因数、因数分解の意味を理解しよう。";
 const char* const SECTION2 = "公式(和と差の積)を逆に使って、因数分解しよう。";
 const char* const SECTION3 = "平方の公式を逆に使って、因数分解しよう。";
+const char* const SECTION4 = "1 x^2+(a+b)x+abの公式を使って、因数分解しよう。";
+const Entry SECTION5{"5", " 共通因数と公式を使って因数分解しよう。", 44, 330};
+const Entry SECTION6{"6", " 置きかえて因数分解しよう。", 44, 330};
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, FenwistMenuEntry,
-    testing::Values(Entry{"1", SECTION1}, Entry{"2", SECTION2}, Entry{"3", SECTION3},
-                    // Sections 4 to 7 are not in this program yet: the menu again.
-                    Entry{"4", "menu"}, Entry{"5", "menu"}, Entry{"6", "menu"}, Entry{"7", "menu"},
+    testing::Values(Entry{"1", SECTION1}, Entry{"2", SECTION2}, Entry{"3", SECTION3}, Entry{"4", SECTION4},
+                    SECTION5, SECTION6, Entry{"7", "exercises"},
                     Entry{"8", "end"}, Entry{"8.0", "end"}, Entry{"08", "end"}, Entry{"16/2", "end"},
                     Entry{"", "menu"}, Entry{"0", "menu"}, Entry{"0.5", "menu"}, Entry{"-1", "menu"},
                     Entry{"9", "menu"}, Entry{"8.5", "menu"},
                     // a/b passes the test by its value and jumps on a.
-                    Entry{"6/2", "menu"}, Entry{"9/3", SECTION1}, Entry{"10/5", SECTION1}, Entry{"4/2", "menu"},
+                    Entry{"6/2", SECTION6.leadsTo, 44, 330}, Entry{"9/3", SECTION1}, Entry{"10/5", SECTION1}, Entry{"4/2", SECTION4},
                     Entry{"3.2", SECTION3}, Entry{"2/2", SECTION2}));
 
 // The last item of each section menu comes back here and repaints the menu from its clears.

@@ -4,8 +4,22 @@
 #include <string>
 
 #include "common/op_walk.h"
+#include "engine/engine.h"
 #include "programs/pradine/pradine.h"
 #include "support/test_support.h"
+
+// The main menu's heading as the typesetter draws it.
+inline const std::string MAIN_MENU_HEADING = "＜Ｐｒａｄｉｎｅ　メニュー＞";
+
+// The width the typesetter gives a formula: where a text drawn after it on the same line starts.
+inline float widthOf(const std::string& markup) {
+  A_S = markup;
+  MEASUREFORM();
+  return LLT;
+}
+
+// The key presses of n step waits.
+inline std::string steps(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 // Key presses read in a run.
 inline int keysRead(const HeadlessResult& run) {
@@ -29,16 +43,17 @@ inline int windowClears(const HeadlessResult& run) {
   return clears;
 }
 
-// The section whose aim screen was drawn, told by its first aim line at (76,305) in colour 0;
-// 0 when no aim screen was drawn.
+// The section whose aim screen was drawn, told by its first aim line on y 305 in colour 0;
+// 0 when no aim screen was drawn (section 6 has none).
 inline int sectionStarted(const HeadlessResult& run) {
   static const char* const FIRST_AIM_LINES[] = {"(x+2)(x+3)のような式を", "(x+2)^2,(x-3)^2のような式を",
-                                               "(x+3)(x-3)のような式を"};
+                                               "(x+3)(x-3)のような式を", "公式を使う練習をしよう。",
+                                               "(a+b-2)(a+b+2) のような式を展開しよう。"};
   std::string line;
   for (const Op& op : run.ops)
-    if (op.kind == OpKind::Text && op.colour == 0 && op.x1 >= 76 && op.y1 >= 275 && op.y1 <= 317)
+    if (op.kind == OpKind::Text && op.colour == 0 && op.x1 >= 44 && op.y1 >= 275 && op.y1 <= 317)
       line += walk::glyphsOf(op.text);
-  for (int section = 1; section <= 3; ++section)
+  for (int section = 1; section <= 5; ++section)
     if (line.starts_with(walk::glyphsOf(toUtf8(FIRST_AIM_LINES[section - 1])))) return section;
   return 0;
 }

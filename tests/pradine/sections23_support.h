@@ -10,17 +10,6 @@
 // The section menu lines as the prompt draws them (digits shown full-width).
 inline const std::string SECTION2_MENU = "①課題　②例２　③問２　④例３　⑤練習　⑥問３　⑦終了";
 inline const std::string SECTION3_MENU = "①課題　②例５　③問４　④問５　⑤終了";
-inline const std::string MAIN_MENU_HEADING = "＜Ｐｒａｄｉｎｅ　メニュー＞";
-
-// The width the typesetter gives a formula: where a text drawn after it on the same line starts.
-inline float widthOf(const std::string& markup) {
-  A_S = markup;
-  MEASUREFORM();
-  return LLT;
-}
-
-// The key presses of n step waits.
-inline std::string steps(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 // The part of a line of markup before its first stacked fraction ("ﾀ"): the walker reads a line
 // glyph by glyph along its text line, and a fraction's numerator and denominator stand above

@@ -74,17 +74,18 @@ INSTANTIATE_TEST_SUITE_P(Entries, MainMenuEntry,
                                            Entry{"1/4", Outcome::MenuAgain},  // leading 1, but the value is 0.25
                                            Entry{"1", Outcome::Section, 1}, Entry{"1.2", Outcome::Section, 1},
                                            Entry{"2", Outcome::Section, 2}, Entry{"3", Outcome::Section, 3},
+                                           Entry{"4", Outcome::Section, 4}, Entry{"5", Outcome::Section, 5},
                                            Entry{"7", Outcome::AnotherSection},     // the menu drawn anew
                                            Entry{"12/2", Outcome::AnotherSection},  // value 6, selector 12
                                            Entry{"7.9", Outcome::AnotherSection},
                                            Entry{"2/2", Outcome::Section, 2},       // value 1, selector 2
-                                           Entry{"4/2", Outcome::AnotherSection}),
+                                           Entry{"4/2", Outcome::Section, 4}),      // value 2, selector 4
                          [](const ::testing::TestParamInfo<Entry>& info) {
                            std::string name = std::to_string(info.index) + "_";
                            for (const char c : std::string(info.param.keys))
                              name += std::isdigit(static_cast<unsigned char>(c)) ? std::string(1, c)
                                      : c == '/' ? "over" : c == '.' ? "point" : "minus";
                            return name;
-                         });  // value 2, selector 4
+                         });
 
 }  // namespace

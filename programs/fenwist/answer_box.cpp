@@ -1,0 +1,26 @@
+#include "answer_box.h"
+
+#include "engine/engine.h"
+
+namespace fenwist {
+
+void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                const std::string& text) {
+  X = x;
+  Y = y;
+  HABA = haba;
+  TATE = tate;
+  CCC1 = textColour;
+  CCC2 = lineColour;
+  CCC3 = fill;
+  A_S = text;
+  BOXFORMULA();
+}
+
+void answerBox(float x, float y, float haba, const std::string& text) {
+  formulaBox(x, y, haba, 50, 5, 0, 13, text);
+  XI2 = X;
+  YI1 = Y;
+}
+
+}  // namespace fenwist

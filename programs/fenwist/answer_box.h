@@ -1,0 +1,21 @@
+// Boxes holding a formula: the numbered answer boxes of the drills, the cells of tables and
+// figures and the frame boxes of the answer pages.
+#pragma once
+
+#include <string>
+
+namespace fenwist {
+
+// A BOXFORMULA box haba x tate with its top-left corner at (x, y), framed in lineColour and
+// filled with fill, holding text centred in textColour. Drawn again at the same corner and size it
+// covers what the box showed. The layout cursor stays; X comes back as the box's right edge.
+void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                const std::string& text);
+
+// An answer box of the later sections' drills: haba x 50, framed in colour 0 and filled with 13,
+// holding text in colour 5 (its circled number, or later the answer, which covers the number when
+// the box is drawn again at the same corner). The layout cursor follows it: XI2 = its right edge,
+// YI1 = its top.
+void answerBox(float x, float y, float haba, const std::string& text);
+
+}  // namespace fenwist

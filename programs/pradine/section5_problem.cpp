@@ -1,0 +1,37 @@
+#include <cmath>
+
+#include "engine/engine.h"
+#include "programs/common/random_int.h"
+#include "section1.h"
+#include "section5.h"
+#include "sign_coef.h"
+
+namespace pradine {
+
+void SUBSTPROBLEM() {
+  T_A(1) = common::randomInt(8, 1);
+  P = common::randomInt(2, 1);
+  if (P == 1) T_A(1) = -T_A(1);
+  T_A(2) = -T_A(1);
+  T_A(3) = std::fabs(T_A(1));
+  F_A(1) = common::randomInt(5, 1);
+  P = common::randomInt(2, 1);
+  if (P == 1) F_A(1) = -F_A(1);
+  NUMSTRINGS();
+  // The coefficient of the second letter: a bare sign for 1 and -1.
+  if (F_A(1) == 1) {
+    F_S_A(1) = "";
+  } else if (F_A(1) == -1) {
+    F_S_A(1) = "-";
+  }
+  if (F_A(1) > 0) F_S_A(1) = "+" + F_S_A(1);
+  SIGNCOEF({1, 2});
+  PICKLETTER();
+  P = common::randomInt(2, 1);
+  const bool xy = P == 1;
+  X_S_A(1) = xy ? "x" : "a";
+  X_S_A(2) = F_S_A(1) + (xy ? "y" : "b");
+  X_S_A(3) = xy ? "A" : "X";
+}
+
+}  // namespace pradine
