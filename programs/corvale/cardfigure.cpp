@@ -45,8 +45,8 @@ constexpr std::array<Span, 9> SPANS{{
 
 // Where the labels of the figure drawn last lie. The scene clears only the figure's side of the
 // window before it draws the figure again for other cards, and a long label (13/3 shows
-// 4.333333) reaches past that side, over the explanation: each figure first erases the labels
-// of the one before it, whole. A new lattice starts a new figure.
+// 4.333333) reaches past that side, over the explanation: ERASECARDLABELS erases them whole.
+// A new lattice starts a new figure.
 struct LabelBox {
   float left, top, right, bottom;
 };
@@ -56,11 +56,6 @@ std::vector<LabelBox> labelsDrawn;
 // SPANARC the label's line ends at (X, Y) and LLT holds its width.
 constexpr float LABEL_MARGIN = 4;
 constexpr float LABEL_HEIGHT = 48;
-
-void eraseLabelsDrawn() {
-  for (const LabelBox& box : labelsDrawn) common::eraseBox(box.left, box.top, box.right - box.left, box.bottom - box.top);
-  labelsDrawn.clear();
-}
 
 // Asks with text at the bottom bar until the entry is a card number, 1 to 13.
 float askCard(const char* text) {
@@ -92,8 +87,12 @@ void CARDLATTICE() {
   }
 }
 
+void ERASECARDLABELS() {
+  for (const LabelBox& box : labelsDrawn) common::eraseBox(box.left, box.top, box.right - box.left, box.bottom - box.top);
+  labelsDrawn.clear();
+}
+
 void CARDFIGURE() {
-  eraseLabelsDrawn();
   for (const FilledBox& fill : FILLS) {
     M = fill.from;
     N = fill.to;

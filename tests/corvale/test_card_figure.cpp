@@ -28,6 +28,11 @@ bool inside(const Op& glyph, const Op& box) {
          glyph.y1 + cellHeight <= box.y2 + 1;
 }
 
+bool overlaps(const Op& glyph, const Op& box) {
+  const float cellWidth = glyph.size * glyph.magX, cellHeight = glyph.size * glyph.magY;
+  return glyph.x1 < box.x2 && glyph.x1 + cellWidth > box.x1 && glyph.y1 < box.y2 && glyph.y1 + cellHeight > box.y1;
+}
+
 // 13/3 and 2 label the figure 4.333333, 2, 4.333333-2 and 4.333333+2; the label left of the
 // figure then starts at x 663, left of the scene's clear from x 800. Another pass with 5 and 3
 // must leave nothing of those labels: every glyph of them lies in an erase made before the
@@ -56,6 +61,25 @@ TEST(CorvaleCardFigure, AnotherPassErasesTheLabelsOfTheOneBeforeWhole) {
 
   const auto picture = pictureOfCanvas("corvale-card-figure-again.png");
   EXPECT_FALSE(picture->anyNear(560, 200, 799, 300, paletteColour(3)));
+
+  // The label had been drawn over the end of the line "D=... で黄色の面積": after the erase the
+  // line is written again, whole, at its place, before the new figure.
+  const std::vector<Op> yellow = textsEqual(run, "黄");
+  ASSERT_FALSE(yellow.empty());
+  const std::vector<Op> area = textsEqual(run, "面");
+  const auto onTheLine = std::find_if(area.begin(), area.end(), [&](const Op& op) { return op.y1 == yellow.front().y1; });
+  ASSERT_NE(onTheLine, area.end());
+  const Op& written = *onTheLine;
+  std::size_t lastErase = 0, rewritten = 0;
+  for (std::size_t i = figures[1]; i < figures[2]; ++i) {
+    const Op& op = run.ops[i];
+    if (op.kind == OpKind::FilledBox && op.fill == 15 && overlaps(written, op)) lastErase = i;
+    if (op.kind == OpKind::Text && op.text == written.text && op.x1 == written.x1 && op.y1 == written.y1 &&
+        op.colour == 0)
+      rewritten = i;
+  }
+  ASSERT_GT(lastErase, 0u) << "the long label over the line was not erased";
+  EXPECT_GT(rewritten, lastErase) << "the line under the erased label was not written again";
 }
 
 // The figure of page 2 is the first after the lattice: it erases nothing.
