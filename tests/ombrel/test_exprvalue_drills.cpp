@@ -8,6 +8,7 @@
 #include <set>
 
 #include "engine/engine.h"
+#include "over_seeds.h"
 #include "programs/ombrel/exprvalue_drills.h"
 
 namespace {
@@ -17,19 +18,10 @@ using namespace ombrel;
 constexpr int SEEDS = 400;
 constexpr int PROBLEMS = 25;  // problems in a row from one seed
 
-// Runs generate PROBLEMS times from every seed and hands each problem to check.
+// Runs generate PROBLEMS times from each seed and hands every problem to check.
 template <typename Check>
 void overSeeds(void (*generate)(), Check check) {
-  for (int seed = 0; seed < SEEDS; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    FMAESU = static_cast<float>(seed % 50);
-    for (int k = 0; k < PROBLEMS; ++k) {
-      const float before = FMAESU;
-      generate();
-      check(before);
-      if (testing::Test::HasFatalFailure()) return;
-    }
-  }
+  ombrel_test::overSeeds(generate, SEEDS, PROBLEMS, 50, check);
 }
 
 TEST(OmbrelReviewADraw, EveryWholeNumberFromMinusFiveToFourAndItsValue) {
