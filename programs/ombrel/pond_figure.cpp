@@ -47,6 +47,32 @@ void POINTERARROW(float x, float y) {
   ARROW();
 }
 
+void RECTPOINTS(float bottom) {
+  PONDGRID();
+  FE_SETDRAWWIDTH(6);
+  X_A(1) = 0;
+  Y_A(1) = 10;
+  X_A(2) = 10;
+  Y_A(2) = bottom;
+  X_A(3) = X_A(1) + 2;
+  Y_A(3) = Y_A(1) - 2;
+  X_A(4) = X_A(2) - 2;
+  Y_A(4) = Y_A(2) + 2;
+  X_A(5) = X_A(1) + 5;
+  Y_A(5) = Y_A(1);
+  X_A(6) = X_A(5);
+  Y_A(6) = Y_A(2);
+  GRIDPOINTS(6);
+}
+
+void TOPWIDTH(float colour) { DIMENSIONLINE(X_A(5), Y_A(5), X_A(5), Y_A(5) + 2 * SIZE, colour); }
+
+void CENTREBOX(float colour) {
+  PsLINE(X_A(1) + SIZE, Y_A(1) + SIZE, X_A(2) - SIZE, Y_A(2) - SIZE, static_cast<int>(colour), LineMode::Box);
+}
+
+void BOTTOMPOINTER() { POINTERARROW(X_A(6), Y_A(6)); }
+
 void SIDEARC(float x0, float y0, float x1, float y1, float houkou, float dotColour, const char* label) {
   ZX0 = x0;
   ZY0 = y0;

@@ -9,45 +9,22 @@ namespace {
 
 using namespace answer_rows;
 
-// The figure's points: 1 and 2 the top-left and bottom-right corners of the road's outer edge,
-// 10 by 8 cells; 3 and 4 those of the pond, 2 cells inside; 5 and 6 the middles of the outer top
-// and bottom sides.
-void RECTPOND() {
-  PONDGRID();
-  FE_SETDRAWWIDTH(6);
-  X_A(1) = 0;
-  Y_A(1) = 10;
-  X_A(2) = 10;
-  Y_A(2) = 2;
-  X_A(3) = X_A(1) + 2;
-  Y_A(3) = Y_A(1) - 2;
-  X_A(4) = X_A(2) - 2;
-  Y_A(4) = Y_A(2) + 2;
-  X_A(5) = X_A(1) + 5;
-  Y_A(5) = Y_A(1);
-  X_A(6) = X_A(5);
-  Y_A(6) = Y_A(2);
-  GRIDPOINTS(6);
-}
-
-// The road's width across its top part, from the outer edge to the pond.
-void RECTWIDTH() { DIMENSIONLINE(X_A(5), Y_A(5), X_A(5), Y_A(5) + 80, 0); }
+// The rectangular pond: the outer edge 10 by 8 cells, the pond 6 by 4.
+void RECTPOND() { RECTPOINTS(2); }
 
 // The outer edge of the road, the pond inside it, and the road's width; the road itself keeps
 // the background colour.
 void RECTROAD() {
   PsLINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 0, LineMode::Box);
   PsLINE(X_A(3), Y_A(3), X_A(4), Y_A(4), 0, LineMode::FilledBox, 13);
-  RECTWIDTH();
+  TOPWIDTH(0);
 }
 
-// The road's centre line, one cell inside the outer edge, with the width drawn again over it.
+// The road's centre line, with the width drawn again over it.
 void RECTCENTRE() {
-  PsLINE(X_A(1) + 40, Y_A(1) + 40, X_A(2) - 40, Y_A(2) - 40, 3, LineMode::Box);
-  RECTWIDTH();
+  CENTREBOX(3);
+  TOPWIDTH(0);
 }
-
-void RECTPOINTER() { POINTERARROW(X_A(6), Y_A(6)); }
 
 // The pond's left side p and its top side q.
 void RECTSIDES() {
@@ -60,7 +37,7 @@ void RECTSIDES() {
 constexpr PageRow PAGE9[] = {
     CLEAR, FORM_COLUMNS, REVIEW_TITLE, reviewNumber("9"), call(RECTPOND), WAIT,
     call(RECTROAD), row(924, line(100), 5, "am"), WAIT,
-    call(RECTCENTRE), row(924, line(100), 5, "am"), row(924, line(400), 7, "lm"), call(RECTPOINTER), WAIT,
+    call(RECTCENTRE), row(924, line(100), 5, "am"), row(924, line(400), 7, "lm"), call(BOTTOMPOINTER), WAIT,
     at(704, line(460), 5, "道の面積…Sm^2"), WAIT,
     call(RECTSIDES), WAIT,
     row(44, line(90), 5, "＜証明＞"), WAIT,

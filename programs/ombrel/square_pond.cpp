@@ -10,47 +10,24 @@ namespace {
 
 using namespace common::page_rows;
 
-// The figure's points: 1 and 2 the top-left and bottom-right corners of the road's outer edge,
-// 3 and 4 those of the pond, 2 cells inside; 5 and 6 the middles of the outer top and bottom
-// sides.
-void SQUAREPOND() {
-  PONDGRID();
-  FE_SETDRAWWIDTH(6);
-  X_A(1) = 0;
-  Y_A(1) = 10;
-  X_A(2) = 10;
-  Y_A(2) = 0;
-  X_A(3) = X_A(1) + 2;
-  Y_A(3) = Y_A(1) - 2;
-  X_A(4) = X_A(2) - 2;
-  Y_A(4) = Y_A(2) + 2;
-  X_A(5) = X_A(1) + 5;
-  Y_A(5) = Y_A(1);
-  X_A(6) = X_A(5);
-  Y_A(6) = Y_A(2);
-  GRIDPOINTS(6);
-}
+// The square pond: the outer edge 10 cells square, the pond 6.
+void SQUAREPOND() { RECTPOINTS(0); }
 
 // Pond and road first show as one square.
 void SQUAREAREA() { PsLINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 3, LineMode::FilledBox, 12); }
-
-// The road's width across its top part, from the outer edge to the pond.
-void SQUAREWIDTH() { DIMENSIONLINE(X_A(5), Y_A(5), X_A(5), Y_A(5) + 80, 13); }
 
 // Then the road around the pond, and its width.
 void SQUAREROAD() {
   PsLINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 3, LineMode::FilledBox, 8);
   PsLINE(X_A(3), Y_A(3), X_A(4), Y_A(4), 15, LineMode::FilledBox, 12);
-  SQUAREWIDTH();
+  TOPWIDTH(13);
 }
 
-// The road's centre line, one cell inside the outer edge, with the width drawn again over it.
+// The road's centre line, with the width drawn again over it.
 void SQUARECENTRE() {
-  PsLINE(X_A(1) + 40, Y_A(1) + 40, X_A(2) - 40, Y_A(2) - 40, 11, LineMode::Box);
-  SQUAREWIDTH();
+  CENTREBOX(11);
+  TOPWIDTH(13);
 }
-
-void SQUAREPOINTER() { POINTERARROW(X_A(6), Y_A(6)); }
 
 // The pond's left side, p.
 void SQUARESIDE() { SIDEARC(X_A(3), Y_A(3), X_A(3), Y_A(3) + 6 * SIZE, -1, 13, "pm"); }
@@ -61,7 +38,7 @@ constexpr PageRow PROOF[] = {
     call(SQUAREAREA), WAIT,
     call(SQUAREROAD), at(924, line(100), 5, "am"), WAIT,
     call(SQUARECENTRE), at(924, line(100), 5, "am"),
-    at(924, line(480), 7, "lm"), call(SQUAREPOINTER), WAIT,
+    at(924, line(480), 7, "lm"), call(BOTTOMPOINTER), WAIT,
     at(704, line(540), 5, "道の面積…Sm^2"), WAIT,
     call(SQUARESIDE), WAIT,
     row(44, down(70), 5, "＜証明＞"), WAIT,

@@ -5,7 +5,7 @@
 // note "x-y=M とおくと" lets the following lines stand in M, a note "x=15 を代入して" gives the
 // letters their values, and a line "S=..." or "l=..." names what the proof later compares, so
 // that the conclusion "S=al" is checked too. Every line read has a clean written form. Lines of
-// Japanese prose are skipped deliberately; braces count as brackets.
+// Japanese prose are skipped deliberately.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -178,12 +178,8 @@ class ChainChecker {
 
   void endLine() {
     if (pending_.empty()) return;
-    std::string text = pending_;
+    const std::string text = pending_;
     pending_.clear();
-    for (char& c : text) {
-      if (c == '{') c = '(';
-      if (c == '}') c = ')';
-    }
     const std::string cp932 = fromUtf8(text);
     if (const std::string form = algebra::formFault(cp932); !form.empty())
       faults_.push_back(page_ + ": \"" + text + "\" is not cleanly written: " + form);
