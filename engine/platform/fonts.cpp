@@ -31,22 +31,39 @@ std::string scriptEll(const std::string& utf8) {
   return out;
 }
 
-const Calibration& calibrationFor(const std::string& name) {
-  // The italic letters a, x, c: their cells start well above the line, so the baseline lies
-  // below the cell to put them on the digits' baseline, with an x-height about 0.6 of a digit.
-  // Their full-width cells are three times as wide as their advances, in and out of fractions
-  // alike, and start 4 px into the advance: a letter centred an eighth of its cell from the
-  // corner stands in the middle of its advance, evenly spaced between the digits around it,
-  // also in a fraction's smaller, wider cells.
-  static const Calibration serif{"Liberation Serif", 0.88, 1.115, 1.0, 0.0, 0.0, 0.125, false, nullptr};
-  // The script letter l, as tall as a digit and on the same baseline.
-  static const Calibration script{"DejaVu Sans", 0.86, 0.78, 1.0, 0.0, 0.0, 0.0, false, scriptEll};
-  // The gothic face: digits fill the normal line with a small margin, and fraction digits and
-  // exponents are smaller versions of the same glyphs.
-  static const Calibration gothic{"IPAGothic", 1.0, 0.86, 1.2, 0.75, 0.38, 0.0, true, nullptr};
-  if (name == "Times New Roman") return serif;
-  if (name == "MT Extra") return script;
-  return gothic;  // "ゴシック", "ｺﾞｼｯｸ" and any other name
+// The italic letters a, x, c: their cells start well above the line, so the baseline lies below
+// the cell to put them on the digits' baseline, with an x-height about 0.6 of a digit. Their
+// full-width cells are three times as wide as their advances, in and out of fractions alike, and
+// start 4 px into the advance: a letter centred an eighth of its cell from the corner stands in
+// the middle of its advance, evenly spaced between the digits around it, also in a fraction's
+// smaller, wider cells.
+const Calibration SERIF{"Liberation Serif", 0.88, 1.115, 1.0, 0.0, 0.0, 0.125, false, nullptr};
+// The script letter l, as tall as a digit and on the same baseline.
+const Calibration SCRIPT{"DejaVu Sans", 0.86, 0.78, 1.0, 0.0, 0.0, 0.0, false, scriptEll};
+// The gothic face: digits fill the normal line with a small margin, and exponents are smaller
+// versions of the same glyphs.
+const Calibration GOTHIC{"IPAGothic", 1.0, 0.86, 1.2, 0.75, 0.38, 0.0, true, nullptr};
+// Figures and letters of a fraction's numerator and denominator. Their cells are 32 px wide and
+// 32 high, but the gothic face's half-width figures are half as wide as high: drawn from it, 12
+// over 18 read "1 2" over "1 8". They come instead from a sans face with wider figures, a quarter
+// wider still, a little taller than the cell and centred in it, so that a number or a monomial
+// reads as one word; the baseline leaves the fraction bar clear above a denominator and below a
+// numerator.
+const Calibration FRACTION_FIGURES{"Liberation Sans", 1.15, 0.9, 1.25, 0.0, 0.0, 0.25, false, nullptr};
+
+bool ascii(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// The half-width characters of a fraction's numerator and denominator are the only text of 10
+// points or more whose half-width cell is at least as wide as it is high.
+bool inFractionCell(const Op& op) { return op.size >= 10 && op.magX >= 2 * op.magY && ascii(op.text); }
+
+const Calibration& calibrationFor(const Op& op) {
+  if (op.face == "Times New Roman") return SERIF;
+  if (op.face == "MT Extra") return SCRIPT;
+  if (inFractionCell(op)) return FRACTION_FIGURES;
+  return GOTHIC;  // "ゴシック", "ｺﾞｼｯｸ" and any other name
 }
 
 cairo_font_face_t* fontFace(const Calibration& c, bool bold, bool italic) {
@@ -79,10 +96,35 @@ int halfCells(const std::string& utf8) {
   return cells;
 }
 
+void setEm(cairo_t* cr, double emX, double emY) {
+  cairo_matrix_t matrix;
+  cairo_matrix_init_scale(&matrix, emX, emY);
+  cairo_set_font_matrix(cr, &matrix);
+}
+
+cairo_text_extents_t extentsOf(cairo_t* cr, const std::string& text) {
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr, text.c_str(), &extents);
+  return extents;
+}
+
+// An exponent is raised gothic text at 16 points and magnification (3, 2), in a cell 24 px wide
+// after the glyph it belongs to: its ink starts a pixel into the cell rather than centred in it,
+// so that it stands by a letter or a closing bracket as in print.
+constexpr double EXPONENT_INSET = 1.0 / 32;  // of the cell's height
+bool exponent(const Op& op) { return op.size == 16 && op.magX == 3 && op.magY == 2 && op.text != "."; }
+
+// An ordinary round bracket, a half-width "(" or ")" in a square cell: the gothic face draws it
+// at the side of its cell that faces what it encloses, 8 px short of the next cell, where an
+// exponent after ")" would stand apart from it. Drawn a fifth wider, growing away from what it
+// encloses, it reaches towards what follows. Tall brackets have cells of their own shape.
+constexpr double BRACKET_WIDENING = 1.2;
+bool ordinaryBracket(const Op& op) { return (op.text == "(" || op.text == ")") && op.magX == op.magY; }
+
 }  // namespace
 
 PlacedText placeText(cairo_t* cr, const Op& op) {
-  const Calibration& c = calibrationFor(op.face);
+  const Calibration& c = calibrationFor(op);
   const double cellWidth = static_cast<double>(op.size) * op.magX;  // a full-width cell
   const double cellHeight = static_cast<double>(op.size) * op.magY;
   double emX = cellWidth * c.scale;
@@ -95,21 +137,36 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
     emY = lowered;
   }
   cairo_set_font_face(cr, fontFace(c, op.bold, op.italic));
-  cairo_matrix_t matrix;
-  cairo_matrix_init_scale(&matrix, emX, emY);
-  cairo_set_font_matrix(cr, &matrix);
+  setEm(cr, emX, emY);
   PlacedText placed{op.x1, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text};
-  if (c.centreAt > 0) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, placed.text.c_str(), &extents);
-    placed.x += c.centreAt * cellWidth - extents.x_advance / 2;
+  const cairo_text_extents_t ink = extentsOf(cr, placed.text);
+  if (c.centreAt > 0) placed.x += c.centreAt * cellWidth - ink.x_advance / 2;
+  if (!c.centre) return placed;
+  if (exponent(op)) {
+    placed.x += cellHeight * EXPONENT_INSET - ink.x_bearing;
+  } else if (op.size >= 10) {
+    // Small raised text (indices and exponents in fractions, the only text below 10 points)
+    // stays by the glyph it belongs to; the rest is centred in its cells.
+    placed.x += std::max(0.0, (halfCells(op.text) * cellWidth / 2 - ink.x_advance) / 2);
   }
-  // Small raised text (exponents and indices, the only text below 10 points) stays by the glyph
-  // it belongs to.
-  if (c.centre && op.size >= 10) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, placed.text.c_str(), &extents);
-    placed.x += std::max(0.0, (halfCells(op.text) * cellWidth / 2 - extents.x_advance) / 2);
+  if (ordinaryBracket(op)) {
+    // Widened, the bracket keeps the edge that faces what it encloses.
+    const bool closing = op.text == ")";
+    const double inner = placed.x + ink.x_bearing + (closing ? 0 : ink.width);
+    setEm(cr, emX * BRACKET_WIDENING, emY);
+    const cairo_text_extents_t wide = extentsOf(cr, placed.text);
+    placed.x = inner - wide.x_bearing - (closing ? 0 : wide.width);
   }
   return placed;
+}
+
+std::optional<EqualsBars> equalsBars(const Op& op) {
+  if (op.text != "=" || &calibrationFor(op) != &GOTHIC) return std::nullopt;
+  // In proportion to the cell's height; the pixels given are those of the typesetter's "=",
+  // a 42-px cell whose corner stands 4 px into its 32-px advance. The bars with their round ends
+  // span 20 px in the middle of the advance, clear of a fraction's bar on either side.
+  const double h = static_cast<double>(op.size) * op.magY;
+  const double middle = op.y1 + h * 23.5 / 42;  // 1.5 px below the plus's bar, 1.5 above a fraction's
+  const double halfGap = h * 4.5 / 42;         // the bars 9 px apart, centre to centre
+  return EqualsBars{op.x1 + h * 4.5 / 42, op.x1 + h * 20.5 / 42, middle - halfGap, middle + halfGap, h * 4 / 42};
 }

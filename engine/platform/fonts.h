@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <optional>
 #include <string>
 
 #include "oplog.h"
@@ -18,3 +19,14 @@ struct PlacedText {
 };
 
 PlacedText placeText(cairo_t* cr, const Op& op);
+
+// The gothic face's "=" is drawn as two bars, as the typesetter draws its plus and minus, about as
+// wide as they are and on their axis: the face's own "=" is small and high beside the 16-point
+// glyphs. The bar of a fraction beside it runs between its two bars, not level with one of them.
+struct EqualsBars {
+  double left, right;    // where each bar's stroke starts and ends; the pen rounds its ends
+  double upper, lower;   // the bars' heights
+  double thickness;
+};
+
+std::optional<EqualsBars> equalsBars(const Op& op);

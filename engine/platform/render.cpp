@@ -86,16 +86,49 @@ void paintBox(cairo_t* cr, const Op& op) {
   strokeWithPen(cr, op.pen);
 }
 
+// A rectangle, left and top included, right and bottom excluded.
+struct Rect {
+  double left, top, right, bottom;
+};
+
+Rect toDevice(cairo_t* cr, Rect r) {
+  cairo_user_to_device(cr, &r.left, &r.top);
+  cairo_user_to_device(cr, &r.right, &r.bottom);
+  return r;
+}
+
+void fillRect(cairo_t* cr, const Rect& r, int colour) {
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  setColour(cr, colour);
+  cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  cairo_fill(cr);
+}
+
+// Where a device pixel is no larger than a canvas pixel (a window the canvas's size or larger,
+// a projector's picture), a filled box covers whole device pixels, so that an erase over a box at
+// the same place hides every trace of it: antialiased edges between device pixels would leave a
+// faint line of the box behind. Its edge, one canvas pixel wide inside the box in the line
+// colour, also ends on device pixels. In a smaller window the edges are antialiased, since
+// moving them to device pixels would move them by more than a canvas pixel.
 void paintFilledBox(cairo_t* cr, const Op& op) {
   if (!finite(op.x1, op.y1) || !finite(op.x2, op.y2)) return;
-  double left, top, right, bottom;
-  boxBounds(op, left, top, right, bottom);
-  setColour(cr, op.fill);
-  cairo_rectangle(cr, left, top, right - left, bottom - top);
-  cairo_fill(cr);
-  // The edge is one pixel wide in the line colour, inside the box.
+  Rect box;
+  boxBounds(op, box.left, box.top, box.right, box.bottom);
+  double unit = 1, none = 0;
+  cairo_user_to_device_distance(cr, &unit, &none);
+  if (unit >= 1) {
+    const Rect o = toDevice(cr, box);
+    const Rect i = toDevice(cr, {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1});
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    fillRect(cr, {std::round(o.left), std::round(o.top), std::round(o.right), std::round(o.bottom)}, op.colour);
+    fillRect(cr, {std::round(i.left), std::round(i.top), std::round(i.right), std::round(i.bottom)}, op.fill);
+    cairo_restore(cr);
+    return;
+  }
+  fillRect(cr, box, op.fill);
   setColour(cr, op.colour);
-  cairo_rectangle(cr, left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+  cairo_rectangle(cr, box.left + 0.5, box.top + 0.5, box.right - box.left - 1, box.bottom - box.top - 1);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
 }
@@ -208,6 +241,15 @@ void paintPolyline(cairo_t* cr, const Op& op) {
 void paintText(cairo_t* cr, const Op& op) {
   if (!finite(op.x1, op.y1) || op.x1 < MIN_X || op.x1 > MAX_X || op.y1 < MIN_Y || op.y1 > MAX_Y) return;
   setColour(cr, op.colour);
+  if (const auto bars = equalsBars(op)) {
+    cairo_set_line_width(cr, bars->thickness);
+    for (const double y : {bars->upper, bars->lower}) {
+      cairo_move_to(cr, bars->left, y);
+      cairo_line_to(cr, bars->right, y);
+    }
+    cairo_stroke(cr);
+    return;
+  }
   const PlacedText placed = placeText(cr, op);
   cairo_move_to(cr, placed.x, placed.y);
   cairo_show_text(cr, placed.text.c_str());

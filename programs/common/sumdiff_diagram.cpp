@@ -1,6 +1,8 @@
 #include "sumdiff_diagram.h"
 
 #include "area_kit.h"
+#include "engine/engine.h"
+#include "scene.h"
 
 namespace common {
 namespace {
@@ -32,10 +34,19 @@ constexpr DiagramStep SUMDIFF_RESULT[] = {
     arc(264, 264, 352, 264, 1, 2, 2),    // the corner's bottom edge, bulging down
 };
 
+// The arc of element 3 starts with a dot on the square's top edge, at (264, 0): the square covers
+// its lower half, and its upper half would stay above the edge as a stub of the covered arc. It
+// is erased first, up to 6 px above the edge, enough for the dots of any pen up to 8; the arc of
+// element 1 passes 13 px or more above the edge there.
+void eraseArcStartAboveSquare() { eraseBox(XI3 + 256, YI3 - 6, 16, 5); }
+
 }  // namespace
 
 void SUMDIFFAREA() { drawDiagram(SUMDIFF_AREA); }
 void SUMDIFFMOVE() { drawDiagram(SUMDIFF_MOVE); }
-void SUMDIFFRESULT() { drawDiagram(SUMDIFF_RESULT); }
+void SUMDIFFRESULT() {
+  eraseArcStartAboveSquare();
+  drawDiagram(SUMDIFF_RESULT);
+}
 
 }  // namespace common

@@ -3,10 +3,12 @@
 // built for the example 8 and 3 and never rescaled: other card numbers change only the labels.
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
+#include "programs/common/scene.h"
 
 namespace corvale {
 
@@ -41,6 +43,20 @@ constexpr std::array<Span, 9> SPANS{{
     {2, 3, 20, 1, 10, 2},  // b, left of the figure
 }};
 
+// Where the labels of the figure drawn last lie. The scene clears only the figure's side of the
+// window before it draws the figure again for other cards, and a long label (13/3 shows
+// 4.333333) reaches past that side, over the explanation: ERASECARDLABELS erases them whole.
+// A new lattice starts a new figure.
+struct LabelBox {
+  float left, top, right, bottom;
+};
+std::vector<LabelBox> labelsDrawn;
+
+// A label's glyphs stay within its line's height and a few pixels of its measured width; after
+// SPANARC the label's line ends at (X, Y) and LLT holds its width.
+constexpr float LABEL_MARGIN = 4;
+constexpr float LABEL_HEIGHT = 48;
+
 // Asks with text at the bottom bar until the entry is a card number, 1 to 13.
 float askCard(const char* text) {
   do {
@@ -61,6 +77,7 @@ void CARDLATTICE() {
   SIZE = 40;
   CCC2 = 15;  // the grid's lines are not drawn: only its layout is wanted
   SQUAREGRID();
+  labelsDrawn.clear();
   for (int c = 0; c < 3; ++c) {
     for (int r = 0; r < 3; ++r) {
       const int n = 3 * c + r + 1;
@@ -68,6 +85,11 @@ void CARDLATTICE() {
       Y_A(n) = GY0 - SIZE * ROWS[r];
     }
   }
+}
+
+void ERASECARDLABELS() {
+  for (const LabelBox& box : labelsDrawn) common::eraseBox(box.left, box.top, box.right - box.left, box.bottom - box.top);
+  labelsDrawn.clear();
 }
 
 void CARDFIGURE() {
@@ -90,6 +112,8 @@ void CARDFIGURE() {
     CCC2 = span.label == 0 ? 0 : 3;
     AAA_S = span.label == 0 ? "" : T_S_A(span.label);
     SPANARC();
+    if (span.label != 0)
+      labelsDrawn.push_back({X - LLT - LABEL_MARGIN, Y - LABEL_MARGIN, X + LABEL_MARGIN, Y + LABEL_HEIGHT});
   }
 }
 

@@ -124,6 +124,9 @@ void pageOne() {
   }
 }
 
+// The line of the explanation that a long label left of the figure reaches over.
+constexpr const char* D_LINE = "D=(8+3)*(8-3)+3^2 で黄色の面積";
+
 void pageTwo() {
   common::clearWindow();
   XI0 = 30;
@@ -143,7 +146,8 @@ void pageTwo() {
   common::textLine(XI0, YI1 + 60, 7, "⑤");
   common::textAfter(3, "なぜ裏のカードの数字が8?");
   STEPWAIT();
-  common::textLine(XI1, YI1 + 50, 0, "D=(8+3)*(8-3)+3^2 で黄色の面積");
+  common::textLine(XI1, YI1 + 50, 0, D_LINE);
+  const float dLineY = YI1;
   STEPWAIT();
   // The two green rectangles of equal area: the bottom strip and the empty strip.
   FE_SETDRAWWIDTH(8);
@@ -164,6 +168,10 @@ void pageTwo() {
   while (AINP != 1) {
     CARDINPUT();
     common::eraseBox(800, 0, 1600, 1200);
+    // A long label of the last figure (13/3 shows 4.333333) reached over the end of the line
+    // beside it: erase the labels whole and write that line again before the new labels.
+    ERASECARDLABELS();
+    common::textAt(XI1, dLineY, 0, D_LINE);
     CARDFIGURE();
     NEXTSTEP();
   }

@@ -11,20 +11,6 @@
 
 namespace corvale {
 
-namespace {
-
-// A cancellation of example 1: a stroke in colour 3 across the LE characters of struck (27 px
-// each, h px high) whose top-left corner is (x, y), and the value left in small text at
-// (x, y + valueDy).
-void STRIKEOUTMONOMUL(float x, float y, float h, const std::string& struck, const std::string& value,
-                      float valueDy) {
-  LE = PfKLEN(struck);
-  STRIKEOUT(x, y, 27, LE, h, 3);
-  REDUCEDVALUE(x, y + valueDy, value);
-}
-
-}  // namespace
-
 void SHOWMONOTRI() {
   common::eraseBox(0, V_A(31), 1320, 1300);
   XI1 = U_A(31);
@@ -110,12 +96,12 @@ void SHOWFRACMONO() {
   A_S = "(-";
   MEASUREFORM();
   if (T_A(2) < 0) U_A(1) = U_A(1) + LLT;
-  STRIKEOUTMONOMUL(U_A(1), V_A(1), 40, cancels[0].struck, cancels[0].reduced, -30);
-  STRIKEOUTMONOMUL(U_A(2), V_A(2), 28, F_S_A(1), "1", 28);
+  cancelDigits(U_A(1), V_A(1), 40, cancels[0].struck, cancels[0].reduced, -30);
+  cancelDigits(U_A(2), V_A(2), 28, F_S_A(1), "1", 28);
   STEPWAIT();
   if (T_A(3) < 0) U_A(3) = U_A(3) + LLT;
-  STRIKEOUTMONOMUL(U_A(3), V_A(3), 40, cancels[1].struck, cancels[1].reduced, -30);
-  STRIKEOUTMONOMUL(U_A(4), V_A(4), 28, F_S_A(1), "1", 28);
+  cancelDigits(U_A(3), V_A(3), 40, cancels[1].struck, cancels[1].reduced, -30);
+  cancelDigits(U_A(4), V_A(4), 28, F_S_A(1), "1", 28);
   STEPWAIT();
 
   common::textLine(XI1, YI1 + 100, 5, lines.answer);

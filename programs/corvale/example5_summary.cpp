@@ -1,14 +1,15 @@
 // Scene 2 of section 3, worked example 5, and scene 8, the summary of expansion with the four
 // combinations of (a+b)(c+d) as numbered arcs.
 #include <array>
+#include <string>
 
 #include "answers_polymul.h"
-#include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "polymul.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
+#include "term_arcs.h"
 
 namespace corvale {
 
@@ -42,6 +43,19 @@ const std::array<PageRow, 6> SUMMARY_PAGE{{
     text(132, 308, 0, "(a+b)(c+d)=a(c+d)+b(c+d)"),
 }};
 
+namespace {
+
+// ① ac and ② ad over the line, ③ bc and ④ bd under it from a chord 40 px below its top; each
+// numeral right of its apex.
+constexpr std::array<TermArc, 4> SUMMARY_ARCS{{
+    {1, 0, 3, 0, 0, -1, 0.5, 9, "   ①", 5},
+    {1, 0, 4, 0, 0, -1, 60, 7, "   ②", 5},
+    {2, 0, 3, 0, 40, 1, 0.5, 9, "  ③", 5},
+    {2, 0, 4, 0, 40, 1, 60, 7, "  ④", 5},
+}};
+
+}  // namespace
+
 void EXAMPLE5() {
   common::clearScene();
   XI1 = 88;
@@ -58,26 +72,13 @@ void SUMMARYPOLYMUL() {
   // The second way; the cursor stays on the line above it.
   common::textAt(44, YI1 + 75, 5, "2 組み合わせの和をつくる");
 
-  // (a+b)(c+d) with the starts of a, b, c and d kept; the lower arcs hang from 40 px under it.
+  // (a+b)(c+d) with the starts of a, b, c and d kept.
   XI1 = 572;
   YI1 = YI1 - 70;
   common::textLine(XI1, YI1 + 210 + 10, 0, " (");
-  X_A(1) = XI2;
-  Y_A(1) = YI1;
-  common::textAfter(0, "a+");
-  X_A(2) = XI2;
-  common::textAfter(0, "b)(");
-  X_A(3) = XI2;
-  Y_A(3) = YI1 + 40;
-  common::textAfter(0, "c+");
-  X_A(4) = XI2;
-  common::textAfter(0, "d)");
-
-  // ① ac and ② ad over the line, ③ bc and ④ bd under it, the numerals right of the apexes.
-  spanArc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 0.5, "   ①", 5);
-  spanArc(X_A(1), Y_A(1), X_A(4), Y_A(1), 7, -1, 1, 60, "   ②", 5);
-  spanArc(X_A(2), Y_A(3), X_A(3), Y_A(3), 9, 1, 1, 0.5, "  ③", 5);
-  spanArc(X_A(2), Y_A(3), X_A(4), Y_A(3), 7, 1, 1, 60, "  ④", 5);
+  static const std::array<std::string, 4> PIECES{"a+", "b)(", "c+", "d)"};
+  anchoredPieces(PIECES);
+  for (const TermArc& arc : SUMMARY_ARCS) drawTermArc(arc);
 }
 
 }  // namespace corvale

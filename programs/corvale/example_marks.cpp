@@ -1,5 +1,6 @@
 #include "example_marks.h"
 
+#include "bed_parts.h"
 #include "engine/engine.h"
 #include "programs/common/scene.h"
 
@@ -11,15 +12,7 @@ void anchoredPiece(int k, float x, const std::string& text) {
 }
 
 void productArc(float x0, float y0, float x1, float y1, float colour, float houkou, float takasa) {
-  ZX0 = x0;
-  ZY0 = y0;
-  ZX1 = x1;
-  ZY1 = y1;
-  CCC2 = colour;
-  HOUKOU = houkou;
-  HABA = 1;
-  TAKASA = takasa;
-  SPANARC();
+  spanArc(x0, y0, x1, y1, colour, houkou, 1, takasa);
   STEPWAIT();
 }
 
@@ -33,6 +26,12 @@ void REDUCEDVALUE(float x, float y, const std::string& value) {
   Y = y;
   AA_S = value;
   PLAINTEXT();
+}
+
+void cancelDigits(float x, float y, float height, const std::string& struck, const std::string& value, float valueDy) {
+  LE = PfKLEN(struck);
+  STRIKEOUT(x, y, 27, LE, height, 3);
+  REDUCEDVALUE(x, y + valueDy, value);
 }
 
 }  // namespace corvale

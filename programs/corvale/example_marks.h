@@ -19,5 +19,9 @@ void productArc(float x0, float y0, float x1, float y1, float colour, float houk
 void STRIKEOUT(float x, float y, float width, float count, float height, int colour);
 // The value left after a cancellation, in small plain type in colour 3 at (x, y).
 void REDUCEDVALUE(float x, float y, const std::string& value);
+// A cancellation across the digits of a product line: a stroke in colour 3 through the LE
+// characters of struck (27 px each, height px high) whose top-left corner is (x, y), and the
+// value left at (x, y + valueDy).
+void cancelDigits(float x, float y, float height, const std::string& struck, const std::string& value, float valueDy);
 
 }  // namespace corvale

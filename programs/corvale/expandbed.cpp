@@ -3,6 +3,7 @@
 // arcs join a and b to the factor (c+d). A second page derives the same by putting c+d = M and
 // names the operation: expanding.
 #include <array>
+#include <string>
 
 #include "bed_parts.h"
 #include "engine/engine.h"
@@ -10,6 +11,7 @@
 #include "polymul.h"
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
+#include "term_arcs.h"
 
 namespace corvale {
 
@@ -139,12 +141,8 @@ void substitutionPage() {
   // expansions under it.
   common::textLine(XI1 + 44, YI1 + 60, 0, "(");
   YI2 = YI1;
-  X_A(1) = XI2;
-  Y_A(1) = YI1;
-  common::textAfter(0, "a+");
-  X_A(2) = XI2;
-  Y_A(2) = YI1;
-  common::textAfter(0, "b)");
+  static const std::array<std::string, 2> TERMS{"a+", "b)"};
+  anchoredPieces(TERMS);
   X_A(3) = XI2 + 20;
   common::textLine(XI1, YI1 + 140, 5, "=ac+ad+bc+bd ");
   common::textLine(XI1, YI2 + 70, 0, "=a(c+d)+b(c+d)");

@@ -1,10 +1,14 @@
 // Scene 2 of section 1: the flower bed 2a m by 3a m, its height extended by b m. Counting the
 // cells gives 6a^2+3ab; the distributive law gives (2a+b)×3a = 2a×3a+b×3a.
+#include <array>
+#include <string>
+
 #include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
 #include "programs/common/scene.h"
+#include "term_arcs.h"
 
 namespace corvale {
 
@@ -52,15 +56,8 @@ void FLOWERBED() {
   // (2a+b)×3a in four pieces; the arcs later join the recorded starts of a, b and the last a.
   common::textLine(XI1 + 484, YI1 + 60, 0, "(2");
   YI2 = YI1;
-  X_A(1) = XI2;
-  Y_A(1) = YI1;
-  common::textAfter(0, "a+");
-  X_A(2) = XI2;
-  Y_A(2) = YI1;
-  common::textAfter(0, "b)*3");
-  X_A(3) = XI2;
-  Y_A(3) = YI1;
-  common::textAfter(0, "a");
+  static const std::array<std::string, 3> PIECES{"a+", "b)*3", "a"};
+  anchoredPieces(PIECES);
   STEPWAIT();
 
   bedCells("a^2");

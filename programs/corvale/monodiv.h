@@ -10,6 +10,11 @@ void MENUMONODIV();
 // The aim of section 2: "<めあて>" and its aim line.
 void AIMMONODIV();
 
+// The opening of scenes 1 and 2: the cleared window, pen 5 for the whole scene, the heading at
+// (40, 30) in colour, the first drill's practice area from (40, 80) under it, and AINP = 3, so
+// that the drill shows at least one problem.
+void OPENDIVISION(float colour, const char* heading);
+
 // Scene 1: review 1, dividing by a whole number, then review 2, the table of reciprocals.
 void REVIEWMONODIV();
 // One pass of review 1, after GENDIVINT: eight steps, from the division to the quotient.

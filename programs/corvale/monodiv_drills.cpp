@@ -15,8 +15,7 @@ namespace {
 void drawDivision() {
   PICKDISTINCT({2, 3, 5, 1}, 1);
   T_A(1) = drawSign(F_A(1));
-  T_A(12) = drawSign(common::randomInt(5, 1));
-  T_A(13) = drawSign(common::randomInt(5, 1));
+  drawCofactors();
   T_A(2) = T_A(12) * F_A(1);
   T_A(3) = T_A(13) * F_A(1);
   T_A(4) = DIV(T_A(2), T_A(1));
@@ -83,8 +82,7 @@ void GENDIVMONO() {
 void GENDIVFRAC() {
   PICKDISTINCT({2, 3, 5, 7}, 2);
   F_A(1) = drawSign(F_A(1));
-  T_A(12) = drawSign(common::randomInt(5, 1));
-  T_A(13) = drawSign(common::randomInt(5, 1));
+  drawCofactors();
   T_A(2) = T_A(12) * std::fabs(F_A(1));
   T_A(3) = T_A(13) * std::fabs(F_A(1));
   T_A(4) = DIV(T_A(1) * T_A(2), F_A(1));

@@ -49,7 +49,9 @@ void strikeExponent(float x, float y) { STRIKEOUT(x, y, 27, 1, 20, 7); }
 void strikeLetter(float x, float y) { STRIKEOUT(x, y, 27, 1, 28, 7); }
 
 // Where the exponent of the second numerator's last letter begins: after the LEU digits and the
-// two letters, as the first numerator's exponent follows its digits and its letter.
+// two letters, as the first numerator's exponent follows its digits and its letter. Counted in
+// whole cells, so that behind a two-digit coefficient the stroke still crosses the exponent and
+// stops short of the "×" that follows it in drill (2).
 float squareExponent() { return U_A(3) + CELL * (LEU + 2); }
 
 // The marks on denominator k, from its top-left corner U(k), V(k): U(k) moves past a minus; a
@@ -88,14 +90,7 @@ void showLines(const DivisionLines& lines) {
 }  // namespace
 
 void EXAMPLEMONODIV() {
-  common::clearScene();
-  XI1 = 40;
-  YI1 = 30;
-  FE_SETDRAWWIDTH(5);  // for the whole scene
-  common::textLine(XI1, YI1, 3, "例3　次の計算をしなさい。");
-  U_A(31) = XI1;
-  V_A(31) = YI1 + 50;
-  AINP = 3;
+  OPENDIVISION(3, "例3　次の計算をしなさい。");
   while (AINP != 1) {
     GENDIVMONO();
     SHOWDIVMONO();

@@ -11,28 +11,19 @@
 
 namespace corvale {
 
-namespace {
-
-// A cancellation of review 1: a stroke in colour 3 through the LE characters of struck (27 px
-// each, height px high) whose top-left corner is (x, y), and the value left at (x, y + valueDy).
-void cancelReview(float x, float y, float height, const std::string& struck, const std::string& value,
-                  float valueDy) {
-  LE = PfKLEN(struck);
-  STRIKEOUT(x, y, 27, LE, height, 3);
-  REDUCEDVALUE(x, y + valueDy, value);
-}
-
-}  // namespace
-
-void REVIEWMONODIV() {
+void OPENDIVISION(float colour, const char* heading) {
   common::clearScene();
   XI1 = 40;
   YI1 = 30;
-  FE_SETDRAWWIDTH(5);  // for the whole scene
-  common::textLine(XI1, YI1, 0, "復習1　次の計算をしなさい。");
+  FE_SETDRAWWIDTH(5);
+  common::textLine(XI1, YI1, colour, heading);
   U_A(31) = XI1;
   V_A(31) = YI1 + 50;
   AINP = 3;
+}
+
+void REVIEWMONODIV() {
+  OPENDIVISION(0, "復習1　次の計算をしなさい。");
   while (AINP != 1) {
     GENDIVINT();
     SHOWDIVINT();
@@ -89,12 +80,12 @@ void SHOWDIVINT() {
 
   // The divisor's size cancels against each coefficient; a minus is never struck.
   if (T_A(2) < 0) U_A(1) = U_A(1) + 27;
-  cancelReview(U_A(1), V_A(1), 40, T_S_A(2), T_S_A(12), -30);
-  cancelReview(U_A(2), V_A(2), 28, F_S_A(1), "1", 28);
+  cancelDigits(U_A(1), V_A(1), 40, T_S_A(2), T_S_A(12), -30);
+  cancelDigits(U_A(2), V_A(2), 28, F_S_A(1), "1", 28);
   STEPWAIT();
   U_A(3) = U_A(3) + 27;
-  cancelReview(U_A(3), V_A(3), 40, T_S_A(3), T_S_A(13), -30);
-  cancelReview(U_A(4), V_A(4), 28, F_S_A(1), "1", 28);
+  cancelDigits(U_A(3), V_A(3), 40, T_S_A(3), T_S_A(13), -30);
+  cancelDigits(U_A(4), V_A(4), 28, F_S_A(1), "1", 28);
   STEPWAIT();
 
   common::textLine(XI1, YI1 + 100, 5, lines.answer);

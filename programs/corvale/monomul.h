@@ -16,6 +16,8 @@ void CARDTRICK();
 void CARDLATTICE();
 // The card-trick figure on the lattice, labelled with T$(1) to T$(4).
 void CARDFIGURE();
+// Erases the labels of the figure drawn last, whole, also where they reach over the explanation.
+void ERASECARDLABELS();
 // Asks for the bigger and the smaller card number (1 to 13) and makes the labels T$(1) to T$(4).
 void CARDINPUT();
 

@@ -10,6 +10,11 @@ float drawSign(float value) {
   return P == 0 ? -value : value;
 }
 
+void drawCofactors() {
+  T_A(12) = drawSign(common::randomInt(5, 1));
+  T_A(13) = drawSign(common::randomInt(5, 1));
+}
+
 std::string through(void (*helper)(), const std::string& text) {
   A_S = text;
   helper();
@@ -64,8 +69,7 @@ void PICKDISTINCT(const PickPool& pool, int picks) {
 void GENFRACMONO() {
   PICKDISTINCT({2, 3, 5, 1}, 2);
   T_A(1) = drawSign(T_A(1));
-  T_A(12) = drawSign(common::randomInt(5, 1));
-  T_A(13) = drawSign(common::randomInt(5, 1));
+  drawCofactors();
   T_A(2) = T_A(12) * F_A(1);
   T_A(3) = T_A(13) * F_A(1);
   T_A(4) = T_A(1) * T_A(12);

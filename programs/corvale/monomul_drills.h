@@ -27,6 +27,9 @@ using PickPool = std::array<float, 4>;
 void PICKDISTINCT(const PickPool& pool, int picks);
 // A sign draw: P = 0 or 1, each equally likely; 0 gives -value, 1 gives value.
 float drawSign(float value);
+// The two cofactors of a cancellation drill, each 1 to 5 with a sign drawn after it: T(12), then
+// T(13).
+void drawCofactors();
 // Runs a text helper of the engine (STRIPPLUS, STRIPSIGN, PARENNEG) on text through A$.
 std::string through(void (*helper)(), const std::string& text);
 

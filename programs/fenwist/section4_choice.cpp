@@ -5,7 +5,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
-#include "pair_and_kind.h"
+#include "programs/common/pair_and_kind.h"
 #include "programs/common/random_int.h"
 #include "programs/common/scene.h"
 #include "section4.h"
@@ -38,7 +38,7 @@ void PICKLETTER() {
 }
 
 void GENCHOICE() {
-  drawPairAndKind(5);
+  KOUSIKI = common::drawPairAndKind(9, 5);
   if (KOUSIKI == 2 || KOUSIKI == 3) {
     T_A(1) = KOUSIKI == 2 ? std::fabs(T_A(1)) : -std::fabs(T_A(1));
     T_A(3) = 2 * T_A(1);

@@ -3,7 +3,7 @@
 
 #include "engine/engine.h"
 #include "globals.h"
-#include "pair_and_kind.h"
+#include "programs/common/pair_and_kind.h"
 #include "programs/common/random_int.h"
 #include "section5.h"
 #include "sign_coef.h"
@@ -52,7 +52,7 @@ void GENCFTERMS() {
 }
 
 void GENCOMMON() {
-  drawPairAndKind(3);
+  KOUSIKI = common::drawPairAndKind(9, 3);
   if (KOUSIKI == 2) {
     T_A(3) = 2 * T_A(1);
     T_A(4) = T_A(1) * T_A(1);

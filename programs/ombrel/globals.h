@@ -13,4 +13,9 @@ inline float JJ = 0;   // outer counter of the band-formation figure (II, the in
 // --- Band-formation figure --------------------------------------------------------------------
 inline float M = 0;    // x of the centre of a dot of the turned square (N, shared, holds its y)
 
+// --- Pond-and-road figures ---------------------------------------------------------------------
+inline float R1 = 0;   // radius of a round pond, in px
+inline float R2 = 0;   // radius of the road's centre line
+inline float R3 = 0;   // radius of the road's outer edge
+
 }  // namespace ombrel

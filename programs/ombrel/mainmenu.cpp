@@ -15,9 +15,9 @@ constexpr const char* ITEMS[] = {
     "5　図形の性質の証明", "6　学びをたしかめよう",     "7　学びを身につけよう", "8　終了",
 };
 
-// The section entries of items 1 to 7. Sections 5 to 7 are not built yet: choosing one draws
-// the main menu again.
-constexpr std::array<Routine, 7> SECTIONS = {SECNUMFORMS, SECEVENODD, SECNUMCALC, SECEXPRVALUE, nullptr, nullptr, nullptr};
+// The section entries of items 1 to 7.
+constexpr std::array<Routine, 7> SECTIONS = {SECNUMFORMS, SECEVENODD, SECNUMCALC, SECEXPRVALUE,
+                                             SECGEOPROOF, SECREVIEW,  SECEXERCISES};
 
 // The index in SECTIONS of the section a main-menu entry enters: the number of the typed text
 // itself (an entry a/b counts as a), made whole; a number outside 1 to 7 enters section 1.
@@ -29,7 +29,7 @@ std::size_t sectionOf(const std::string& typed) {
 void MAINMENU() {
   for (;;) {
     common::readMainMenu({.items = ITEMS, .writesPrompt = true});
-    if (const Routine section = SECTIONS[sectionOf(AINP_S)]) section();
+    SECTIONS[sectionOf(AINP_S)]();
   }
 }
 

@@ -8,5 +8,8 @@ void SECNUMFORMS();  // 1 numbers written with letters
 void SECEVENODD();   // 2 even and odd properties
 void SECNUMCALC();   // 3 mental arithmetic
 void SECEXPRVALUE(); // 4 values of expressions
+void SECGEOPROOF();  // 5 geometric proofs
+void SECREVIEW();    // 6 review answers (no aim screen)
+void SECEXERCISES(); // 7 exercise answers (no aim screen)
 
 }  // namespace ombrel

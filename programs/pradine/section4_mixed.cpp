@@ -3,7 +3,7 @@
 #include "drill_kit.h"
 #include "engine/engine.h"
 #include "globals.h"
-#include "programs/common/random_int.h"
+#include "programs/common/pair_and_kind.h"
 #include "programs/common/scene.h"
 #include "section1.h"
 #include "section4.h"
@@ -12,23 +12,7 @@
 namespace pradine {
 
 void MIXEDNUMBERS() {
-  for (;;) {
-    T_A(1) = common::randomInt(8, 1);
-    T_A(2) = common::randomInt(8, 1);
-    P = common::randomInt(2, 1);
-    if (P == 1) T_A(1) = -T_A(1);
-    P = common::randomInt(2, 1);
-    if (P == 2) T_A(2) = -T_A(2);
-    T_A(3) = T_A(1) + T_A(2);
-    T_A(4) = T_A(1) * T_A(2);
-    do {
-      KOUSIKI = common::randomInt(4, 1);
-    } while (KOUSIKI == FMAESU);
-    FMAESU = KOUSIKI;
-    // (x+a)(x+b) with b = a is a square and with b = -a a sum times a difference: draw again.
-    // FMAESU now holds 1, so the next draw is of another kind and never rejected.
-    if (KOUSIKI != 1 || (T_A(1) != T_A(2) && T_A(3) != 0)) break;
-  }
+  KOUSIKI = common::drawPairAndKind(8, 4);
   T_A(5) = T_A(1);
   const float a = std::fabs(T_A(1));
   switch (ROUNDED(KOUSIKI)) {

@@ -54,6 +54,10 @@ TEST(AlgebraSameValue, EqualPairsAsTheLessonsWriteThem) {
       {"#ﾀ1/2ﾀﾝ", "ﾀ!2ﾝ/2ﾀ"},
       {"(!3ﾝ+1)^2", "4+2!3ﾝ"},
       {"ﾀ1/!3ﾝ-!2ﾝﾀ", "!3ﾝ+!2ﾝ"},
+      {"=M{x-(x+1)}", "-M"},
+      {"={(2n+3)+(2n+1)}{(2n+3)-(2n+1)}", "8n+8"},
+      {"2{3-(x-1)}^2", "2(4-x)^2"},
+      {"｛x＋１｝×２", "2x+2"},
   };
   for (const Pair& p : pairs) EXPECT_TRUE(algebra::sameValue(p.line, p.reference)) << p.line;
 }
@@ -80,6 +84,8 @@ TEST(AlgebraSameValue, PairsThatDifferByOneDigitSignOrExponent) {
       {"6ab÷3a", "2a^2b"},  // ÷ 3a divides by the whole product 3a
       {"x^2－16", "(x+4)(x+4)"},
       {"0.5x", "5x"},
+      {"=M{x-(x+1)}", "M"},
+      {"2{3-(x-1)}", "4-2x"},
   };
   for (const Pair& p : pairs) EXPECT_FALSE(algebra::sameValue(p.line, p.reference)) << p.line;
 }
@@ -127,6 +133,7 @@ TEST(AlgebraParse, UnreadableTextIsAnErrorThatShowsTheLine) {
       "",    "=",     " ",  "x+",    "(x+1",  "x)",   "x=",      "ﾀ1/2",   "ﾀ12ﾀ", "ﾀﾀ1/2ﾀ/3ﾀ",
       "!3",  "!!2ﾝﾝ", "x^", "x^(2)", "x^2^3", "x^-1", "2 3",     "(x+1)2", "x2",   "3ﾀ1/2ﾀ",
       "x@2", "x＜y",  "x?", "\x82",  "ﾀ1/0ﾀ", "1/0",  "x/(2-2)", "(1)x&y", "x..5", "①x",
+      "{x+1", "{x+1)", "(x+1}", "x}",
   };
   for (const char* line : lines) {
     SCOPED_TRACE(algebra::utf8(line));
@@ -164,7 +171,7 @@ TEST(AlgebraFormFault, EachFaultIsCaughtAndNamed) {
       {"1x+2", "1x"},     {"=-1x^2+3", "-1x"}, {"x^2+1a", "+1a"},   {"2x(1x+3)", "1x"}, {"1(x+2)", "1("},
       {"x-1ﾀ1/2ﾀ", "-1"}, {"1!2ﾝ", "1"},       {"x^2+0x+3", "+0x"}, {"0x+3", "0x"},     {"x+0", "+0"},
       {"-0", "-0"},       {"=-0", "-0"},       {"0-x", "0"},        {"x^2-0", "-0"},    {"", "empty"},
-      {"=", "empty"},     {"  ", "empty"},
+      {"=", "empty"},     {"  ", "empty"},     {"M{+x}", "{+"},     {"M{x-}", "-}"},
   };
   for (const Pair& f : faults) {
     const std::string fault = algebra::formFault(f.line);
@@ -203,6 +210,7 @@ TEST(AlgebraFormFault, CleanLinesAreNotFlagged) {
       "x\\1",
       "=(2x+5)(2x-5)",
       "x^2－16",
+      "={(2n+3)+(2n+1)}{(2n+3)-(2n+1)}",
   };
   for (const char* line : clean) EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
 }
@@ -231,6 +239,7 @@ TEST(AlgebraCompletelyFactored, TheFailureNamesTheFactorLeft) {
       {"(x^2-y^2)\\2", "\"(x^2-y^2)\\2\" factorises further"},
       {"x(x+1)+2(x+1)", "factorises further"},
       {"x^2+x+ﾀ1/4ﾀ", "factorises further"},
+      {"{2x+4}(x-1)", "\"{2x+4}\" still holds the common factor 2"},
   };
   for (const Pair& p : lines) {
     const testing::AssertionResult result = algebra::completelyFactored(p.line);

@@ -28,9 +28,11 @@ inline void expectSumDiffMove(OpWalk& w, float ox, float oy, const Labels& l, in
   w.arc(ox + 352, oy + 176, ox + 352, oy + 264, -1, 91, l[1]);
 }
 
-// SUMDIFFRESULT at the origin: the square, its corner cut out and the arc under the corner.
+// SUMDIFFRESULT at the origin: the first dot of the right strip's arc erased above the square's
+// top edge, the square, its corner cut out and the arc under the corner.
 inline void expectSumDiffResult(OpWalk& w, float ox, float oy, const Labels& l, int keysBefore = 0) {
-  w.cell(ox + 88, oy, 264, 264, 3, l[3], 13, keysBefore);
+  w.fill(ox + 256, oy - 6, 16, 5, 15, 15, keysBefore);
+  w.cell(ox + 88, oy, 264, 264, 3, l[3], 13);
   w.cell(ox + 264, oy + 176, 88, 88, 15, l[6], 0);
   w.arc(ox + 264, oy + 264, ox + 352, oy + 264, 1, 91, l[1]);
 }

@@ -13,6 +13,7 @@
 #include "programs/common/sumdiff_diagram.h"
 #include "square_diagram_expect.h"
 #include "sumdiff_diagram_expect.h"
+#include "support/pictures.h"
 #include "support/test_support.h"
 
 namespace {
@@ -192,6 +193,32 @@ TEST(SumDiff, AreaMoveAndResultAtTwoOrigins) {
   EXPECT_EQ(result.yi1, 276);
   EXPECT_EQ(result2.xi2, 352);
   EXPECT_EQ(result2.yi1, 236);
+}
+
+// The result square covers the arc inside the right strip whole: no stub of the dot that starts
+// it stays above the square's top edge, whatever the pen, while the arc of element 1 over the
+// whole width stays whole.
+TEST(SumDiff, ResultSquareCoversTheArcOfTheRightStripWhole) {
+  for (const float pen : {3.0f, 5.0f, 8.0f}) {
+    SCOPED_TRACE(pen);
+    static std::unique_ptr<Picture> picture;
+    static After left;
+    static float penNow;
+    penNow = pen;
+    const HeadlessResult run = runRoutine(
+        [] {
+          FE_SETDRAWWIDTH(penNow);
+          drawAt(common::SUMDIFFAREA, 704, 100, SUMDIFF_EMPTY, left);
+          drawAt(common::SUMDIFFMOVE, 704, 100, SUMDIFF_EMPTY, left);
+          drawAt(common::SUMDIFFRESULT, 704, 100, SUMDIFF_EMPTY, left);
+          picture = pictureOfCanvas("diagram-sumdiff-result-top.png");
+        },
+        "k");
+    ASSERT_FALSE(run.error);
+    // Above the square's top edge (y 100), along the right strip's top (x 968 to 1056).
+    EXPECT_FALSE(picture->anyNear(904, 94, 1004, 99, paletteColour(9)));
+    EXPECT_TRUE(picture->anyNear(960, 76, 976, 93, paletteColour(9)));
+  }
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ std::vector<Op> glyphsAt(const HeadlessResult& run, const std::string& glyph, fl
 bool drewGlyph(const HeadlessResult& run, const std::string& glyph, float x, float y, int colour);
 // The filled boxes from (x1, y1) to (x2, y2).
 std::vector<Op> filledBoxes(const HeadlessResult& run, float x1, float y1, float x2, float y2);
+// The pieces of a line joined in order, as the scene draws them one after another.
+std::string joined(const std::vector<std::string>& pieces);
+// A test name for a typed entry: "12/3" becomes "e12_3", "-2" "em2", "6.5" "e6p5", "" "empty".
+std::string entryTestName(const char* entry);
 // The keys the program read, in UTF-8 ("\r" for Enter).
 std::vector<std::string> keysRead(const HeadlessResult& run);
 // Position in the log of the first operation after index from for which match holds, or -1.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/binomprod.h"
 #include "programs/corvale/monomul_drills.h"
@@ -32,12 +33,6 @@ std::string termForm(float v) {
 bool inRange(float v, int low, int high) { return v == std::floor(v) && v >= low && v <= high; }
 
 float keyOf(BinomVariant v) { return v == BinomVariant::Example6 ? F_A(1) : T_A(1); }
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& piece : pieces) all += piece;
-  return all;
-}
 
 // Makes problems from seed on until one satisfies wanted (FMAESU 0 before each seed's first).
 bool findProblem(BinomVariant variant, const std::function<bool()>& wanted) {

@@ -69,12 +69,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-// A test name for an entry: "12/3" becomes "e12_3", "-2" "em2", "6.5" "e6p5".
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) {
-  std::string name = "e";
-  for (const char* c = info.param.entry; *c; ++c) name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
-  return name == "e" ? "empty" : name;
-}
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
 
 class CorvaleMainMenuEntry : public testing::TestWithParam<EntryCase> {};
 

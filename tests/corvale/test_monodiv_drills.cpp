@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/answers_monodiv.h"
 #include "programs/corvale/monodiv_drills.h"
@@ -25,12 +26,6 @@ using algebra::letter;
 namespace {
 
 constexpr int SEEDS = 3000;
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& piece : pieces) all += piece;
-  return all;
-}
 
 GiNaC::ex whole(float v) { return GiNaC::numeric(ROUNDED(v)); }
 

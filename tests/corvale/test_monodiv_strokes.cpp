@@ -2,7 +2,8 @@
 // the clock can give: each stroke lies on the characters it cancels and on nothing else, the
 // numbers struck in a numerator and its denominator divide to the value written above, a
 // denominator keeps "1", and the letters struck in a fraction are the divisor's letters: a
-// letter with an exponent loses the exponent, a letter without one is struck itself.
+// letter with an exponent loses the exponent, a letter without one is struck itself. Review 1's
+// distributive arcs run from inside the reciprocal to the first digit of each coefficient.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -240,6 +241,79 @@ TEST(CorvaleDivisionStrokes, ReviewOneCancelsTheDivisorAgainstEachCoefficient) {
     }
   }
   EXPECT_GT(twoDigits, 0);
+}
+
+namespace {
+
+// The dotted arc of one colour in a pass: its 181 dots, in drawing order.
+std::vector<Op> arcDots(const std::vector<Op>& pass, int colour) {
+  std::vector<Op> dots;
+  for (const Op& op : pass)
+    if (op.kind == OpKind::Circle && op.radius == 0.5f && op.colour == colour) dots.push_back(op);
+  return dots;
+}
+
+bool isDigitGlyph(const Glyph& g) { return isDigits(g.text); }
+
+// A distributive arc of review 1: 181 dots with the scene's pen, from (x0, y0) to (x1, y1),
+// bulging bulge px from its chord, above the line.
+void expectDistributiveArc(const std::vector<Op>& dots, float x0, float y0, float x1, float y1, float bulge) {
+  ASSERT_EQ(dots.size(), 181u);
+  EXPECT_NEAR(dots.front().cx, x0, 0.01f);
+  EXPECT_NEAR(dots.front().cy, y0, 0.01f);
+  EXPECT_NEAR(dots.back().cx, x1, 0.01f);
+  EXPECT_NEAR(dots.back().cy, y1, 0.01f);
+  const float chord = std::hypot(x1 - x0, y1 - y0);
+  float farthest = 0, farthestY = 0;
+  for (const Op& dot : dots) {
+    EXPECT_EQ(dot.pen, 5);
+    const float d = std::fabs((dot.cx - x0) * (y1 - y0) - (dot.cy - y0) * (x1 - x0)) / chord;
+    if (d > farthest) farthest = d, farthestY = dot.cy;
+  }
+  EXPECT_NEAR(farthest, bulge, 1);
+  EXPECT_LT(farthestY, y0);
+}
+
+}  // namespace
+
+TEST(CorvaleDivisionStrokes, ReviewOneArcsRunFromTheReciprocalToEachCoefficient) {
+  int negativeDivisors = 0, negativeFirst = 0, positiveDivisors = 0;
+  for (int seed = 0; seed < SEEDS; ++seed) {
+    SCOPED_TRACE(timeForSeed(seed));
+    const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", timeForSeed(seed));
+    ASSERT_FALSE(run.error.has_value());
+    const auto all = passes(run, -40, 80, 1320, 1500);
+    ASSERT_EQ(all.size(), 3u);
+    for (const std::vector<Op>& pass : all) {
+      // The product line at y 240: its reciprocal's bar 25 px under the line's top, and the
+      // digits of its two coefficients (the minus and plus signs are strokes, not glyphs).
+      std::optional<float> bar;
+      for (const Op& op : pass)
+        if (op.kind == OpKind::Line && op.colour == 0 && op.pen == 4 && op.y1 == 265) bar = op.x1;
+      ASSERT_TRUE(bar.has_value());
+      const std::vector<Glyph> line = band(pass, 240);
+      const auto firstDigit = std::find_if(line.begin(), line.end(), isDigitGlyph);
+      const auto letterX = std::find_if(line.begin(), line.end(), [](const Glyph& g) { return g.text == "x"; });
+      ASSERT_NE(firstDigit, line.end());
+      ASSERT_NE(letterX, line.end());
+      const auto secondDigit = std::find_if(letterX, line.end(), isDigitGlyph);
+      ASSERT_NE(secondDigit, line.end());
+      // Both arcs rise from 27 px into the reciprocal's fraction, 20 px above the line, whatever
+      // stands before the fraction; each ends on the line at the right edge of the first digit of
+      // its coefficient, past any sign.
+      expectDistributiveArc(arcDots(pass, 9), *bar + 27, 220, firstDigit->x + 27, 240, 32);
+      expectDistributiveArc(arcDots(pass, 7), *bar + 27, 220, secondDigit->x + 27, 240, 16);
+      // A negative divisor's reciprocal stands as "(-" and the fraction.
+      const bool negative = std::any_of(line.begin(), line.end(),
+                                        [&](const Glyph& g) { return g.text == "(" && g.x == *bar - 54; });
+      negativeDivisors += negative;
+      positiveDivisors += !negative;
+      negativeFirst += firstDigit->x > line[1].x + 27;
+    }
+  }
+  EXPECT_GT(negativeDivisors, 0);
+  EXPECT_GT(positiveDivisors, 0);
+  EXPECT_GT(negativeFirst, 0);
 }
 
 TEST(CorvaleDivisionStrokes, ExampleThreeCancelsNumbersAndLettersInEachFraction) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 
+#include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/monomul_drills.h"
 #include "support/algebra.h"
@@ -19,12 +20,6 @@ using namespace corvale;
 namespace {
 
 constexpr int SEEDS = 3000;
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& piece : pieces) all += piece;
-  return all;
-}
 
 std::string utf8(const std::string& cp932) { return toUtf8(cp932); }
 

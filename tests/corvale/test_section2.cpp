@@ -102,12 +102,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) {
-  std::string name = "e";
-  for (const char* c = info.param.entry; *c; ++c)
-    name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
-  return name == "e" ? "empty" : name;
-}
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
 
 class CorvaleSection2Entry : public testing::TestWithParam<EntryCase> {};
 
@@ -234,6 +229,19 @@ TEST(CorvaleSection2, ReviewTwoCyclesThroughTheTableAndClosesWithTheNote) {
   // Review 1's last problem and the rule stay: nothing clears left of x 640 after them.
   for (const Op& op : filledBoxes(run, 640, 0, 1960, 1300)) EXPECT_EQ(op.x1, 640);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
+}
+
+TEST(CorvaleSection2, ReviewTwoStartsAtRowOneOnEveryVisit) {
+  // Rows 1 and 2, out to the sub-menu; then the review again, whose table starts again at row 1.
+  const std::string visit = "1\\n" + steps(7) + "1\\n" + steps(1);
+  const HeadlessResult run =
+      runScript(PROGRAM, "2\\n" + visit + steps(2) + "2\\n" + steps(2) + "1\\n" + steps(1) + visit + steps(2));
+  ASSERT_FALSE(run.error.has_value());
+  EXPECT_EQ(NO, 1);
+  // Row 1's "2x" on the first and on the second visit, row 2's "-3a" (its minus a stroke) between.
+  EXPECT_EQ(glyphsAt(run, "2", 728, 170).size(), 2u);
+  EXPECT_EQ(glyphsAt(run, "3", 755, 170).size(), 1u);
+  EXPECT_EQ(filledBoxes(run, 640, 0, 1960, 1300).size(), 3u);
 }
 
 TEST(CorvaleSection2, ExampleThreeBothDrillsAndTheSummary) {

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/answers_polymul.h"
 #include "programs/corvale/binomprod.h"
@@ -20,12 +21,6 @@ using Row = common::PageRow;
 namespace {
 
 GiNaC::ex whole(float v) { return GiNaC::numeric(ROUNDED(v)); }
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& piece : pieces) all += piece;
-  return all;
-}
 
 void expectShows(const std::string& line, const GiNaC::ex& product) {
   EXPECT_TRUE(algebra::sameValue(line, product));

@@ -47,12 +47,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) {
-  std::string name = "e";
-  for (const char* c = info.param.entry; *c; ++c)
-    name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
-  return name == "e" ? "empty" : name;
-}
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
 
 class CorvaleSection3Entry : public testing::TestWithParam<EntryCase> {};
 

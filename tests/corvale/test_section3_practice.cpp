@@ -47,12 +47,6 @@ std::vector<float> anchorsOf(const std::vector<std::string>& pieces, float x) {
   return anchors;
 }
 
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string all;
-  for (const std::string& piece : pieces) all += piece;
-  return all;
-}
-
 // The problems the program made after the given clock, with the memory it started from,
 // remade with the same draws.
 template <typename Lines>

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "engine/platform/platform.h"
+#include "engine/platform/render.h"
 #include "engine/runtime.h"
 #include "support/pictures.h"
 #include "support/test_support.h"
@@ -92,6 +93,25 @@ TEST(Drawing, FilledBoxHasItsEdgeInTheColourAndItsInteriorInTheSecondColour) {
   EXPECT_TRUE(closeTo(picture->at(1100, 150), WHITE));
   EXPECT_TRUE(closeTo(picture->at(1000, 150), paletteColour(5)));
   for (int x = 95; x <= 305; x += 5) EXPECT_TRUE(closeTo(picture->at(x, 350), WHITE)) << x;
+}
+
+// A projector's picture is the canvas scaled by an odd factor. There the step box and its erase,
+// at the same place, leave nothing behind, and a box's edge still shows in its own colour.
+TEST(Drawing, AnEraseOverABoxLeavesNoTraceAtAnyScale) {
+  PsLINE(96, 657, 400, 693, 13, LineMode::FilledBox, 4);
+  PsLINE(0, 657, 400, 693, 15, LineMode::FilledBox, 15);
+  PsLINE(500, 300, 700, 340, 0, LineMode::FilledBox, 12);
+  for (const double width : {1366.0, 1600.0, 1920.0, 2560.0}) {
+    SCOPED_TRACE(width);
+    const double scale = width / 1366;
+    ASSERT_TRUE(writeCanvasPng(outputPath("platform-erase.png"), scale));
+    const Picture picture(outputPath("platform-erase.png"));
+    for (int y = static_cast<int>(650 * scale); y <= static_cast<int>(700 * scale); ++y)
+      for (int x = 0; x <= static_cast<int>(410 * scale); ++x)
+        ASSERT_TRUE(closeTo(picture.at(x, y), WHITE, 0)) << x << "," << y;
+    EXPECT_TRUE(closeTo(picture.at(static_cast<int>(500.5 * scale), static_cast<int>(320 * scale)), BLACK, 0));
+    EXPECT_TRUE(closeTo(picture.at(static_cast<int>(600 * scale), static_cast<int>(320 * scale)), paletteColour(12), 0));
+  }
 }
 
 // A disc of radius 0.5 must still show, whatever the pen and its paint colour.

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/engine.h"
+#include "over_seeds.h"
 #include "programs/ombrel/drills.h"
 
 namespace {
@@ -14,21 +15,14 @@ using namespace ombrel;
 constexpr int SEEDS = 400;
 constexpr int PROBLEMS = 20;  // problems in a row from one seed
 
-// Runs the generator PROBLEMS times from each seed, starting with FMAESU as some earlier
-// scene may have left it, and hands every problem to check with the key number before it.
+// Runs the generator PROBLEMS times from each seed and checks that it remembers its key number.
 template <typename Check>
 void overSeeds(void (*generate)(), Check check) {
-  for (int seed = 0; seed < SEEDS; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    FMAESU = static_cast<float>(seed % 80);
-    for (int k = 0; k < PROBLEMS; ++k) {
-      const float before = FMAESU;
-      generate();
-      check(before);
-      ASSERT_EQ(FMAESU, T_A(1)) << "the key number is remembered";
-      if (testing::Test::HasFatalFailure()) return;
-    }
-  }
+  ombrel_test::overSeeds(generate, SEEDS, PROBLEMS, 80, [&](float before) {
+    check(before);
+    if (testing::Test::HasFatalFailure()) return;
+    ASSERT_EQ(FMAESU, T_A(1)) << "the key number is remembered";
+  });
 }
 
 TEST(OmbrelSquareDifference, AplusBIsAHundredAndTheAnswerIsTheDifferenceOfSquares) {

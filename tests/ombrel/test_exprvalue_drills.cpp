@@ -3,10 +3,12 @@
 // the second review drill's sign forms.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
 #include "engine/engine.h"
+#include "over_seeds.h"
 #include "programs/ombrel/exprvalue_drills.h"
 
 namespace {
@@ -16,19 +18,10 @@ using namespace ombrel;
 constexpr int SEEDS = 400;
 constexpr int PROBLEMS = 25;  // problems in a row from one seed
 
-// Runs generate PROBLEMS times from every seed and hands each problem to check.
+// Runs generate PROBLEMS times from each seed and hands every problem to check.
 template <typename Check>
 void overSeeds(void (*generate)(), Check check) {
-  for (int seed = 0; seed < SEEDS; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    FMAESU = static_cast<float>(seed % 50);
-    for (int k = 0; k < PROBLEMS; ++k) {
-      const float before = FMAESU;
-      generate();
-      check(before);
-      if (testing::Test::HasFatalFailure()) return;
-    }
-  }
+  ombrel_test::overSeeds(generate, SEEDS, PROBLEMS, 50, check);
 }
 
 TEST(OmbrelReviewADraw, EveryWholeNumberFromMinusFiveToFourAndItsValue) {
@@ -107,6 +100,79 @@ TEST(OmbrelReviewXYDraw, SixteenRandomNumbersAProblem) {
     PaRandomize(static_cast<float>(seed));
     for (int k = 0; k < 16; ++k) PaRnd();
     EXPECT_EQ(PaRnd(), next) << "seed " << seed;
+  }
+}
+
+// The random numbers of one seed, read in turn as a generator takes them: each one the integer
+// part of a uniform value times a range, plus an offset.
+class Draws {
+ public:
+  explicit Draws(int seed) {
+    PaRandomize(static_cast<float>(seed));
+    for (float& r : values_) r = PaRnd();
+    PaRandomize(static_cast<float>(seed));
+  }
+  float next(float range, float offset) { return PnFInt(values_.at(at_++) * range) + offset; }
+  // A magnitude, then its sign draw from 0 to signs - 1: negative when the sign draw is below
+  // negatives.
+  float signedNext(float range, float offset, float signs, float negatives) {
+    const float magnitude = next(range, offset);
+    return next(signs, 0) < negatives ? -magnitude : magnitude;
+  }
+
+ private:
+  std::array<float, 64> values_{};
+  std::size_t at_ = 0;
+};
+
+// Each number of a problem comes from the random numbers in the order the problem needs them:
+// c1, p, q, c2, r, s, x, y, each its magnitude and then its sign; x, y and k of task 1; d and c
+// of task 2, drawn again together while the key equals the one remembered.
+TEST(OmbrelExprValueDraws, EachNumberFromItsRandomNumbersInTurn) {
+  for (int seed = 0; seed < 142; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Draws review(seed);
+    GENREVIEWXY();
+    float c1 = review.signedNext(5, 1, 2, 1);
+    if (c1 == 1) c1 = -1;
+    EXPECT_EQ(F_A(1), c1);
+    EXPECT_EQ(T_A(2), review.signedNext(7, 1, 2, 1));
+    EXPECT_EQ(T_A(3), review.signedNext(5, 2, 2, 1));
+    EXPECT_EQ(F_A(4), review.signedNext(5, 1, 3, 2));
+    EXPECT_EQ(T_A(5), review.signedNext(7, 1, 2, 1));
+    EXPECT_EQ(T_A(6), review.signedNext(5, 2, 2, 1));
+    const float x = review.signedNext(5, 1, 2, 1);
+    const float y = review.signedNext(5, 1, 2, 1);
+    EXPECT_EQ(F_A(5), x);
+    EXPECT_EQ(F_A(6), y == x ? x + 1 : y);
+
+    Draws one(seed);
+    FMAESU = static_cast<float>(2 + seed % 3);
+    const float avoided = FMAESU;
+    GENPRODUCTDIFF();
+    float taskX = 0, taskY = 0, k = 0;
+    do {
+      taskX = -one.next(3, 1);
+      taskY = one.next(5, 1);
+      k = one.next(3, 2);
+    } while (k == avoided);
+    EXPECT_EQ(T_A(11), taskX);
+    EXPECT_EQ(T_A(12), taskY);
+    EXPECT_EQ(T_A(2), k);
+
+    Draws two(seed);
+    FMAESU = static_cast<float>(11 + seed % 28);
+    const float remembered = FMAESU;
+    GENHUNDREDPAIR();
+    float d = 0, c = 0;
+    do {
+      d = two.next(28, 11);
+      if (d == 20 || d == 30) d = 45;
+      c = 100 * two.next(3, 1);
+    } while (d == remembered);
+    EXPECT_EQ(X, d);
+    EXPECT_EQ(T_A(1), c);
+    if (testing::Test::HasFailure()) return;
   }
 }
 

@@ -37,7 +37,7 @@ enum class Kind {
 
 struct Char {
   Kind kind;
-  char value;        // the digit or letter, as an ASCII character
+  char value;        // the digit or letter, as an ASCII character; "(" or "{" for a bracket
   std::string text;  // as written, code page 932
   std::size_t at;    // position in the line, in characters from 1
 };
@@ -46,11 +46,18 @@ Char classify(const std::string& text, std::size_t at) {
   static const std::map<std::string, Kind> marks{
       {"+", Kind::Plus},   {"＋", Kind::Plus},  {"-", Kind::Minus},   {"－", Kind::Minus},   {"*", Kind::Times},
       {"×", Kind::Times},  {"/", Kind::Slash},  {"÷", Kind::Divide},  {"(", Kind::Open},     {"（", Kind::Open},
-      {")", Kind::Close},  {"）", Kind::Close}, {"=", Kind::Equals},  {"＝", Kind::Equals},  {"^", Kind::Power},
+      {")", Kind::Close},  {"）", Kind::Close}, {"{", Kind::Open},    {"｛", Kind::Open},    {"}", Kind::Close},
+      {"｝", Kind::Close}, {"=", Kind::Equals},  {"＝", Kind::Equals},  {"^", Kind::Power},
       {"\\", Kind::Power}, {".", Kind::Point},  {"．", Kind::Point},  {"ﾀ", Kind::Fraction}, {"!", Kind::Root},
       {"√", Kind::Root},   {"#", Kind::Root},   {"ﾝ", Kind::RootEnd}, {" ", Kind::Blank},    {"　", Kind::Blank},
       {"π", Kind::Pi}};
-  if (const auto mark = marks.find(text); mark != marks.end()) return {mark->second, 0, text, at};
+  // Brackets carry the shape that must close them: "(" with ")", "{" with "}".
+  static const std::map<std::string, char> brackets{{"(", '('}, {"（", '('}, {")", '('}, {"）", '('},
+                                                    {"{", '{'}, {"｛", '{'}, {"}", '{'},  {"｝", '{'}};
+  if (const auto mark = marks.find(text); mark != marks.end()) {
+    const auto shape = brackets.find(text);
+    return {mark->second, shape == brackets.end() ? '\0' : shape->second, text, at};
+  }
   const unsigned char first = static_cast<unsigned char>(text[0]);
   if (text.size() == 1) {
     if (first >= '0' && first <= '9') return {Kind::Digit, text[0], text, at};
@@ -261,7 +268,10 @@ class Reader {
       case Kind::Open: {
         ++pos_;
         const ex inside = expression();
-        expect(Kind::Close, "a bracket is not closed");
+        const Char* close = peek();
+        if (close == nullptr || close->kind != Kind::Close) fail("a bracket is not closed");
+        if (close->value != c->value) fail("a bracket closed by the other kind");
+        ++pos_;
         return inside;
       }
       case Kind::Fraction:

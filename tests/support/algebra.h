@@ -6,6 +6,8 @@
 // The markup as the typesetter draws it:
 //   - numbers (also with a decimal point), letters a-z and A-Z, π, and full-width digits, letters,
 //     signs and brackets ("３", "ｘ", "＋", "－", "×", "÷", "（", "）", "＝");
+//   - brackets "( )" and, as outer brackets around them, braces "{ }" ("M{x-(x+1)}"); each
+//     closes with its own kind;
 //   - products written side by side ("3x(2x+1)"), bound tighter than "*" (×) and "/" (÷) as a
 //     textbook reads "6ab÷3a"; a number only stands first in such a product;
 //   - "^" or "\" raising the one character after it (a digit or a letter) as the exponent of the
