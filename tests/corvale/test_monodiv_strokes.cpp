@@ -21,13 +21,6 @@ using namespace corvale;
 
 namespace {
 
-// A clock time whose seed (hours + minutes + seconds) is seed, 0 to 141.
-std::string timeForSeed(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  const auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return two(h) + ":" + two(m) + ":" + two(s);
-}
-
 std::string repeat(const std::string& keys, int n) {
   std::string all;
   for (int i = 0; i < n; ++i) all += keys;
@@ -219,8 +212,8 @@ constexpr int SEEDS = 142;
 TEST(CorvaleDivisionStrokes, ReviewOneCancelsTheDivisorAgainstEachCoefficient) {
   int twoDigits = 0;
   for (int seed = 0; seed < SEEDS; ++seed) {
-    SCOPED_TRACE(timeForSeed(seed));
-    const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", timeForSeed(seed));
+    SCOPED_TRACE(clockFor(seed));
+    const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", clockFor(seed));
     ASSERT_FALSE(run.error.has_value());
     const auto all = passes(run, -40, 80, 1320, 1500);
     ASSERT_EQ(all.size(), 3u);
@@ -279,8 +272,8 @@ void expectDistributiveArc(const std::vector<Op>& dots, float x0, float y0, floa
 TEST(CorvaleDivisionStrokes, ReviewOneArcsRunFromTheReciprocalToEachCoefficient) {
   int negativeDivisors = 0, negativeFirst = 0, positiveDivisors = 0;
   for (int seed = 0; seed < SEEDS; ++seed) {
-    SCOPED_TRACE(timeForSeed(seed));
-    const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", timeForSeed(seed));
+    SCOPED_TRACE(clockFor(seed));
+    const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", clockFor(seed));
     ASSERT_FALSE(run.error.has_value());
     const auto all = passes(run, -40, 80, 1320, 1500);
     ASSERT_EQ(all.size(), 3u);
@@ -320,9 +313,9 @@ TEST(CorvaleDivisionStrokes, ExampleThreeCancelsNumbersAndLettersInEachFraction)
   int exponents = 0, twoDigits = 0;
   std::vector<std::string> divisorLetters;
   for (int seed = 0; seed < SEEDS; ++seed) {
-    SCOPED_TRACE(timeForSeed(seed));
+    SCOPED_TRACE(clockFor(seed));
     const std::string keys = "2\n2\n" + repeat("kkkkk2\n", 2) + "kkkkk1\nk" + repeat("kkkkk2\n", 2) + "kkkkk1\n";
-    const HeadlessResult run = runScript(PROGRAM, keys, timeForSeed(seed));
+    const HeadlessResult run = runScript(PROGRAM, keys, clockFor(seed));
     ASSERT_FALSE(run.error.has_value());
     const auto drillOne = passes(run, -40, 80, 1320, 1500);
     const auto drillTwo = passes(run, 640, 0, 1320, 1500);

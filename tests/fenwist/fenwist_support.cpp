@@ -11,13 +11,6 @@ namespace fenwist_test {
 
 std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
 
-std::string clockFor(int seed) {
-  const int h = std::min(seed, 23), m = std::min(seed - h, 59), s = seed - h - m;
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", h, m, s);
-  return text;
-}
-
 HeadlessResult runFenwist(const std::string& keys, const std::string& time, const std::string& png) {
   std::string script = keys;
   std::replace(script.begin(), script.end(), '\n', '\r');

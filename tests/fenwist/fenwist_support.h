@@ -22,8 +22,6 @@ using walk::subMenuLines;
 // n presses of an ordinary key (each ends one step wait).
 std::string steps(int n);
 
-// A clock time "hh:mm:ss" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
-std::string clockFor(int seed);
 
 // Element n of T$() and of T(), the texts and numbers a generator leaves.
 inline const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }

@@ -7,14 +7,6 @@
 
 namespace exprvalue_test {
 
-std::string clockFor(int seed) {
-  const int hours = std::min(seed, 23);
-  const int minutes = std::min(seed - hours, 59);
-  const int seconds = seed - hours - minutes;
-  const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
-}
-
 std::string formulaAt(const std::vector<Op>& ops, std::size_t from, std::size_t to, float x1, float x2, float y) {
   to = std::min(to, ops.size());
   std::map<float, std::string> tokens;  // x -> markup
@@ -31,7 +23,7 @@ std::string formulaAt(const std::vector<Op>& ops, std::size_t from, std::size_t 
                                       return v.kind == OpKind::Line && v.x1 == v.x2 && v.x1 > op.x1 && v.x1 < op.x2 &&
                                              std::min(v.y1, v.y2) < op.y1 && std::max(v.y1, v.y2) > op.y1;
                                     });
-      tokens[op.x1] = plus ? "+" : "-";
+      tokens[op.x1] = std::string(1, plus ? '+' : '-');
     }
   }
   std::string line;

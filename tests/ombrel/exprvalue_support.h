@@ -10,8 +10,6 @@
 
 namespace exprvalue_test {
 
-// A clock time whose seed, hours + minutes + seconds, is seed (0 to 141).
-std::string clockFor(int seed);
 
 // The formula line whose glyphs stand on line y (tops from y - 30 to y + 12, so raised italic
 // letters count) with x from x1 up to x2, in ops[from, to), read back into markup in code page

@@ -13,7 +13,6 @@ namespace {
 
 using namespace ombrel_test;
 using exprvalue_test::areaErases;
-using exprvalue_test::clockFor;
 using exprvalue_test::formulaAt;
 
 // The glyphs of one line, in the order drawn, from ops[from] on while they stand on line y.

@@ -20,7 +20,6 @@ using algebra::letter;
 using algebra::parse;
 using algebra::sameValue;
 using exprvalue_test::areaErases;
-using exprvalue_test::clockFor;
 using exprvalue_test::formulaAt;
 using ombrel_test::runOmbrel;
 using ombrel_test::steps;

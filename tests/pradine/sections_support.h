@@ -1,7 +1,6 @@
 // Helpers for the scene tests of Pradine's sections 4 to 6.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "scene_support.h"
@@ -12,15 +11,6 @@ namespace later_sections {
 inline const std::string SECTION4_MENU = "①公式練習　②例題１　③問６　④終了";
 inline const std::string SECTION5_MENU = "①図　②課題　③例題２　④問７　⑤終了";
 inline const std::string SECTION6_MENU = "Ｐ２０練習問題　①，②，③→問題　④終了";
-
-// A clock time whose hours, minutes and seconds add up to the random seed (0 to 141).
-inline std::string clockFor(int seed) {
-  const int hours = seed > 118 ? seed - 118 : 0;
-  const int minutes = seed - hours > 59 ? seed - hours - 59 : 0;
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, seed - hours - minutes);
-  return text;
-}
 
 // The cell height of a text operation: its size times its vertical magnification.
 inline float cellBottom(const Op& op) { return op.y1 + op.size * static_cast<float>(op.magY); }

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/strings.h"
@@ -55,4 +56,10 @@ std::string allText(const HeadlessResult& run) {
   for (const Op& op : run.ops)
     if (op.kind == OpKind::Text) all += op.text;
   return all;
+}
+
+std::string clockFor(int seed) {
+  const int hours = std::min(seed, 23), minutes = std::min(seed - hours, 59), seconds = seed - hours - minutes;
+  const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+  return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
 }

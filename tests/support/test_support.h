@@ -28,3 +28,6 @@ std::vector<Op> textsEqual(const HeadlessResult& run, const std::string& text);
 std::vector<Op> textsContaining(const HeadlessResult& run, const std::string& part);
 // All drawn texts joined in order, in UTF-8, for failure messages.
 std::string allText(const HeadlessResult& run);
+
+// A clock time "HH:MM:SS" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
+std::string clockFor(int seed);
