@@ -154,7 +154,15 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
     const bool closing = op.text == ")";
     const double inner = placed.x + ink.x_bearing + (closing ? 0 : ink.width);
     setEm(cr, emX * BRACKET_WIDENING, emY);
-    const cairo_text_extents_t wide = extentsOf(cr, placed.text);
+    cairo_text_extents_t wide = extentsOf(cr, placed.text);
+    // The face's bracket reaches a pixel above its cell: kept within the cell's height, it leaves
+    // nothing behind when the line's own erase, which starts at the cell's top, wipes it.
+    const double top = placed.y + wide.y_bearing;
+    if (top < op.y1 || top + wide.height > op.y1 + cellHeight) {
+      setEm(cr, emX * BRACKET_WIDENING, emY * std::min(1.0, cellHeight / wide.height));
+      wide = extentsOf(cr, placed.text);
+      placed.y = op.y1 - wide.y_bearing;
+    }
     placed.x = inner - wide.x_bearing - (closing ? 0 : wide.width);
   }
   return placed;

@@ -181,3 +181,19 @@ TEST(TypesetPicture, EqualsSignSitsOnTheAxisOfPlusAndMinus) {
 }
 
 }  // namespace
+
+// A line's own erase starts at the top of its cells: an ordinary bracket's ink stays within its
+// cell's height, so erasing the line leaves no stroke of it behind.
+TEST(TypesetPicture, BracketsStayWithinTheirCells) {
+  const std::vector<Op> ops = formulaOps("(x+3)(x+4)");
+  SCOPED_TRACE(listing(ops));
+  int brackets = 0;
+  for (const Op& op : opsOf(ops, OpKind::Text)) {
+    if (op.text != "(" && op.text != ")") continue;
+    ++brackets;
+    const OpInk ink = inkOf(op);
+    EXPECT_GE(ink.top, op.y1) << op.text << " at x " << op.x1;
+    EXPECT_LE(ink.bottom, op.y1 + op.size * op.magY) << op.text << " at x " << op.x1;
+  }
+  EXPECT_EQ(brackets, 4);
+}
