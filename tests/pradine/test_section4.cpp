@@ -19,15 +19,6 @@ namespace {
 using namespace later_sections;
 using walk::OpWalk;
 
-HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath(name + ".png");
-  options.shotsDir = outputPath(name);
-  return runHeadless(pradine::PROGRAM, options);
-}
-
 TEST(Section4, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "4\r5\r0\r\r4\r8\r", "00:00:00", "pradine-section4-aim.png");
   ASSERT_FALSE(run.error);

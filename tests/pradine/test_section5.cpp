@@ -20,15 +20,6 @@ using walk::ANY_X;
 using walk::Labels;
 using walk::OpWalk;
 
-HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath(name + ".png");
-  options.shotsDir = outputPath(name);
-  return runHeadless(pradine::PROGRAM, options);
-}
-
 TEST(Section5, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "5\r6\r0\r\r5\r8\r", "00:00:00", "pradine-section5-aim.png");
   ASSERT_FALSE(run.error);
