@@ -1,5 +1,48 @@
 #include "corvale_checks.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/prompt_marks.h"
+
+std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
+
+std::size_t stepBoxes(const HeadlessResult& run) {
+  return static_cast<std::size_t>(walk::stepWaits(run.ops, 0, run.ops.size()));
+}
+
+std::size_t nextStepBoxes(const HeadlessResult& run) {
+  std::size_t n = 0;
+  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) n += op.fill == 12;
+  return n;
+}
+
+std::vector<Op> arcDots(const std::vector<Op>& ops, int colour) {
+  std::vector<Op> dots;
+  for (const Op& op : ops)
+    if (op.kind == OpKind::Circle && op.radius == 0.5f && op.colour == colour) dots.push_back(op);
+  return dots;
+}
+
+void expectDistributiveArc(const std::vector<Op>& dots, float x0, float y0, float x1, float y1, float bulge) {
+  ASSERT_EQ(dots.size(), 181u);
+  EXPECT_NEAR(dots.front().cx, x0, 0.01f);
+  EXPECT_NEAR(dots.front().cy, y0, 0.01f);
+  EXPECT_NEAR(dots.back().cx, x1, 0.01f);
+  EXPECT_NEAR(dots.back().cy, y1, 0.01f);
+  const float chord = std::hypot(x1 - x0, y1 - y0);
+  float farthest = 0, farthestY = 0;
+  for (const Op& dot : dots) {
+    EXPECT_EQ(dot.pen, 5);
+    const float d = std::fabs((dot.cx - x0) * (y1 - y0) - (dot.cy - y0) * (x1 - x0)) / chord;
+    if (d > farthest) farthest = d, farthestY = dot.cy;
+  }
+  EXPECT_NEAR(farthest, bulge, 1);
+  EXPECT_LT(farthestY, std::min(y0, y1));
+}
+
 std::vector<Op> glyphsAt(const HeadlessResult& run, const std::string& glyph, float x, float y) {
   std::vector<Op> found;
   for (const Op& op : textsEqual(run, glyph))

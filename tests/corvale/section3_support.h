@@ -9,9 +9,6 @@
 
 namespace polymul_test {
 
-// n presses of a key that only a step wait reads.
-inline std::string steps(int n) { return std::string(n, 'k'); }
-
 // The keys from the main menu into section 3 and on to item `item` of its sub-menu.
 inline std::string toItem(int item) { return "3\\n" + std::to_string(item) + "\\n"; }
 

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -238,34 +237,7 @@ TEST(CorvaleDivisionStrokes, ReviewOneCancelsTheDivisorAgainstEachCoefficient) {
 
 namespace {
 
-// The dotted arc of one colour in a pass: its 181 dots, in drawing order.
-std::vector<Op> arcDots(const std::vector<Op>& pass, int colour) {
-  std::vector<Op> dots;
-  for (const Op& op : pass)
-    if (op.kind == OpKind::Circle && op.radius == 0.5f && op.colour == colour) dots.push_back(op);
-  return dots;
-}
-
 bool isDigitGlyph(const Glyph& g) { return isDigits(g.text); }
-
-// A distributive arc of review 1: 181 dots with the scene's pen, from (x0, y0) to (x1, y1),
-// bulging bulge px from its chord, above the line.
-void expectDistributiveArc(const std::vector<Op>& dots, float x0, float y0, float x1, float y1, float bulge) {
-  ASSERT_EQ(dots.size(), 181u);
-  EXPECT_NEAR(dots.front().cx, x0, 0.01f);
-  EXPECT_NEAR(dots.front().cy, y0, 0.01f);
-  EXPECT_NEAR(dots.back().cx, x1, 0.01f);
-  EXPECT_NEAR(dots.back().cy, y1, 0.01f);
-  const float chord = std::hypot(x1 - x0, y1 - y0);
-  float farthest = 0, farthestY = 0;
-  for (const Op& dot : dots) {
-    EXPECT_EQ(dot.pen, 5);
-    const float d = std::fabs((dot.cx - x0) * (y1 - y0) - (dot.cy - y0) * (x1 - x0)) / chord;
-    if (d > farthest) farthest = d, farthestY = dot.cy;
-  }
-  EXPECT_NEAR(farthest, bulge, 1);
-  EXPECT_LT(farthestY, y0);
-}
 
 }  // namespace
 

@@ -15,27 +15,6 @@ using namespace corvale;
 
 namespace {
 
-// Keys: "\\n" is Enter; any other character is one key press.
-const std::string STEP = "k";
-
-std::string steps(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += STEP;
-  return keys;
-}
-
-std::size_t stepBoxes(const HeadlessResult& run) {
-  std::size_t n = 0;
-  for (const Op& op : filledBoxes(run, 96, 657, 400, 693)) n += op.fill == 4;
-  return n;
-}
-
-std::size_t nextStepBoxes(const HeadlessResult& run) {
-  std::size_t n = 0;
-  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) n += op.fill == 12;
-  return n;
-}
-
 // The sub-menu line's first glyph, as often as it was drawn.
 std::size_t subMenuLines(const HeadlessResult& run) { return glyphsAt(run, "①", 16, 666).size(); }
 

@@ -3,7 +3,6 @@
 // matter. Pictures for a look land in the test-output folder.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <ostream>
 
 #include "common/op_walk.h"
@@ -19,47 +18,7 @@ using walk::OpWalk;
 
 namespace {
 
-std::string steps(int n) { return std::string(n, 'k'); }
-
-std::size_t stepBoxes(const HeadlessResult& run) { return walk::stepWaits(run.ops, 0, run.ops.size()); }
-
-std::size_t nextStepBoxes(const HeadlessResult& run) {
-  std::size_t n = 0;
-  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) n += op.fill == 12;
-  return n;
-}
-
 std::size_t subMenuLines(const HeadlessResult& run) { return walk::subMenuLines(run.ops).size(); }
-
-// The dots of the dotted arcs in one colour, in drawing order.
-std::vector<Op> dots(const HeadlessResult& run, int colour) {
-  std::vector<Op> found;
-  for (const Op& op : run.ops)
-    if (op.kind == OpKind::Circle && op.colour == colour && op.radius == 0.5f) found.push_back(op);
-  return found;
-}
-
-// A dotted arc: 181 dots drawn with pen 5, one end at (x0, y0) and the other at (x1, y1), its
-// farthest dot bulge px from the chord, above it.
-void expectArc(const std::vector<Op>& arc, float x0, float y0, float x1, float y1, float bulge) {
-  ASSERT_EQ(arc.size(), 181u);
-  const Op& first = arc.front();
-  const Op& last = arc.back();
-  EXPECT_TRUE((std::fabs(first.cx - x0) < 0.01f && std::fabs(first.cy - y0) < 0.01f &&
-               std::fabs(last.cx - x1) < 0.01f && std::fabs(last.cy - y1) < 0.01f) ||
-              (std::fabs(first.cx - x1) < 0.01f && std::fabs(first.cy - y1) < 0.01f &&
-               std::fabs(last.cx - x0) < 0.01f && std::fabs(last.cy - y0) < 0.01f))
-      << "arc from (" << first.cx << "," << first.cy << ") to (" << last.cx << "," << last.cy << ")";
-  const float length = std::hypot(x1 - x0, y1 - y0);
-  float farthest = 0, farthestY = 0;
-  for (const Op& dot : arc) {
-    EXPECT_EQ(dot.pen, 5);
-    const float d = std::fabs((dot.cx - x0) * (y1 - y0) - (dot.cy - y0) * (x1 - x0)) / length;
-    if (d > farthest) farthest = d, farthestY = dot.cy;
-  }
-  EXPECT_NEAR(farthest, bulge, 1);
-  EXPECT_LT(farthestY, std::min(y0, y1));
-}
 
 // The rising strokes in colour, as (x1, y1, x2, y2) in drawing order.
 std::vector<std::array<float, 4>> strokes(const HeadlessResult& run, int colour) {
@@ -163,8 +122,8 @@ TEST(CorvaleSection2, ReviewOneProblemStepByStep) {
   // Arc 1 from 27 px into the reciprocal's fraction (its bar starts at 369), 20 px above the
   // line, to the right edge of the 8 (its cell at 126), 32 px high; arc 2 to the right edge of
   // the 6 (at 207), 16 px high.
-  expectArc(dots(run, 9), 396, 220, 153, 240, 32);
-  expectArc(dots(run, 7), 396, 220, 234, 240, 16);
+  expectDistributiveArc(arcDots(run.ops, 9), 396, 220, 153, 240, 32);
+  expectDistributiveArc(arcDots(run.ops, 7), 396, 220, 234, 240, 16);
 
   // The coefficients struck 27 px per digit from y 370 up to 330, past the minus; the divisor
   // from 386 up to 358 in each denominator; the values above at y 300 and "1" under at 386.

@@ -61,12 +61,6 @@ std::vector<Lines> remade(float memory, BinomVariant variant, int problems, Line
   return made;
 }
 
-int nextStepBoxes(const HeadlessResult& run) {
-  int n = 0;
-  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) n += op.fill == 12;
-  return n;
-}
-
 }  // namespace
 
 TEST(CorvaleSection3Practice, ExampleSixThreeLinesPerProblemThenTheReminder) {
@@ -91,7 +85,7 @@ TEST(CorvaleSection3Practice, ExampleSixThreeLinesPerProblemThenTheReminder) {
   w.line(176, 378, 3, "※同類項はまとめる", 2);
   w.line(44, 570, 0, "教科書 問4　をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(nextStepBoxes(run), 2);
+  EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
 }
@@ -153,7 +147,7 @@ TEST(CorvaleSection3Practice, ExampleSevenWorkedByNumberedArcsThenPractice) {
   }
   w.line(44, 570, 3, "教科書 問5　をしなさい。", 2);
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(nextStepBoxes(run), 2);
+  EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
 }
@@ -218,7 +212,7 @@ TEST(CorvaleSection3Practice, ExampleEightFourLinesPerProblemThenSixArcs) {
   expectSixArcs(w, x, 510, last, 40 + widthOf(last.lines[0]));
   w.line(400, 600, 7, "教科書 問6 をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
-  EXPECT_EQ(nextStepBoxes(run), 2);
+  EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
 }

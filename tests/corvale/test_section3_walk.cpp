@@ -49,7 +49,5 @@ TEST(CorvaleSection3Walk, EveryItemToItsEndAndBackToTheMainMenu) {
   EXPECT_EQ(textsEqual(run, "⑥").size(), 11u + 1);     // the sub-menu lines, and example 8's sixth arc
   // The key waits of all ten scenes, and a next-step prompt per practice problem.
   EXPECT_EQ(walk::stepWaits(run.ops, 0, run.ops.size()), 19 + 6 + 11 + 7 + 3 + 27 + 4 + 0 + 16 + 4);
-  int nextSteps = 0;
-  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) nextSteps += op.fill == 12;
-  EXPECT_EQ(nextSteps, 6);
+  EXPECT_EQ(nextStepBoxes(run), 6u);
 }
