@@ -117,7 +117,6 @@ void COMBINEDDRILL() {
     STEPWAIT();
     common::textLine(XI1, YI1 + 70, 0, texts.gathered);
     STEPWAIT();
-    t(9) = answerXTerm();
     common::textLine(XI1, YI1 + 70, 5, texts.answer);
     NEXTSTEP();
     NO = NO + 1;
