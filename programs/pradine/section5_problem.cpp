@@ -34,4 +34,8 @@ void SUBSTPROBLEM() {
   X_S_A(3) = xy ? "A" : "X";
 }
 
+std::string substProduct(const std::string& base) {
+  return "(" + base + T_S_A(1) + ")(" + base + T_S_A(2) + ")";
+}
+
 }  // namespace pradine
