@@ -5,6 +5,7 @@
 #include "programs/common/random_int.h"
 #include "programs/common/scene.h"
 #include "section4.h"
+#include "sign_coef.h"
 
 namespace pradine {
 namespace {
@@ -63,10 +64,7 @@ void COMBINEDTERMS() {
   T_A(9) = T_A(4) + T_A(7);
   F_A(4) = F_A(1) + F_A(3);
   NUMSTRINGS();
-  // k before its bracket: a bare sign for 1 and -1.
-  if (F_A(11) > 0) f(11) = "+" + f(11);
-  if (F_A(11) == 1) f(11) = "+";
-  if (F_A(11) == -1) f(11) = "-";
+  LETTERCOEF(11);  // k before its bracket
   // The constants of the brackets and the products, signed.
   float i = 0;
   FOR(i, 1, 3, [&] {
