@@ -13,16 +13,6 @@ inline const std::string SECTION4_MENU = "①公式練習　②例題１　③�
 inline const std::string SECTION5_MENU = "①図　②課題　③例題２　④問７　⑤終了";
 inline const std::string SECTION6_MENU = "Ｐ２０練習問題　①，②，③→問題　④終了";
 
-// Runs Pradine with the keys, leaving the last picture in name.png and one at every wait in name/.
-inline HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath(name + ".png");
-  options.shotsDir = outputPath(name);
-  return runHeadless(pradine::PROGRAM, options);
-}
-
 // The cell height of a text operation: its size times its vertical magnification.
 inline float cellBottom(const Op& op) { return op.y1 + op.size * static_cast<float>(op.magY); }
 
