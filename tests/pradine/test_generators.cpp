@@ -68,10 +68,7 @@ TEST(ExampleNumbers, TheThreeLinesAgreeAndAChangesEveryTime) {
     letters.insert(X_S);
     ASSERT_EQ(X_S.size(), 1u);
     const DrillTexts lines = drillTexts();
-    EXPECT_TRUE(algebra::sameValue(lines.expansion, lines.problem));
-    EXPECT_TRUE(algebra::sameValue(lines.result, lines.problem));
-    for (const std::string& line : {lines.problem, lines.expansion, lines.result})
-      EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
+    for (const std::string& line : {lines.problem, lines.expansion, lines.result}) expectShows(line, lines.problem);
     // b is bracketed in the product term exactly when it is negative.
     EXPECT_EQ(t(6), b < 0 ? "(" + std::to_string(static_cast<int>(b)) + ")" : std::to_string(static_cast<int>(b)));
     // A sum of 1 or -1 leaves a bare sign before the letter; the expansion keeps its brackets.
