@@ -6,6 +6,7 @@
 #include "programs/common/scene.h"
 #include "section4.h"
 #include "sign_coef.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -99,9 +100,7 @@ CombinedTexts combinedTexts() {
 void COMBINEDDRILL() {
   while (AINP != 1) {
     COMBINEDNUMBERS();
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    TEXTCOLUMN(40);
     FE_SETDRAWWIDTH(5);
     common::clearScene();
     const CombinedTexts texts = combinedTexts();
