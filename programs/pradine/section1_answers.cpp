@@ -1,7 +1,6 @@
-#include "engine/engine.h"
-#include "globals.h"
 #include "programs/common/page.h"
 #include "section1.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -41,13 +40,9 @@ constexpr PageRow RIGHT_COLUMN[] = {
 
 // The label and text columns stay in XI0 and XI1 as the page's right column set them.
 void PROBLEM1ANSWERS() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(LEFT_COLUMN);
-  XI0 = 640;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(640);
   common::drawPage(RIGHT_COLUMN);
 }
 

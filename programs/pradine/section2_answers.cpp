@@ -1,7 +1,6 @@
 #include "answer_pages.h"
-#include "engine/engine.h"
-#include "globals.h"
 #include "section2.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -75,21 +74,15 @@ const PageRows PROBLEM3_LEFT{PROBLEM3_LEFT_ROWS};
 const PageRows PROBLEM3_RIGHT{PROBLEM3_RIGHT_ROWS};
 
 void PROBLEM2ANSWERS() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROBLEM2_PAGE);
 }
 
 // The label and text columns stay in XI0 and XI1 as the page's right column set them.
 void PROBLEM3ANSWERS() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROBLEM3_LEFT);
-  XI0 = 560;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(560);
   common::drawPage(PROBLEM3_RIGHT);
 }
 

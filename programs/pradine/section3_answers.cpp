@@ -1,8 +1,8 @@
 #include "answer_pages.h"
-#include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/card_legend.h"
 #include "section3.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -96,20 +96,14 @@ const PageRows PROOF{PROOF_ROWS};
 
 // The label and text columns stay in XI0 and XI1 as the page's right column set them.
 void PROBLEM4ANSWERS() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROBLEM4_LEFT);
-  XI0 = 560;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(560);
   common::drawPage(PROBLEM4_RIGHT);
 }
 
 void PROBLEM5PROOF() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROOF_HEADING);
   common::CARDLEGEND(XI0);
   common::drawPage(PROOF);

@@ -1,8 +1,7 @@
 #include "answer_pages.h"
-#include "engine/engine.h"
-#include "globals.h"
 #include "programs/common/page.h"
 #include "section4.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -51,9 +50,7 @@ constexpr PageRow PROBLEM6_PAGE_ROWS[] = {
 const PageRows PROBLEM6_PAGE{PROBLEM6_PAGE_ROWS};
 
 void ANSWERS6() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROBLEM6_PAGE);
 }
 

@@ -5,6 +5,8 @@
 #include "programs/common/random_int.h"
 #include "programs/common/scene.h"
 #include "section4.h"
+#include "sign_coef.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -63,10 +65,7 @@ void COMBINEDTERMS() {
   T_A(9) = T_A(4) + T_A(7);
   F_A(4) = F_A(1) + F_A(3);
   NUMSTRINGS();
-  // k before its bracket: a bare sign for 1 and -1.
-  if (F_A(11) > 0) f(11) = "+" + f(11);
-  if (F_A(11) == 1) f(11) = "+";
-  if (F_A(11) == -1) f(11) = "-";
+  LETTERCOEF(11);  // k before its bracket
   // The constants of the brackets and the products, signed.
   float i = 0;
   FOR(i, 1, 3, [&] {
@@ -101,9 +100,7 @@ CombinedTexts combinedTexts() {
 void COMBINEDDRILL() {
   while (AINP != 1) {
     COMBINEDNUMBERS();
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    TEXTCOLUMN(40);
     FE_SETDRAWWIDTH(5);
     common::clearScene();
     const CombinedTexts texts = combinedTexts();
@@ -117,7 +114,6 @@ void COMBINEDDRILL() {
     STEPWAIT();
     common::textLine(XI1, YI1 + 70, 0, texts.gathered);
     STEPWAIT();
-    t(9) = answerXTerm();
     common::textLine(XI1, YI1 + 70, 5, texts.answer);
     NEXTSTEP();
     NO = NO + 1;

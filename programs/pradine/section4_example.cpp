@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "programs/common/scene.h"
 #include "section4.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -25,10 +26,8 @@ void reveal(float element, float colour, const std::string& piece) {
 
 void COMBINEDEXAMPLE() {
   common::clearWindow();
-  XI0 = 40;
-  XI1 = XI0 + 54;
+  TEXTCOLUMN(40);
   XI3 = XI1 + 80;
-  YI1 = 30;
   common::textLine(XI0, YI1, 0, "例題1　次の式を計算しなさい。");
   common::textLine(XI0, YI1 + 70, 3, "①");
   common::textLine(XI1, YI1, 0, " 2(x+5)^2-(x+3)(x-3)");

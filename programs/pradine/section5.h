@@ -25,6 +25,9 @@ void ANSWERS7();
 // (the coefficient F(1) of its second letter, 1 to 5 of either sign) and the substitution letter
 // X$(3) of its diagram.
 void SUBSTPROBLEM();
+// The product of SUBSTPROBLEM's factors on a base, the letter X$ or the polynomial X$(1) + X$(2):
+// "(" base T$(1) ")(" base T$(2) ")".
+std::string substProduct(const std::string& base);
 
 // Which of the two substitution drills a problem is for.
 enum class SubstDrill { Product, Square };

@@ -1,8 +1,8 @@
 #include "answer_pages.h"
 #include "engine/engine.h"
-#include "globals.h"
 #include "programs/common/page.h"
 #include "section5.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -67,9 +67,7 @@ const PageRows PROBLEM7_LEFT{PROBLEM7_LEFT_ROWS};
 const PageRows PROBLEM7_RIGHT{PROBLEM7_RIGHT_ROWS};
 
 void ANSWERS7() {
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   common::drawPage(PROBLEM7_LEFT);
   XI1 = 660;
   YI1 = 30;

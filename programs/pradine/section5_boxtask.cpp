@@ -29,7 +29,7 @@ void oneLetterCycle() {
   common::clearScene();
   SUBSTPROBLEM();
   common::textLine(XI1, YI1, 0, "問　①を求めなさい。");
-  common::textLine(XI1, YI1 + 80, 0, "(1) (" + X_S + T_S_A(1) + ")(" + X_S + T_S_A(2) + ")");
+  common::textLine(XI1, YI1 + 80, 0, "(1) " + substProduct(X_S));
   common::textLine(XI1 + 88, YI1 + 80, 0, "=");
   emptyBox();
   common::textLine(XI2 + 10, YI1, 0, "-" + T_S_A(3) + "^2");
@@ -46,7 +46,7 @@ void twoLetterCycle() {
   YI1 = 240;
   common::eraseBox(0, 240, 1320, 1300);
   const std::string u = X_S_A(1) + X_S_A(2);
-  common::textLine(XI1, YI1 + 80, 0, "(2) (" + u + T_S_A(1) + ")(" + u + T_S_A(2) + ")");
+  common::textLine(XI1, YI1 + 80, 0, "(2) " + substProduct(u));
   common::textLine(XI1 + 88, YI1 + 80, 0, "=(");
   XI2 = XI2 + 10;
   emptyBox();

@@ -106,10 +106,8 @@ void SUBSTDRILLPROBLEM(SubstDrill drill) {
   NUMSTRINGS();
   // The coefficients of M and of a second letter: a bare sign for 1 and -1.
   UNITCOEF(3);
-  if (F_A(3) == 1) F_S_A(3) = "";
-  if (F_A(3) == -1) F_S_A(3) = "-";
   SIGNCOEF({1, 2, 3, 4, 5});
-  if (F_A(3) > 0) F_S_A(3) = "+" + F_S_A(3);
+  LETTERCOEF(3);
   substitutionTable();
   P = common::randomInt(5, 1);
   Y_S_A(1) = X_S_A(P);

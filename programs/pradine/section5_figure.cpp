@@ -10,26 +10,20 @@
 namespace pradine {
 namespace {
 
-// One of the drill's two loops: where its question stands, its label, and the problem and the
-// answer it takes from SUBSTPROBLEM.
+// One of the drill's two loops: where its question stands, its label, and the base of the
+// product it takes from SUBSTPROBLEM, which is the answer.
 struct FigureLoop {
   float left, top;
   bool setsPen;  // the first loop sets the pen width 5 in every cycle, and leaves it
   const char* label;
-  std::string (*problem)();
-  std::string (*answer)();
+  std::string (*base)();
 };
 
-std::string oneLetterProblem() { return "(" + X_S + T_S_A(1) + ")(" + X_S + T_S_A(2) + ")"; }
 std::string oneLetter() { return X_S; }
-std::string twoLetterProblem() {
-  const std::string u = X_S_A(1) + X_S_A(2);
-  return "(" + u + T_S_A(1) + ")(" + u + T_S_A(2) + ")";
-}
 std::string twoLetters() { return X_S_A(1) + X_S_A(2); }
 
-constexpr FigureLoop ONE_LETTER{88, 30, true, "①", oneLetterProblem, oneLetter};
-constexpr FigureLoop TWO_LETTERS{44, 240, false, "②", twoLetterProblem, twoLetters};
+constexpr FigureLoop ONE_LETTER{88, 30, true, "①", oneLetter};
+constexpr FigureLoop TWO_LETTERS{44, 240, false, "②", twoLetters};
 
 // The diagram right of the question, its square's side labelled side and its short sides t.
 void figure(const std::string& side) {
@@ -49,10 +43,11 @@ void figureCycle(const FigureLoop& loop) {
   common::textLine(XI1 - 22, YI1, 0, loop.label);
   XI2 = XI2 + 22;
   common::textLine(XI2, YI1, 0, "次の式を表す図の" + X_S_A(3) + "をいいなさい。");
-  common::textLine(XI1 + 44, YI1 + 70, 3, loop.problem());
+  const std::string base = loop.base();
+  common::textLine(XI1 + 44, YI1 + 70, 3, substProduct(base));
   figure(X_S_A(3));
   STEPWAIT();
-  figure(loop.answer());
+  figure(base);
   NEXTSTEP();
 }
 

@@ -18,13 +18,7 @@ void SUBSTPROBLEM() {
   P = common::randomInt(2, 1);
   if (P == 1) F_A(1) = -F_A(1);
   NUMSTRINGS();
-  // The coefficient of the second letter: a bare sign for 1 and -1.
-  if (F_A(1) == 1) {
-    F_S_A(1) = "";
-  } else if (F_A(1) == -1) {
-    F_S_A(1) = "-";
-  }
-  if (F_A(1) > 0) F_S_A(1) = "+" + F_S_A(1);
+  LETTERCOEF(1);  // the coefficient of the second letter
   SIGNCOEF({1, 2});
   PICKLETTER();
   P = common::randomInt(2, 1);
@@ -32,6 +26,10 @@ void SUBSTPROBLEM() {
   X_S_A(1) = xy ? "x" : "a";
   X_S_A(2) = F_S_A(1) + (xy ? "y" : "b");
   X_S_A(3) = xy ? "A" : "X";
+}
+
+std::string substProduct(const std::string& base) {
+  return "(" + base + T_S_A(1) + ")(" + base + T_S_A(2) + ")";
 }
 
 }  // namespace pradine

@@ -1,5 +1,4 @@
 #include "engine/engine.h"
-#include "globals.h"
 #include "pradine.h"
 #include "programs/common/scene.h"
 #include "programs/common/section_menu.h"
@@ -10,9 +9,7 @@ namespace pradine {
 
 void SHEETFRAME(const char* number) {
   common::clearScene();
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  TEXTCOLUMN(40);
   BOXAT(XI1, YI1, {396, 46, 0, 3, 13}, "P20練習問題");
   BOXAT(XI2 + 20, YI1, {40, 44, 13, 4, 3}, number);
 }

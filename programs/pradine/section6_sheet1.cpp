@@ -4,6 +4,7 @@
 #include "programs/common/page.h"
 #include "programs/common/scene.h"
 #include "section6.h"
+#include "task_kit.h"
 
 namespace pradine {
 namespace {
@@ -75,13 +76,6 @@ constexpr PageRow SHEET1_PAGE2_RIGHT_ROWS[] = {
     text(614, 540, 5, "=a^2-ﾀ1/4ﾀa-ﾀ1/8ﾀ"),
 };
 
-// Moves the layout cursor to a column: labels at left, texts 54 px right of them, from y 30.
-void column(float left) {
-  XI0 = left;
-  XI1 = XI0 + 54;
-  YI1 = 30;
-}
-
 }  // namespace
 
 const PageRows SHEET1_PAGE1_LEFT{SHEET1_PAGE1_LEFT_ROWS};
@@ -94,14 +88,14 @@ void ANSWERSHEET1() {
   U_A(31) = XI0;
   V_A(31) = YI1 + 50;
   common::drawPage(SHEET1_PAGE1_LEFT);
-  column(640);
+  TEXTCOLUMN(640);
   common::drawPage(SHEET1_PAGE1_RIGHT);
   STEPWAIT();
   // The answer area only: the header and the sheet's number stay.
   common::eraseBox(U_A(31), V_A(31), 1320, 1300);
-  column(40);
+  TEXTCOLUMN(40);
   common::drawPage(SHEET1_PAGE2_LEFT);
-  column(560);
+  TEXTCOLUMN(560);
   common::drawPage(SHEET1_PAGE2_RIGHT);
 }
 

@@ -17,4 +17,11 @@ void SIGNCOEF(std::initializer_list<int> elements) {
   }
 }
 
+void LETTERCOEF(int element) {
+  const float n = static_cast<float>(element);
+  if (F_A(n) == 1) F_S_A(n) = "";
+  if (F_A(n) == -1) F_S_A(n) = "-";
+  if (F_A(n) > 0) F_S_A(n) = "+" + F_S_A(n);
+}
+
 }  // namespace pradine

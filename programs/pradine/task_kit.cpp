@@ -1,6 +1,7 @@
 #include "task_kit.h"
 
 #include "engine/engine.h"
+#include "globals.h"
 #include "programs/common/scene.h"
 
 namespace pradine {
@@ -54,6 +55,12 @@ void TASKPROBLEM(float left, const std::string& problem, std::optional<float> le
   BOXAT(X_A(1), Y_A(1), box1 ? BOX1 : COVER, box1.value_or(""));
   BOXAT(X_A(2), Y_A(2), BOX2, T_S_A(4));
   NEXTSTEP();
+}
+
+void TEXTCOLUMN(float left) {
+  XI0 = left;
+  XI1 = XI0 + 54;
+  YI1 = 30;
 }
 
 void DIAGRAMLABELS(std::initializer_list<const char*> labels) {

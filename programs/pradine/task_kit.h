@@ -1,5 +1,6 @@
 // What the scenes of Pradine share beside the drill kit: the boxes they write answers into, the
-// problems of the task scenes with their boxes ① and ②, and the labels of the area diagrams.
+// problems of the task scenes with their boxes ① and ②, the label and text columns of the pages
+// and the labels of the area diagrams.
 #pragma once
 
 #include <initializer_list>
@@ -29,6 +30,9 @@ void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text)
 // holding T$(4); the next-step prompt.
 void TASKPROBLEM(float left, const std::string& problem, std::optional<float> letterGap,
                  const std::optional<std::string>& box1);
+
+// Moves the layout cursor to a column from y 30: labels at XI0 = left, texts at XI1 = left + 54.
+void TEXTCOLUMN(float left);
 
 // The labels of an area diagram: elements 1 to 8 of F$() in order, the missing ones empty.
 void DIAGRAMLABELS(std::initializer_list<const char*> labels);

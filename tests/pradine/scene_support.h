@@ -18,6 +18,16 @@ inline float widthOf(const std::string& markup) {
   return LLT;
 }
 
+// Runs Pradine with the keys, leaving the last picture in name.png and one at every wait in name/.
+inline HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
+  HeadlessOptions options;
+  options.keys = keys;
+  options.time = time;
+  options.pngPath = outputPath(name + ".png");
+  options.shotsDir = outputPath(name);
+  return runHeadless(pradine::PROGRAM, options);
+}
+
 // The key presses of n step waits.
 inline std::string steps(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 

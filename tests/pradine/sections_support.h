@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "programs/pradine/pradine.h"
 #include "scene_support.h"
@@ -13,14 +14,18 @@ inline const std::string SECTION4_MENU = "①公式練習　②例題１　③�
 inline const std::string SECTION5_MENU = "①図　②課題　③例題２　④問７　⑤終了";
 inline const std::string SECTION6_MENU = "Ｐ２０練習問題　①，②，③→問題　④終了";
 
-// Runs Pradine with the keys, leaving the last picture in name.png and one at every wait in name/.
-inline HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath(name + ".png");
-  options.shotsDir = outputPath(name);
-  return runHeadless(pradine::PROGRAM, options);
+// A line of an answer page: where it starts (a text after a label or a piece starts within the
+// page's reach right of x), its colour and text, and the key presses before it.
+struct PageLine {
+  float x, y;
+  int colour;
+  const char* text;
+  int keysBefore = 0;
+};
+
+// The lines in drawing order, each starting between x and x + reach.
+inline void expectPageLines(walk::OpWalk& w, const std::vector<PageLine>& lines, float reach) {
+  for (const PageLine& line : lines) w.lineIn(line.x, line.x + reach, line.y, line.colour, line.text, line.keysBefore);
 }
 
 // The cell height of a text operation: its size times its vertical magnification.

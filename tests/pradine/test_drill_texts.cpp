@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "drill_checks.h"
 #include "engine/engine.h"
 #include "programs/pradine/drill_kit.h"
 #include "programs/pradine/globals.h"
-#include "support/algebra.h"
 
 namespace {
 
@@ -65,10 +65,7 @@ TEST(DrillTexts, TheWorkedExamples) {
 // The three lines of a drill agree as polynomials in its letter, each written as a textbook writes it.
 void expectLinesAgree() {
   const DrillTexts texts = drillTexts();
-  EXPECT_TRUE(algebra::sameValue(texts.expansion, texts.problem));
-  EXPECT_TRUE(algebra::sameValue(texts.result, texts.problem));
-  for (const std::string& line : {texts.problem, texts.expansion, texts.result})
-    EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
+  for (const std::string& line : {texts.problem, texts.expansion, texts.result}) expectShows(line, texts.problem);
 }
 
 TEST(DrillTexts, EveryLineEqualsTheProductInEveryLetter) {

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "drill_checks.h"
 #include "engine/engine.h"
 #include "programs/pradine/drill_kit.h"
 #include "programs/pradine/globals.h"
@@ -20,24 +21,6 @@
 namespace {
 
 using namespace pradine;
-
-// Every seed the program's clock can give, and a run of problems after each.
-template <typename Body>
-void overSeeds(Body body, int passes = 30) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < passes; ++pass) {
-      body(pass);
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
-
-// The line equals the problem and is written cleanly.
-void expectShows(const std::string& line, const std::string& problem) {
-  EXPECT_TRUE(algebra::sameValue(line, algebra::parse(problem)));
-  EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
-}
 
 // ---- Section 4: the mixed drill -------------------------------------------------------------
 

@@ -58,11 +58,7 @@ TEST(Section1, TaskScenePracticeLoopAndExplanation) {
   // Two problems (an empty entry asks for another, 2/2 is worth 1 and ends), then the fourteen
   // steps of the explanation, back to the main menu and out.
   const std::string keys = "1\r1\r" " \r" " 2/2\r" + std::string(14, ' ') + "4\r8\r";
-  HeadlessOptions options;
-  options.keys = keys;
-  options.pngPath = outputPath("pradine-section1-task.png");
-  options.shotsDir = outputPath("pradine-section1-task");
-  const HeadlessResult run = runHeadless(pradine::PROGRAM, options);
+  const HeadlessResult run = runWithShots(keys, "00:00:00", "pradine-section1-task");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   // The diagram's origin and last labels stay after the scene.
@@ -100,12 +96,7 @@ TEST(Section1, TaskScenePracticeLoopAndExplanation) {
 TEST(Section1, ExampleOneDrill) {
   // Two problems: an empty entry asks for another, 1 ends.
   const std::string keys = "1\r2\r" "  \r" "  1\r" "4\r8\r";
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = "10:20:30";
-  options.pngPath = outputPath("pradine-section1-example1.png");
-  options.shotsDir = outputPath("pradine-section1-example1");
-  const HeadlessResult run = runHeadless(pradine::PROGRAM, options);
+  const HeadlessResult run = runWithShots(keys, "10:20:30", "pradine-section1-example1");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   const float lastA = FMAESU;

@@ -18,16 +18,6 @@ namespace {
 using walk::ANY_X;
 using walk::OpWalk;
 
-// Runs the keys from the start of the program, keeping a picture of every wait.
-HeadlessResult runSection(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath("pradine-section2-" + name + ".png");
-  options.shotsDir = outputPath("pradine-section2-" + name);
-  return runHeadless(pradine::PROGRAM, options);
-}
-
 TEST(Section2, AimScreenThenTheMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "2\r0\r8\r\r7\r8\r", "00:00:00", "pradine-section2-aim.png");
   ASSERT_FALSE(run.error);
@@ -65,7 +55,7 @@ void expectTaskPass(OpWalk& w, int keysBefore) {
 TEST(Section2, TaskPracticeLoopThenTheExplanationOnTheSquareDiagram) {
   // Two problems (3 asks for another, 1 ends), then the twenty steps of the explanation.
   const std::string keys = "2\r1\r" " 3\r" " 1\r" + steps(20) + "7\r8\r";
-  const HeadlessResult run = runSection(keys, "00:00:00", "task");
+  const HeadlessResult run = runWithShots(keys, "00:00:00", "pradine-section2-task");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   OpWalk w(run);
@@ -113,7 +103,7 @@ TEST(Section2, TaskPracticeLoopThenTheExplanationOnTheSquareDiagram) {
 TEST(Section2, ExampleTwoAlternatesThePlusAndTheMinusSquare) {
   // Three problems: an empty entry and 5 ask for others, 1 ends.
   const std::string keys = "2\r2\r" "  \r" "  5\r" "  1\r" "7\r8\r";
-  const HeadlessResult run = runSection(keys, "10:20:30", "example2");
+  const HeadlessResult run = runWithShots(keys, "10:20:30", "pradine-section2-example2");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   EXPECT_EQ(pradine::NO, 3);
@@ -156,7 +146,7 @@ TEST(Section2, ProblemTwoAnswersOnePartPerStep) {
 }
 
 TEST(Section2, ExampleThreeOnTheWideSquareDiagramWithPenFive) {
-  const HeadlessResult run = runSection("2\r4\r" + steps(5) + "7\r8\r", "00:00:00", "example3");
+  const HeadlessResult run = runWithShots("2\r4\r" + steps(5) + "7\r8\r", "00:00:00", "pradine-section2-example3");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
@@ -213,7 +203,7 @@ void expectBoxProblem(OpWalk& w, int part, int keysBefore) {
 TEST(Section2, BoxPracticeInThreePartsEachLeftWithOne) {
   // Two problems of each part: an empty entry asks for another, 1 goes on; a last wait.
   const std::string keys = "2\r5\r" "  \r" "  1\r" "  \r" "  1\r" " \r" " 1\r" " " "7\r8\r";
-  const HeadlessResult run = runSection(keys, "08:15:00", "boxes");
+  const HeadlessResult run = runWithShots(keys, "08:15:00", "pradine-section2-boxes");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   OpWalk w(run);

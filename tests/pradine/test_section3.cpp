@@ -17,15 +17,6 @@ namespace {
 
 using walk::OpWalk;
 
-HeadlessResult runSection(const std::string& keys, const std::string& time, const std::string& name) {
-  HeadlessOptions options;
-  options.keys = keys;
-  options.time = time;
-  options.pngPath = outputPath("pradine-section3-" + name + ".png");
-  options.shotsDir = outputPath("pradine-section3-" + name);
-  return runHeadless(pradine::PROGRAM, options);
-}
-
 TEST(Section3, AimScreenThenTheMenuAskingAgainUntilAValidChoice) {
   // 0, 6 and an empty entry are refused; 10/2 is worth 5 and goes back to the main menu.
   const HeadlessResult run = runScript(pradine::PROGRAM, "3\r0\r6\r\r10/2\r8\r", "00:00:00", "pradine-section3-aim.png");
@@ -63,7 +54,7 @@ void expectTaskPass(OpWalk& w, int keysBefore) {
 TEST(Section3, TaskPracticeLoopThenTheExplanationOnTheSumAndDifferenceDiagrams) {
   // Two problems (4 asks for another, 1 ends), then the fifteen steps of the explanation.
   const std::string keys = "3\r1\r" " 4\r" " 1\r" + steps(15) + "5\r8\r";
-  const HeadlessResult run = runSection(keys, "00:00:00", "task");
+  const HeadlessResult run = runWithShots(keys, "00:00:00", "pradine-section3-task");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   OpWalk w(run);
@@ -112,7 +103,7 @@ void expectDrillProblem(OpWalk& w, int drill, float y, int keysBefore) {
 TEST(Section3, ExampleFiveRunsTheOneLetterDrillThenTheTwoLetterDrill) {
   // Two problems of each drill (an empty entry asks for another, 1 goes on), and a last wait.
   const std::string keys = "3\r2\r" "  \r" "  1\r" "  \r" "  1\r" " " "5\r8\r";
-  const HeadlessResult run = runSection(keys, "13:14:15", "example5");
+  const HeadlessResult run = runWithShots(keys, "13:14:15", "pradine-section3-example5");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   OpWalk w(run);
@@ -189,7 +180,7 @@ void expectProofCase(OpWalk& w, float y, const char* heading, std::initializer_l
 }
 
 TEST(Section3, ProblemFiveProvesTheCardTrickOneStepAtATime) {
-  const HeadlessResult run = runSection("3\r4\r" + steps(5) + "5\r8\r", "00:00:00", "problem5");
+  const HeadlessResult run = runWithShots("3\r4\r" + steps(5) + "5\r8\r", "00:00:00", "pradine-section3-problem5");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);

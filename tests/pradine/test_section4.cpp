@@ -176,13 +176,7 @@ TEST(Section4, ProblemSixAnswersOneLinePerStep) {
   w.line(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the main menu's clear for the section
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the scene's
-  struct Row {
-    float x, y;
-    int colour;
-    const char* text;
-    int keysBefore;
-  };
-  const Row rows[] = {
+  const std::vector<PageLine> lines = {
       {94, 30, 3, "問6 解答", 0},
       {40, 80, 3, "(1)", 0},
       {94, 80, 0, "(x-3)^2+(x-1)(x+7)", 0},
@@ -200,7 +194,7 @@ TEST(Section4, ProblemSixAnswersOneLinePerStep) {
       {94, 500, 0, "=x^2-x^2+11x-10x+18", 1},
       {94, 550, 5, "=x+18", 1},
   };
-  for (const Row& row : rows) w.lineIn(row.x, row.x + 600, row.y, row.colour, row.text, row.keysBefore);
+  expectPageLines(w, lines, 600);
   w.line(16, 666, 0, SECTION4_MENU);  // no wait after the last answer
   // The brackets of the expansions, in colour 5: one pair in (1), two in (2).
   int brackets = 0;

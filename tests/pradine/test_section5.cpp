@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "common/sumdiff_diagram_expect.h"
 #include "engine/engine.h"
@@ -253,13 +254,7 @@ TEST(Section5, ProblemSevenAnswersOneLinePerStep) {
   w.line(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
-  struct Row {
-    float x, y;
-    int colour;
-    const char* text;
-    int keysBefore;
-  };
-  const Row rows[] = {
+  const std::vector<PageLine> lines = {
       {40, 30, 0, "問7解答 ", 0},
       {150, 30, 7, "(1)", 0},
       {200, 30, 3, "a+b=M とすると", 0},
@@ -285,7 +280,7 @@ TEST(Section5, ProblemSevenAnswersOneLinePerStep) {
       {800, 280, 7, "-4x", 0},
       {850, 280, 3, "+y^2-4y+4", 0},
   };
-  for (const Row& row : rows) w.lineIn(row.x, row.x + 150, row.y, row.colour, row.text, row.keysBefore);
+  expectPageLines(w, lines, 150);
   w.line(16, 666, 0, SECTION5_MENU);  // no wait after the last line
   w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
 }

@@ -39,18 +39,8 @@ void expectFrame(OpWalk& w, const std::string& number, int keysBefore) {
   w.lineIn(510, 550, 30, 13, number);
 }
 
-// A line of a sheet: where it starts (a text after a label starts within 120 px right of x),
-// its colour and text, and the key presses before it.
-struct Row {
-  float x, y;
-  int colour;
-  const char* text;
-  int keysBefore = 0;
-};
-
-void expectRows(OpWalk& w, const std::vector<Row>& rows) {
-  for (const Row& row : rows) w.lineIn(row.x, row.x + 120, row.y, row.colour, row.text, row.keysBefore);
-}
+// A sheet's lines: a text after a label starts within 120 px right of the label.
+void expectRows(OpWalk& w, const std::vector<PageLine>& lines) { expectPageLines(w, lines, 120); }
 
 // The glyphs of a line with stacked fractions in the order the typesetter draws them: each
 // fraction's denominator, a little lower, before its numerator.

@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "drill_checks.h"
 #include "engine/engine.h"
 #include "programs/pradine/answer_pages.h"
 #include "programs/pradine/drill_kit.h"
@@ -23,26 +24,9 @@ using Row = common::PageRow;
 
 const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 
-// Runs check after every call of a generator: every seed the program's clock gives, and a run
-// of problems after each.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 30; ++pass) {
-      generate(pass);
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
-
 // Each line equals the reference and is written cleanly.
 void expectLines(std::initializer_list<std::string> lines, const std::string& reference) {
-  for (const std::string& line : lines) {
-    EXPECT_TRUE(algebra::sameValue(line, reference));
-    EXPECT_EQ(algebra::formFault(line), "") << algebra::utf8(line);
-  }
+  for (const std::string& line : lines) expectShows(line, reference);
 }
 
 // A number text with its sign: "+" or "-" and the digits of value.
@@ -52,7 +36,8 @@ void expectSigned(const std::string& text, float value) {
 
 TEST(SquareTaskNumbers, BoxOneIsTwiceTheNumberAndBoxTwoItsSquare) {
   std::set<float> seen;
-  overSeeds([](int) { SQUARETASKNUMBERS(); }, [&] {
+  overSeeds([&](int) {
+    SQUARETASKNUMBERS();
     const float m = T_A(1);
     seen.insert(m);
     EXPECT_TRUE(m != 0 && std::fabs(m) <= 8);
@@ -68,10 +53,9 @@ TEST(SquareTaskNumbers, BoxOneIsTwiceTheNumberAndBoxTwoItsSquare) {
 
 TEST(SquareDrillNumbers, AlternatesThePlusAndTheMinusSquareAndExpandsBoth) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([](int pass) {
+  overSeeds([&](int pass) {
     NO = static_cast<float>(pass);
     SQUAREDRILLNUMBERS();
-  }, [&] {
     const float n = T_A(5);
     EXPECT_TRUE(n >= 1 && n <= 8);
     EXPECT_EQ(KOUSIKI, ROUNDED(NO) % 2 == 0 ? 2 : 3);
@@ -85,7 +69,8 @@ TEST(SquareDrillNumbers, AlternatesThePlusAndTheMinusSquareAndExpandsBoth) {
 
 TEST(BoxPracticeNumbers, PartOneBoxesCompleteTheSquare) {
   std::set<std::pair<float, std::string>> draws;
-  overSeeds([](int) { BOXSQUARENUMBERS(); }, [&] {
+  overSeeds([&](int) {
+    BOXSQUARENUMBERS();
     const float a = T_A(1);
     EXPECT_TRUE(a != 0 && std::fabs(a) <= 8);
     draws.insert({a, X_S});
@@ -101,7 +86,8 @@ TEST(BoxPracticeNumbers, PartOneBoxesCompleteTheSquare) {
 // Parts 2 and 3 share the binomial; part 2 boxes the two squares, part 3 the middle term.
 TEST(BoxPracticeNumbers, PartsTwoAndThreeBoxesCompleteTheSquare) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([](int) { BINOMIALTERMS(); }, [&] {
+  overSeeds([&](int) {
+    BINOMIALTERMS();
     const float p = T_A(1), q = T_A(2);
     EXPECT_NE(p, std::fabs(q));
     draws.insert({p, q, X_S_A(1)});
@@ -119,7 +105,8 @@ TEST(BoxPracticeNumbers, PartsTwoAndThreeBoxesCompleteTheSquare) {
 
 TEST(SumDiffTaskNumbers, BoxOneVanishesAndBoxTwoIsTheProduct) {
   std::set<float> seen;
-  overSeeds([](int) { SUMDIFFTASKNUMBERS(); }, [&] {
+  overSeeds([&](int) {
+    SUMDIFFTASKNUMBERS();
     const float n = T_A(1);
     seen.insert(n);
     EXPECT_TRUE(n >= 1 && n <= 11);
@@ -134,7 +121,8 @@ TEST(SumDiffTaskNumbers, BoxOneVanishesAndBoxTwoIsTheProduct) {
 
 TEST(SumDiffDrills, OneLetterProductsAreTheDifferenceOfTwoSquares) {
   std::set<std::pair<float, std::string>> draws;
-  overSeeds([](int) { SUMDIFFNUMBERS(); }, [&] {
+  overSeeds([&](int) {
+    SUMDIFFNUMBERS();
     const float n = T_A(1);
     EXPECT_TRUE(n >= 1 && n <= 8);
     draws.insert({n, X_S});
@@ -147,7 +135,8 @@ TEST(SumDiffDrills, OneLetterProductsAreTheDifferenceOfTwoSquares) {
 
 TEST(SumDiffDrills, TwoLetterProductsTakeTheSignsOfTheirFactors) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([](int) { SUMDIFFTERMS(); }, [&] {
+  overSeeds([&](int) {
+    SUMDIFFTERMS();
     const float p = T_A(1), q = std::fabs(T_A(2));
     EXPECT_NE(p, q);
     EXPECT_EQ(t(2), std::to_string(static_cast<int>(q)));  // the sign drawn with q is taken off

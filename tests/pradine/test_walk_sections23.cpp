@@ -28,12 +28,7 @@ TEST(Pradine, WalkThroughSectionsTwoAndThreeAndOut) {
                            "4\r" + steps(5) +                       // the proof of the card trick
                            "5\r"                                    // back to the main menu
                            "8\r";                                   // the end
-  HeadlessOptions options;
-  options.keys = keys + "1\r";
-  options.time = "07:30:00";
-  options.pngPath = outputPath("pradine-walk-sections23.png");
-  options.shotsDir = outputPath("pradine-walk-sections23");
-  const HeadlessResult run = runHeadless(pradine::PROGRAM, options);
+  const HeadlessResult run = runWithShots(keys + "1\r", "07:30:00", "pradine-walk-sections23");
   ASSERT_FALSE(run.error);
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));  // the keys after the end stay unread
   EXPECT_EQ(menusDrawn(run), 3);
