@@ -23,4 +23,10 @@ void answerBox(float x, float y, float haba, const std::string& text) {
   YI1 = Y;
 }
 
+void nextAnswerBox(float& x, float& y, float haba, const std::string& label) {
+  x = XI2 + 10;
+  y = YI1;
+  answerBox(x, y, haba, label);
+}
+
 }  // namespace fenwist
