@@ -17,10 +17,15 @@ void formulaBox(float x, float y, float haba, float tate, float textColour, floa
   BOXFORMULA();
 }
 
-void answerBox(float x, float y, float haba, const std::string& text) {
-  formulaBox(x, y, haba, 50, 5, 0, 13, text);
+void formulaBoxOnLine(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                      const std::string& text) {
+  formulaBox(x, y, haba, tate, textColour, lineColour, fill, text);
   XI2 = X;
   YI1 = Y;
+}
+
+void answerBox(float x, float y, float haba, const std::string& text) {
+  formulaBoxOnLine(x, y, haba, 50, 5, 0, 13, text);
 }
 
 void nextAnswerBox(float& x, float& y, float haba, const std::string& label) {

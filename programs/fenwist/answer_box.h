@@ -11,6 +11,9 @@ namespace fenwist {
 // covers what the box showed. The layout cursor stays; X comes back as the box's right edge.
 void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
                 const std::string& text);
+// The same box, followed by the layout cursor: XI2 = its right edge, YI1 = its top.
+void formulaBoxOnLine(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                      const std::string& text);
 
 // An answer box of the later sections' drills: haba x 50, framed in colour 0 and filled with 13,
 // holding text in colour 5 (its circled number, or later the answer, which covers the number when
