@@ -4,8 +4,11 @@
 
 namespace fenwist {
 
-void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
-                const std::string& text) {
+namespace {
+
+// The parameters of BOXFORMULA and BOXFORMULAMID.
+void setBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+            const std::string& text) {
   X = x;
   Y = y;
   HABA = haba;
@@ -14,7 +17,20 @@ void formulaBox(float x, float y, float haba, float tate, float textColour, floa
   CCC2 = lineColour;
   CCC3 = fill;
   A_S = text;
+}
+
+}  // namespace
+
+void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                const std::string& text) {
+  setBox(x, y, haba, tate, textColour, lineColour, fill, text);
   BOXFORMULA();
+}
+
+void formulaBoxMid(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                   const std::string& text) {
+  setBox(x, y, haba, tate, textColour, lineColour, fill, text);
+  BOXFORMULAMID();
 }
 
 void formulaBoxOnLine(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,

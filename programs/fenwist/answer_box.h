@@ -11,7 +11,10 @@ namespace fenwist {
 // covers what the box showed. The layout cursor stays; X comes back as the box's right edge.
 void formulaBox(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
                 const std::string& text);
-// The same box, followed by the layout cursor: XI2 = its right edge, YI1 = its top.
+// The same box centred on the text line y (BOXFORMULAMID), its text on that line.
+void formulaBoxMid(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
+                   const std::string& text);
+// A formulaBox followed by the layout cursor: XI2 = its right edge, YI1 = its top.
 void formulaBoxOnLine(float x, float y, float haba, float tate, float textColour, float lineColour, float fill,
                       const std::string& text);
 
