@@ -2,6 +2,7 @@
 // loops one under the other.
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/scene.h"
@@ -61,15 +62,7 @@ constexpr Part PARTS[] = {
 
 // The answer box, centred on the text line at (x, y), holding text.
 void answerBox(const Part& part, float x, float y, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = part.haba;
-  TATE = 60;
-  CCC1 = 13;
-  CCC2 = part.frame;
-  CCC3 = part.fill;
-  A_S = text;
-  BOXFORMULAMID();
+  formulaBoxMid(x, y, part.haba, 60, 13, part.frame, part.fill, text);
 }
 
 // Problem 1: the polynomial, an empty box for its common factor, then the factor in it.

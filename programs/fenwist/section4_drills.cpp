@@ -3,6 +3,7 @@
 // numbers in the boxes.
 #include <string>
 
+#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "pair_table.h"
@@ -24,15 +25,7 @@ struct Show {
 
 // An answer box on the line y, its left edge at x: a numbered box first, the answer later.
 void trinomialBox(float x, float y, float haba, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = haba;
-  TATE = 60;
-  CCC1 = 13;
-  CCC2 = 7;
-  CCC3 = 6;
-  A_S = text;
-  BOXFORMULAMID();
+  formulaBoxMid(x, y, haba, 60, 13, 7, 6, text);
   XI2 = X;
   YI1 = Y;
 }

@@ -12,12 +12,8 @@
 namespace fenwist {
 namespace {
 
-// The next empty box of the line, 10 px after the last item, its corner kept in X(k), Y(k).
-void nextBox(float k, const std::string& label) {
-  X_A(k) = XI2 + 10;
-  Y_A(k) = YI1;
-  answerBox(X_A(k), Y_A(k), 90, label);
-}
+// The next empty box of the line, its corner kept in X(k), Y(k).
+void nextBox(float k, const std::string& label) { nextAnswerBox(X_A(k), Y_A(k), 90, label); }
 
 // The next text of the line, 10 px after the last item.
 void nextText(const std::string& text) { common::textLine(XI2 + 10, YI1, 0, text); }

@@ -36,9 +36,7 @@ void commonFactorOnly() {
     clearArea();
     common::textLine(XI0, YI1 + 20, 0, "(1)" + T_S_A(3) + X_S + T_S_A(4) + Y_S);
     common::textLine(XI1, YI1 + 60, 0, "=");
-    X_A(1) = XI2 + 10;
-    Y_A(1) = YI1;
-    answerBox(X_A(1), Y_A(1), 60, "①");
+    nextAnswerBox(X_A(1), Y_A(1), 60, "①");
     common::textLine(XI2 + 10, YI1, 0, "(" + T_S_A(1) + X_S + T_S_A(2) + Y_S + ")");
     STEPWAIT();
     answerBox(X_A(1), Y_A(1), 60, F_S_A(1));

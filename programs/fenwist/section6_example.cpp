@@ -15,13 +15,6 @@ namespace {
 
 using namespace common::page_rows;
 
-// An empty box 10 px after the last item of the line, its corner kept in (x, y).
-void newBox(float& x, float& y, float haba, const char* label) {
-  x = XI2 + 10;
-  y = YI1;
-  answerBox(x, y, haba, label);
-}
-
 // A text of the line gap px after the last item.
 void nextText(const std::string& text, float gap = 10) { common::textLine(XI2 + gap, YI1, 0, text); }
 
@@ -42,7 +35,7 @@ void problemLine(float x, const char* label, const std::string& problem) {
 void substitutionBox(float haba) {
   XI2 = XI1 + 44;
   YI1 = YI1 + 80;
-  newBox(X11, Y11, haba, "①");
+  nextAnswerBox(X11, Y11, haba, "①");
   common::textAfter(3, "=M とおくと");
 }
 
@@ -57,10 +50,10 @@ void letterTimesBinomial() {
     substitutionBox(132);
     common::textLine(XI1, YI1 + 80, 0, "=" + X_S + "M" + T_S_A(12) + "M");
     common::textLine(XI1, YI1 + 80, 0, "=M(");
-    newBox(X12, Y12, 132, "②");
+    nextAnswerBox(X12, Y12, 132, "②");
     nextText(")");
     common::textLine(XI1, YI1 + 80, 0, "=(");
-    newBox(X13, Y13, 132, "③");
+    nextAnswerBox(X13, Y13, 132, "③");
     nextText(")(" + X_S + T_S_A(2) + ")");
     STEPWAIT();
     answerBox(X11, Y11, 132, "x" + T_S_A(1));
@@ -102,14 +95,14 @@ void trinomialSkeleton() {
   substitutionBox(120);
   common::textLine(XI1, YI1 + 80, 0, "=M^2" + T_S_A(3) + "M" + T_S_A(4));
   common::textLine(XI1, YI1 + 80, 0, "=(M");
-  newBox(X12, Y12, 90, "②");
+  nextAnswerBox(X12, Y12, 90, "②");
   nextText(")(M");
-  newBox(X13, Y13, 90, "③");
+  nextAnswerBox(X13, Y13, 90, "③");
   nextText(")");
   common::textLine(XI1, YI1 + 90, 0, "=(");
-  newBox(X14, Y14, 120, "④");
+  nextAnswerBox(X14, Y14, 120, "④");
   nextText(T_S_A(1) + ")(", 0);
-  newBox(X15, Y15, 120, "④");
+  nextAnswerBox(X15, Y15, 120, "④");
   nextText(T_S_A(2) + ")");
 }
 
@@ -149,9 +142,9 @@ void showShifted() {
   problemLine(XI1, "(4)", trinomialInX());
   trinomialSkeleton();
   common::textLine(XI1, YI1 + 90, 0, "=(x");
-  newBox(X16, Y16, 90, "⑤");
+  nextAnswerBox(X16, Y16, 90, "⑤");
   nextText(")(x");
-  newBox(X17, Y17, 90, "⑥");
+  nextAnswerBox(X17, Y17, 90, "⑥");
   nextText(")");
   fillTrinomialSkeleton();
   STEPWAIT();

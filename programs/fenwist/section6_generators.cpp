@@ -46,9 +46,7 @@ void GENREPLACELETTER() {
   T_A(2) = P;
   NUMSTRINGS();
   T_S_A(12) = T_A(2) == 1 ? "+" : "-";
-  FOR(II, 1, 6, [] {
-    if (T_A(II) > 0) T_S_A(II) = "+" + T_S_A(II);
-  });
+  plusSigns(1, 6);
   pickFrom(LETTERS);
 }
 

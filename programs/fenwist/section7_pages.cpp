@@ -16,24 +16,17 @@ namespace {
 
 using namespace common::page_rows;
 
-// A box of the frame at (x, y); the layout cursor follows it.
-void frameBox(float x, float y, float haba, float tate, float text, float line, float fill, const char* content) {
-  formulaBox(x, y, haba, tate, text, line, fill, content);
-  XI2 = X;
-  YI1 = Y;
-}
-
 // The window cleared and the heading box at (94,30), in the left column.
 void frame() {
   common::clearScene();
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  frameBox(XI1, YI1, 360, 46, 0, 3, 13, "練習問題(P27)");
+  formulaBoxOnLine(XI1, YI1, 360, 46, 0, 3, 13, "練習問題(P27)");
 }
 
 // The exercise's number in its box at (x, y).
-void numberBox(float x, float y, const char* digit) { frameBox(x, y, 40, 44, 13, 4, 3, digit); }
+void numberBox(float x, float y, const char* digit) { formulaBoxOnLine(x, y, 40, 44, 13, 4, 3, digit); }
 
 // Moves the layout cursor's columns to the page's right-hand column, where every page ends.
 void rightColumn(float labelX) {

@@ -10,6 +10,10 @@ void SIGNCOEF(float first, float last) {
   } else if (T_A(3) == -1) {
     T_S_A(3) = "-";
   }
+  plusSigns(first, last);
+}
+
+void plusSigns(float first, float last) {
   FOR(II, first, last, [] {
     if (T_A(II) > 0) T_S_A(II) = "+" + T_S_A(II);
   });

@@ -7,5 +7,8 @@ namespace fenwist {
 // then every T$(i) from first to last whose T(i) is greater than 0 gets a "+" in front (so a
 // coefficient 1 reads "+"). Negative numbers keep their "-", 0 keeps "0". Counts with II.
 void SIGNCOEF(float first, float last);
+// The second half of SIGNCOEF alone: "+" in front of every T$(i) from first to last whose T(i) is
+// greater than 0. Counts with II.
+void plusSigns(float first, float last);
 
 }  // namespace fenwist

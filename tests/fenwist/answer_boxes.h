@@ -1,5 +1,5 @@
 // Helpers for the scene tests of Fenwist's later sections: the numbered answer boxes that a drill
-// draws empty and later fills at the same corner, and the next-step prompts that end its problems.
+// draws empty and later fills at the same corner, and the clears that start its problems.
 #pragma once
 
 #include <cstddef>
@@ -17,17 +17,6 @@ inline float answerBox(walk::OpWalk& w, float x, float y, float width, const std
   const float left = w.fill(x, y, width, 50, 0, 13, keysBefore);
   w.lineIn(left, left + width, y, 5, text);
   return left;
-}
-
-// Indices in ops where a next-step prompt is drawn (its box at (96,639)).
-inline std::vector<std::size_t> nextSteps(const std::vector<Op>& ops) {
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    if (op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.x2 == 400 && op.y2 == 675 && op.fill == 12)
-      found.push_back(i);
-  }
-  return found;
 }
 
 // Indices in ops of the filled colour-15 boxes from (x, y) to (x + width, y + height).

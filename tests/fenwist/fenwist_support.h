@@ -22,7 +22,6 @@ using walk::subMenuLines;
 // n presses of an ordinary key (each ends one step wait).
 std::string steps(int n);
 
-
 // Element n of T$() and of T(), the texts and numbers a generator leaves.
 inline const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 inline float num(int n) { return T_A(static_cast<float>(n)); }
@@ -47,6 +46,11 @@ HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00
 
 // Indices in ops where the main menu's title is drawn.
 std::vector<std::size_t> mainMenus(const std::vector<Op>& ops);
+
+// Whether op draws the box of the next-step prompt that ends a drill's problem (at (96,639)).
+bool isNextStep(const Op& op);
+// Indices in ops where a next-step prompt is drawn.
+std::vector<std::size_t> nextSteps(const std::vector<Op>& ops);
 
 // The texts with their top-left corner at (x, y) in colour (UTF-8), in drawing order.
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour);

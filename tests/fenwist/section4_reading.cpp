@@ -53,15 +53,6 @@ PairTable tableAt(const std::vector<Op>& ops, std::size_t to, float x0, float y0
   return table;
 }
 
-std::vector<std::size_t> nextStepPrompts(const std::vector<Op>& ops) {
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    if (op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.fill == 12) found.push_back(i);
-  }
-  return found;
-}
-
 std::vector<int> numbersIn(const std::string& text) {
   std::vector<int> numbers;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -32,9 +32,6 @@ PairTable tableAt(const std::vector<Op>& ops, std::size_t to, float x0, float y0
 // reads (empty when nothing stays there).
 std::string lineIn(const std::vector<Op>& ops, std::size_t to, float x1, float y1, float x2, float y2);
 
-// Indices in ops where the next-step prompt is drawn (its box at (96,639)).
-std::vector<std::size_t> nextStepPrompts(const std::vector<Op>& ops);
-
 // The whole numbers of a signed pair list as the answer pages write them: "(+1,-2)" -> {1, -2}.
 std::vector<int> numbersIn(const std::string& text);
 

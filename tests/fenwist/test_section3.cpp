@@ -61,7 +61,7 @@ TEST_P(FenwistExample3, FirstNumberOneAndEveryProblemAPerfectSquare) {
   int problems = 0;
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const Op& op = ops[i];
-    if (op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.fill == 12) {
+    if (isNextStep(op)) {
       expectSquareDrill(ops, i, 80, false);
       ++problems;
     }
@@ -100,7 +100,7 @@ TEST_P(FenwistExample4, OneLetterThenTwoLettersUnderIt) {
       // Each problem line starts at (40, top) with its label.
       EXPECT_EQ(glyphsAt({ops[i + 1]}, 40, op.y1, 0), std::vector<std::string>{"("});
     }
-    if (op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.fill == 12)
+    if (isNextStep(op))
       expectSquareDrill(ops, i, areas.back(), true);
   }
   EXPECT_EQ(areas, (std::vector<float>{80, 80, 280, 280}));

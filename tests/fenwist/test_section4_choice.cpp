@@ -45,7 +45,7 @@ TEST_P(FenwistFormulaChoice, TrinomialThenReasonThenAnswerEachAfterAKey) {
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
   const std::vector<Op> ops = drawn(run);
-  const auto prompts = nextStepPrompts(ops);
+  const auto prompts = nextSteps(ops);
   ASSERT_EQ(prompts.size(), static_cast<std::size_t>(problems));
   for (int p = 0; p < problems; ++p) {
     SCOPED_TRACE("problem " + std::to_string(p + 1));
@@ -131,7 +131,7 @@ TEST(FenwistChoiceDraws, TheFirstKindAvoidsTheKindThatSectionFiveDrewLast) {
     ASSERT_LT(pointer, ops.size());
     const int k = combinedKind(screenLines(ops, pointer, 600, 30, 1200, 270));
     ASSERT_GE(k, 1);
-    ASSERT_EQ(nextStepPrompts(ops).size(), 4u) << "three problems of section 5, one of the drill";
+    ASSERT_EQ(nextSteps(ops).size(), 4u) << "three problems of section 5, one of the drill";
     // The drill's problem was the last draw: FMAESU holds its kind (5 for a trap).
     const int drawnKind = static_cast<int>(FMAESU);
     ++afterKind[k];

@@ -188,9 +188,7 @@ std::vector<Shown> walkLoop(const HeadlessResult& run, const Loop& loop, std::si
     const float clearX = *loop.heading != '\0' ? 0 : 728;
     while (at < run.ops.size() && !isClear(run.ops[at], clearX, 0)) ++at;
     std::size_t prompt = at;
-    while (prompt < run.ops.size() &&
-           !(run.ops[prompt].kind == OpKind::FilledBox && run.ops[prompt].x1 == 96 && run.ops[prompt].y1 == 639))
-      ++prompt;
+    while (prompt < run.ops.size() && !isNextStep(run.ops[prompt])) ++prompt;
     if (prompt >= run.ops.size()) {
       ADD_FAILURE() << loop.name << ": problem " << p + 1 << " missing";
       break;

@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Whether the problem whose ops start at from shows box ③ before its next-step prompt.
 bool hasThirdBox(const std::vector<Op>& ops, std::size_t from) {
   for (std::size_t i = from; i < ops.size(); ++i) {
-    if (ops[i].kind == OpKind::FilledBox && ops[i].x1 == 96 && ops[i].y1 == 639) return false;
+    if (isNextStep(ops[i])) return false;
     if (ops[i].kind == OpKind::Text && ops[i].text == toUtf8("③")) return true;
   }
   return false;
