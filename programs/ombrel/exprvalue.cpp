@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "programs/common/aim_screen.h"
 #include "programs/common/scene.h"
+#include "programs/ombrel/globals.h"
 #include "programs/ombrel/sections.h"
 
 namespace ombrel {
@@ -26,6 +27,25 @@ void AREAPRACTICE(float k, Routine produce, Routine drawProblem) {
     drawProblem();
     NEXTSTEP();
   }
+}
+
+void practiceInColumn(float column, Routine produce, Routine drawProblem) {
+  XI0 = column;
+  U_A(31) = XI0;
+  V_A(31) = 30;
+  AREAPRACTICE(31, produce, drawProblem);
+}
+
+void xyProblemHeading(const char* label, const std::string& x, const std::string& y) {
+  XI1 = U_A(31);
+  YI1 = V_A(31);
+  common::textLine(XI0, YI1, 3, label);
+  common::textAfter(0, " x=" + x + ",y=" + y + "のとき、");
+  common::textLine(XI1 + 40, YI1 + 50, 0, "次の式の値を求めなさい。");
+}
+
+void xySubstitutionNote(const std::string& x, const std::string& y) {
+  common::textLine(XI1 + 40, YI1 + 50, 3, "x=" + x + ",y=" + y + " を代入して");
 }
 
 }  // namespace ombrel

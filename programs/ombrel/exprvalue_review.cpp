@@ -69,13 +69,9 @@ void nextLine(float colour, const std::string& text) { common::textLine(XI1, YI1
 }  // namespace
 
 void DRAWREVIEWXY() {
-  XI1 = U_A(31);
-  YI1 = V_A(31);
   T_S_A(2) = withoutPlus(T_S_A(2));
   T_S_A(5) = withoutPlus(T_S_A(5));
-  common::textLine(XI0, YI1, 3, "復習2");
-  common::textAfter(0, " x=" + F_S_A(5) + ",y=" + F_S_A(6) + "のとき、");
-  common::textLine(XI1 + 40, YI1 + 50, 0, "次の式の値を求めなさい。");
+  xyProblemHeading("復習2", F_S_A(5), F_S_A(6));
   common::textLine(XI1 + 32, YI1 + 60, 3,
                    F_S_A(1) + "(" + T_S_A(2) + "x" + T_S_A(3) + "y)" + F_S_A(4) + "(" + T_S_A(5) + "x" + T_S_A(6) + "y)");
   STEPWAIT();
@@ -94,7 +90,7 @@ void DRAWREVIEWXY() {
   }
   nextLine(0, "=" + collected);
   STEPWAIT();
-  common::textLine(XI1 + 40, YI1 + 50, 3, "x=" + F_S_A(5) + ",y=" + F_S_A(6) + " を代入して");
+  xySubstitutionNote(F_S_A(5), F_S_A(6));
   STEPWAIT();
   if (F_A(5) < 0) F_S_A(5) = bracketedIfNegative(F_S_A(5));
   if (F_A(6) < 0) F_S_A(6) = bracketedIfNegative(F_S_A(6));
@@ -119,10 +115,7 @@ void EXPRREVIEW() {
   V_A(1) = YI1;
   AREAPRACTICE(1, GENREVIEWA, drawReviewA);
   // The first drill's last problem stays on the left while the second runs from x 520.
-  XI0 = 520;
-  U_A(31) = XI0;
-  V_A(31) = 30;
-  AREAPRACTICE(31, [] { GENREVIEWXY(); TEXTSREVIEWXY(); }, DRAWREVIEWXY);
+  practiceInColumn(520, [] { GENREVIEWXY(); TEXTSREVIEWXY(); }, DRAWREVIEWXY);
   STEPWAIT();
   common::textLine(XI0, 570, 5, "※ 式を簡単にしてから代入する。");
 }

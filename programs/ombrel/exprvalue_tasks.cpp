@@ -11,11 +11,7 @@ namespace ombrel {
 namespace {
 
 void drawProductDifference() {
-  XI1 = U_A(31);
-  YI1 = V_A(31);
-  common::textLine(XI0, V_A(31), 3, "課題1");
-  common::textAfter(0, " x=" + T_S_A(11) + ",y=" + T_S_A(12) + "のとき、");
-  common::textLine(XI1 + 40, YI1 + 50, 0, "次の式の値を求めなさい。");
+  xyProblemHeading("課題1", T_S_A(11), T_S_A(12));
   common::textLine(XI1, YI1 + 60, 3, " (x+" + T_S_A(2) + "y)(x-" + T_S_A(2) + "y)");
   common::textLine(XI1 + 189, YI1 + 50, 3, "-(x-" + T_S_A(3) + "y)(x+y)");
   STEPWAIT();
@@ -28,7 +24,7 @@ void drawProductDifference() {
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0, "=" + T_S_A(4) + "xy");
   STEPWAIT();
-  common::textLine(XI1 + 40, YI1 + 50, 3, "x=" + T_S_A(11) + ",y=" + T_S_A(12) + " を代入して");
+  xySubstitutionNote(T_S_A(11), T_S_A(12));
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0, "=" + T_S_A(4) + "*(" + T_S_A(11) + ")*" + T_S_A(12));
   STEPWAIT();
@@ -36,16 +32,12 @@ void drawProductDifference() {
 }
 
 void drawHundredPair() {
-  XI1 = U_A(31);
-  YI1 = V_A(31);
-  common::textLine(XI0, V_A(31), 3, "課題2");
-  common::textAfter(0, " x=" + T_S_A(2) + ",y=" + T_S_A(3) + "のとき、");
-  common::textLine(XI1 + 40, YI1 + 50, 0, "次の式の値を求めなさい。");
+  xyProblemHeading("課題2", T_S_A(2), T_S_A(3));
   common::textLine(XI1 + 32, YI1 + 60, 3, "x^2-y^2");
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0, "=(x+y)(x-y)");
   STEPWAIT();
-  common::textLine(XI1 + 40, YI1 + 50, 3, "x=" + T_S_A(2) + ",y=" + T_S_A(3) + " を代入して");
+  xySubstitutionNote(T_S_A(2), T_S_A(3));
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0,
                    "=(" + T_S_A(2) + "+" + T_S_A(3) + ")(" + T_S_A(2) + "-" + T_S_A(3) + ")");
@@ -55,20 +47,12 @@ void drawHundredPair() {
   common::textAfter(5, "=" + T_S_A(6));
 }
 
-// A task's practice loop, its area from (XI0, 30).
-void taskLoop(float column, Routine produce, Routine drawProblem) {
-  XI0 = column;
-  U_A(31) = XI0;
-  V_A(31) = 30;
-  AREAPRACTICE(31, produce, drawProblem);
-}
-
 }  // namespace
 
 void TASKEXPRVALUE() {
-  taskLoop(40, [] { GENPRODUCTDIFF(); NUMSTRINGS(); }, drawProductDifference);
+  practiceInColumn(40, [] { GENPRODUCTDIFF(); NUMSTRINGS(); }, drawProductDifference);
   // The last problem of task 1 stays on the left while task 2 runs from x 680.
-  taskLoop(680, [] { GENHUNDREDPAIR(); NUMSTRINGS(); }, drawHundredPair);
+  practiceInColumn(680, [] { GENHUNDREDPAIR(); NUMSTRINGS(); }, drawHundredPair);
   common::textLine(XI0, YI1 + 70, 5, "展開や因数分解を利用して、");
   common::textLine(XI0, YI1 + 50, 5, "式を変形してから代入する。");
   STEPWAIT();

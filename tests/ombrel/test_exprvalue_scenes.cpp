@@ -5,28 +5,12 @@
 
 #include "engine/engine.h"
 #include "common/op_walk.h"
-#include "exprvalue_support.h"
 #include "ombrel_support.h"
 #include "programs/ombrel/exprvalue_drills.h"
 
 namespace {
 
 using namespace ombrel_test;
-using exprvalue_test::areaErases;
-using exprvalue_test::formulaAt;
-
-// The glyphs of one line, in the order drawn, from ops[from] on while they stand on line y.
-std::string lineText(const std::vector<Op>& ops, std::size_t from, float y) {
-  std::string text;
-  for (std::size_t i = from; i < ops.size(); ++i) {
-    if (ops[i].kind != OpKind::Text) continue;
-    if (ops[i].y1 != y) break;
-    text += ops[i].text;
-  }
-  return text;
-}
-
-std::size_t menuPanels(const std::vector<Op>& ops) { return filledBoxes(ops, 22, 10, 1342, 610, 10).size(); }
 
 // The keys from the main menu through scene ① with one problem in each drill, to its sub-menu.
 const std::string REVIEW_ONCE = "1\n" + steps(5) + "1\n" + steps(7) + "1\n" + steps(1);
@@ -320,9 +304,7 @@ TEST(OmbrelWalk, EverySceneOfSectionFourAndOut) {
   EXPECT_EQ(areaErases(ops, 40, 30).size(), 2u + 2u);
   EXPECT_EQ(areaErases(ops, 520, 30).size(), 2u);
   EXPECT_EQ(areaErases(ops, 680, 30).size(), 2u);
-  std::size_t keysRead = 0;
-  for (const Op& op : run.ops) keysRead += op.kind == OpKind::Key;
-  EXPECT_EQ(keysRead, keys.size());
+  EXPECT_EQ(keysRead(run), keys.size());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
-#include "exprvalue_support.h"
 #include "ombrel_support.h"
 #include "programs/common/scene.h"
 #include "programs/ombrel/exprvalue.h"
@@ -15,7 +14,7 @@
 
 namespace {
 
-using exprvalue_test::formulaAt;
+using ombrel_test::formulaAt;
 using ombrel_test::stepWaits;
 
 struct Problem {

@@ -9,7 +9,6 @@
 #include <set>
 
 #include "engine/engine.h"
-#include "exprvalue_support.h"
 #include "ombrel_support.h"
 #include "programs/ombrel/exprvalue_drills.h"
 #include "support/algebra.h"
@@ -19,16 +18,11 @@ namespace {
 using algebra::letter;
 using algebra::parse;
 using algebra::sameValue;
-using exprvalue_test::areaErases;
-using exprvalue_test::formulaAt;
+using ombrel_test::areaErases;
+using ombrel_test::formulaAt;
+using ombrel_test::repeat;
 using ombrel_test::runOmbrel;
 using ombrel_test::steps;
-
-std::string repeat(const std::string& s, int n) {
-  std::string out;
-  for (int k = 0; k < n; ++k) out += s;
-  return out;
-}
 
 // The keys of scene ①: drill 1 `first` problems, drill 2 `second` problems, then the note.
 // Eight keys are pressed on every problem of drill 2: those a problem does not wait for are

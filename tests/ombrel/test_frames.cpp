@@ -10,17 +10,6 @@ namespace {
 
 using namespace ombrel_test;
 
-// The glyphs of one line, in the order drawn, from ops[from] on while they stand on line y.
-std::string lineText(const std::vector<Op>& ops, std::size_t from, float y) {
-  std::string text;
-  for (std::size_t i = from; i < ops.size(); ++i) {
-    if (ops[i].kind != OpKind::Text) continue;
-    if (ops[i].y1 != y) break;
-    text += ops[i].text;
-  }
-  return text;
-}
-
 // The last glyph drawn with its top-left corner at (x, y) (the main menu's items stand at x 44
 // too, before the section's own texts).
 std::size_t lastText(const std::vector<Op>& ops, float x, float y) {

@@ -2,22 +2,12 @@
 // sections 1 to 3 and back out.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "engine/strings.h"
 #include "ombrel_support.h"
 
 namespace {
 
 using namespace ombrel_test;
-
-// The main-menu panel, drawn once per visit of the main menu.
-std::size_t menuPanels(const std::vector<Op>& ops) { return filledBoxes(ops, 22, 10, 1342, 610, 10).size(); }
-
-std::size_t keysRead(const HeadlessResult& run) {
-  return static_cast<std::size_t>(
-      std::count_if(run.ops.begin(), run.ops.end(), [](const Op& op) { return op.kind == OpKind::Key; }));
-}
 
 TEST(OmbrelMainMenu, PanelTitleAndItems) {
   const HeadlessResult run = runOmbrel("8\n", "00:00:00", "ombrel-main-menu.png");

@@ -69,12 +69,6 @@ long long sumDifferenceKey(const std::string& problem) {
 // u of (t+u)².
 long long squareKey(const std::string& problem) { return std::stoll(problem) % 10; }
 
-std::string repeat(const std::string& s, int n) {
-  std::string out;
-  for (int k = 0; k < n; ++k) out += s;
-  return out;
-}
-
 Drill introduction() {
   return {"Introduction",
           "3\n1\n" + repeat("x2\n", PROBLEMS - 1) + "x1\n" + repeat("x\n", PROBLEMS - 1) + "x1\n",

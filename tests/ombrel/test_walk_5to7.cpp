@@ -3,16 +3,12 @@
 // reaches the error screen and comes back to the main menu after each section.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "engine/strings.h"
 #include "ombrel_support.h"
 
 namespace {
 
 using namespace ombrel_test;
-
-std::size_t menuPanels(const std::vector<Op>& ops) { return filledBoxes(ops, 22, 10, 1342, 610, 10).size(); }
 
 struct Entry {
   const char* typed;
@@ -61,8 +57,7 @@ TEST(OmbrelWalk, EverySceneAndPageOfSectionsFiveToSevenAndOut) {
   keys += "11\n8\n";
   const HeadlessResult run = runOmbrel(keys + "1\n");
   ASSERT_FALSE(run.error) << "error screen at line " << run.error->line;
-  const auto keysRead = std::count_if(run.ops.begin(), run.ops.end(), [](const Op& op) { return op.kind == OpKind::Key; });
-  EXPECT_EQ(static_cast<std::size_t>(keysRead), keys.size()) << "nothing is read after 8";
+  EXPECT_EQ(keysRead(run), keys.size()) << "nothing is read after 8";
   const std::vector<Op> ops = drawn(run);
   EXPECT_EQ(menuPanels(ops), 4u);
   EXPECT_EQ(subMenuLines(ops).size(), (1u + 3u) + (1u + 9u) + (1u + 10u));
