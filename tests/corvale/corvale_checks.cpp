@@ -13,11 +13,7 @@ std::size_t stepBoxes(const HeadlessResult& run) {
   return static_cast<std::size_t>(walk::stepWaits(run.ops, 0, run.ops.size()));
 }
 
-std::size_t nextStepBoxes(const HeadlessResult& run) {
-  std::size_t n = 0;
-  for (const Op& op : filledBoxes(run, 96, 639, 400, 675)) n += op.fill == 12;
-  return n;
-}
+std::size_t nextStepBoxes(const HeadlessResult& run) { return walk::nextSteps(run.ops).size(); }
 
 std::vector<Op> arcDots(const std::vector<Op>& ops, int colour) {
   std::vector<Op> dots;

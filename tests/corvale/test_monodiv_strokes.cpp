@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/prompt_marks.h"
 #include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/corvale.h"
@@ -109,7 +110,7 @@ std::vector<std::vector<Op>> passes(const HeadlessResult& run, float x, float y,
     if (op.kind == OpKind::FilledBox && op.x1 == x && op.y1 == y && op.x2 == x + width && op.y2 == y + height) {
       found.emplace_back();
       inPass = true;
-    } else if (op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.fill == 12) {
+    } else if (walk::isNextStep(op)) {
       inPass = false;
     } else if (inPass) {
       found.back().push_back(op);

@@ -24,17 +24,6 @@ std::vector<std::size_t> mainMenus(const std::vector<Op>& ops) {
   return found;
 }
 
-bool isNextStep(const Op& op) {
-  return op.kind == OpKind::FilledBox && op.x1 == 96 && op.y1 == 639 && op.x2 == 400 && op.y2 == 675 && op.fill == 12;
-}
-
-std::vector<std::size_t> nextSteps(const std::vector<Op>& ops) {
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < ops.size(); ++i)
-    if (isNextStep(ops[i])) found.push_back(i);
-  return found;
-}
-
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour) {
   std::vector<std::string> found;
   for (const Op& op : ops)

@@ -16,6 +16,8 @@
 
 namespace fenwist_test {
 
+using walk::isNextStep;
+using walk::nextSteps;
 using walk::stepWaits;
 using walk::subMenuLines;
 
@@ -46,11 +48,6 @@ HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00
 
 // Indices in ops where the main menu's title is drawn.
 std::vector<std::size_t> mainMenus(const std::vector<Op>& ops);
-
-// Whether op draws the box of the next-step prompt that ends a drill's problem (at (96,639)).
-bool isNextStep(const Op& op);
-// Indices in ops where a next-step prompt is drawn.
-std::vector<std::size_t> nextSteps(const std::vector<Op>& ops);
 
 // The texts with their top-left corner at (x, y) in colour (UTF-8), in drawing order.
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour);

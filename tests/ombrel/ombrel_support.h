@@ -12,6 +12,7 @@
 
 namespace ombrel_test {
 
+using walk::nextSteps;
 using walk::stepWaits;
 using walk::subMenuLines;
 

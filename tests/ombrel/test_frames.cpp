@@ -122,12 +122,12 @@ TEST(OmbrelMultiples, EachSetIsErasedBeforeItIsDrawnExtended) {
 TEST(OmbrelIntroduction, TheSecondDrillFollowsAtOnce) {
   const HeadlessResult run = runOmbrel("3\n1\nx1\n");
   const std::vector<Op> ops = drawn(run);
-  const auto nextSteps = filledBoxes(ops, 96, 639, 400, 675, 12);
-  ASSERT_EQ(nextSteps.size(), 1u);
+  const auto prompts = nextSteps(ops);
+  ASSERT_EQ(prompts.size(), 1u);
   const auto secondArea = filledBoxes(ops, 40, 180, 680, 480, 15);
   ASSERT_EQ(secondArea.size(), 1u);
-  EXPECT_LT(nextSteps[0], secondArea[0]);
-  EXPECT_EQ(stepWaits(ops, nextSteps[0], secondArea[0]), 0);
+  EXPECT_LT(prompts[0], secondArea[0]);
+  EXPECT_EQ(stepWaits(ops, prompts[0], secondArea[0]), 0);
   EXPECT_EQ(filledBoxes(ops, 40, 80, 680, 380, 15).size(), 1u);
   EXPECT_TRUE(glyphAt(ops, 40, 100, 3, "(")) << "the first drill's line stays";
   EXPECT_TRUE(glyphAt(ops, 40, 200, 3, "(")) << "the second drill's first problem";
@@ -140,13 +140,13 @@ TEST(OmbrelPractice, TextbookPointerAfterOneMoreKey) {
   const std::vector<Op> ops = drawn(run);
   const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 2u);
-  const auto nextSteps = filledBoxes(ops, 96, 639, 400, 675, 12);
-  ASSERT_EQ(nextSteps.size(), 2u);
-  EXPECT_EQ(stepWaits(ops, nextSteps[0], filledBoxes(ops, 40, 300, 680, 600, 15).at(0)), 0)
+  const auto prompts = nextSteps(ops);
+  ASSERT_EQ(prompts.size(), 2u);
+  EXPECT_EQ(stepWaits(ops, prompts[0], filledBoxes(ops, 40, 300, 680, 600, 15).at(0)), 0)
       << "the second loop starts at once";
-  EXPECT_EQ(stepWaits(ops, nextSteps[1], menus[1]), 1);
+  EXPECT_EQ(stepWaits(ops, prompts[1], menus[1]), 1);
   const std::size_t pointer = indexOf(ops, 132, 570, 3, "教");
-  EXPECT_GT(pointer, nextSteps[1]);
+  EXPECT_GT(pointer, prompts[1]);
   EXPECT_LT(pointer, menus[1]);
   EXPECT_TRUE(glyphAt(ops, 40, 100, 0, "①")) << "loop ①'s last problem stays";
   EXPECT_TRUE(glyphAt(ops, 40, 320, 0, "②"));

@@ -155,9 +155,9 @@ TEST(OmbrelExample1, TextbookPointerAfterOneMoreKey) {
   const std::vector<Op> ops = drawn(run);
   const auto menus = subMenuLines(ops);
   ASSERT_EQ(menus.size(), 2u);
-  const auto nextSteps = filledBoxes(ops, 96, 639, 400, 675, 12);
-  ASSERT_EQ(nextSteps.size(), 1u);
-  EXPECT_EQ(stepWaits(ops, nextSteps[0], menus[1]), 1);
+  const auto prompts = nextSteps(ops);
+  ASSERT_EQ(prompts.size(), 1u);
+  EXPECT_EQ(stepWaits(ops, prompts[0], menus[1]), 1);
   EXPECT_TRUE(glyphAt(ops, 132, 570, 3, "教"));
   // The explanation's column and the drill's heading stay: nothing but the area is erased.
   EXPECT_TRUE(glyphAt(ops, 714, 30, 0, "因"));
