@@ -52,12 +52,18 @@ struct MonkeyRun {
   std::string summary;  // what it says when all went well
 };
 
+// Each test keeps its failures in a folder of its own: ctest runs the tests side by side, and
+// with one folder the keys one test saves could be overwritten by another's before it reads them.
+std::string failureDir() {
+  return outputPath(std::string("monkey/") + testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
 MonkeyRun monkey(void (*menu)(), std::uint64_t keys, double stall = 60) {
   MonkeyOptions options;
   options.keys = keys;
   options.seed = 3;
   options.stallSeconds = stall;
-  options.failureDir = outputPath("monkey");
+  options.failureDir = failureDir();
   testing::internal::CaptureStderr();
   testing::internal::CaptureStdout();
   const int status = runMonkey(ProgramInfo{"Monkey test", menu, false}, "test", options);
@@ -82,7 +88,7 @@ TEST(Monkey, StartsAfreshAfterEachRunsShareOfKeys) {
   MonkeyOptions options;
   options.keys = 100;
   options.runKeys = 30;
-  options.failureDir = outputPath("monkey");
+  options.failureDir = failureDir();
   testing::internal::CaptureStdout();
   const int status = runMonkey(ProgramInfo{"Monkey test", [] {
                                              for (;;) PfINKEY24();
@@ -104,7 +110,7 @@ TEST(Monkey, CatchesTheErrorScreenAndSavesTheRunsKeys) {
   EXPECT_NE(run.report.find("error screen: line"), std::string::npos) << run.report;
   EXPECT_NE(run.report.find("after 40 of its keys (keys 0 to 40"), std::string::npos) << run.report;
   // The saved keys replay the run.
-  const std::string saved = outputPath("monkey/monkey-test-3-0.keys");
+  const std::string saved = failureDir() + "/monkey-test-3-0.keys";
   std::ifstream in(saved);
   const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   EXPECT_EQ(parseKeys(script).size(), 40u);
