@@ -7,8 +7,6 @@
 
 #include "common/prompt_marks.h"
 
-std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
-
 std::size_t stepBoxes(const HeadlessResult& run) {
   return static_cast<std::size_t>(walk::stepWaits(run.ops, 0, run.ops.size()));
 }

@@ -7,8 +7,6 @@
 
 #include "support/test_support.h"
 
-// n presses of a key that only a step wait reads.
-std::string steps(int n);
 // How often a step wait showed its step box.
 std::size_t stepBoxes(const HeadlessResult& run);
 // How often the next-step prompt showed its box.

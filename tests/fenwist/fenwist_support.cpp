@@ -9,8 +9,6 @@
 
 namespace fenwist_test {
 
-std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
-
 HeadlessResult runFenwist(const std::string& keys, const std::string& time, const std::string& png) {
   std::string script = keys;
   std::replace(script.begin(), script.end(), '\n', '\r');

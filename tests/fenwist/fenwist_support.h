@@ -21,9 +21,6 @@ using walk::nextSteps;
 using walk::stepWaits;
 using walk::subMenuLines;
 
-// n presses of an ordinary key (each ends one step wait).
-std::string steps(int n);
-
 // Element n of T$() and of T(), the texts and numbers a generator leaves.
 inline const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 inline float num(int n) { return T_A(static_cast<float>(n)); }

@@ -35,7 +35,7 @@ TEST_P(FenwistAnswerPage, LeavesTheCursorInItsLastColumn) {
         xi0 = fenwist::XI0;
         xi1 = XI1;
       },
-      fenwist_test::steps(GetParam().keys));
+      steps(GetParam().keys));
   ASSERT_FALSE(run.error);
   EXPECT_EQ(xi0, GetParam().xi0);
   EXPECT_EQ(xi1, GetParam().xi0 + 54);

@@ -7,8 +7,6 @@
 
 namespace ombrel_test {
 
-std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'x'); }
-
 std::string repeat(const std::string& s, int n) {
   std::string out;
   for (int k = 0; k < n; ++k) out += s;

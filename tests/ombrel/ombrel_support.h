@@ -16,9 +16,6 @@ using walk::nextSteps;
 using walk::stepWaits;
 using walk::subMenuLines;
 
-// n presses of an ordinary key (each ends one step wait).
-std::string steps(int n);
-
 // The key script s written n times over.
 std::string repeat(const std::string& s, int n);
 

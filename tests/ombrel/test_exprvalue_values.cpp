@@ -22,7 +22,6 @@ using ombrel_test::areaErases;
 using ombrel_test::formulaAt;
 using ombrel_test::repeat;
 using ombrel_test::runOmbrel;
-using ombrel_test::steps;
 
 // The keys of scene ①: drill 1 `first` problems, drill 2 `second` problems, then the note.
 // Eight keys are pressed on every problem of drill 2: those a problem does not wait for are

@@ -28,9 +28,6 @@ inline HeadlessResult runWithShots(const std::string& keys, const std::string& t
   return runHeadless(pradine::PROGRAM, options);
 }
 
-// The key presses of n step waits.
-inline std::string steps(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
 // Key presses read in a run.
 inline int keysRead(const HeadlessResult& run) {
   int keys = 0;

@@ -58,6 +58,8 @@ std::string allText(const HeadlessResult& run) {
   return all;
 }
 
+std::string steps(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
+
 std::string clockFor(int seed) {
   const int hours = std::min(seed, 23), minutes = std::min(seed - hours, 59), seconds = seed - hours - minutes;
   const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };

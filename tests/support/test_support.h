@@ -29,5 +29,8 @@ std::vector<Op> textsContaining(const HeadlessResult& run, const std::string& pa
 // All drawn texts joined in order, in UTF-8, for failure messages.
 std::string allText(const HeadlessResult& run);
 
+// The key presses of n step waits: a letter, which any step wait takes and every prompt drops.
+std::string steps(int n);
+
 // A clock time "HH:MM:SS" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
 std::string clockFor(int seed);
