@@ -1,6 +1,6 @@
 // Helpers for Fenwist's tests: runs of the program, the sub-menu lines and step waits of the
 // operation log, a reader that turns what stays on the screen back into formula markup, so that
-// the mathematics of a drawn drill can be checked, and runs of a generator over every seed.
+// the mathematics of a drawn drill can be checked.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 
 #include "common/prompt_marks.h"
 #include "engine/engine.h"
+#include "support/over_seeds.h"
 #include "support/test_support.h"
 
 namespace fenwist_test {
@@ -24,20 +25,6 @@ using walk::subMenuLines;
 // Element n of T$() and of T(), the texts and numbers a generator leaves.
 inline const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 inline float num(int n) { return T_A(static_cast<float>(n)); }
-
-// Runs check after every call of generate: after each seed the clock can give (hours + minutes +
-// seconds, 0 to 141), a run of 40 problems. The first failure ends the run and names its seed.
-template <typename Generate, typename Check>
-void overSeeds(Generate generate, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < 40; ++pass) {
-      generate();
-      check();
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
 
 // A run of Fenwist with the keys (Enter written \n) at the clock time; the last picture goes to
 // build/test-output/png when png is given.

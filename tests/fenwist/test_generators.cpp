@@ -21,7 +21,6 @@ namespace {
 
 using namespace fenwist;
 using fenwist_test::num;
-using fenwist_test::overSeeds;
 using fenwist_test::t;
 
 // What GENPAIR leaves for the pair a, b with the letters and sign given, as a problem to draw.

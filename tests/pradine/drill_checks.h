@@ -1,5 +1,5 @@
-// Helpers of Pradine's drill tests: runs over the seeds the program's clock gives, and the check
-// of a line a drill shows.
+// Helpers of Pradine's drill tests: the runs over the clock's seeds and the check of a line a
+// drill shows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,19 +8,7 @@
 
 #include "engine/engine.h"
 #include "support/algebra.h"
-
-// Runs body(pass) for every seed the program's clock can give and a run of passes after each,
-// stopping at the first failure with the seed and the pass.
-template <typename Body>
-void overSeeds(Body body, int passes = 30) {
-  for (int seed = 0; seed <= 141; ++seed) {
-    PaRandomize(static_cast<float>(seed));
-    for (int pass = 0; pass < passes; ++pass) {
-      body(pass);
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
-    }
-  }
-}
+#include "support/over_seeds.h"
 
 // The line equals the problem and is written cleanly.
 inline void expectShows(const std::string& line, const std::string& problem) {
