@@ -34,3 +34,10 @@ std::string steps(int n);
 
 // A clock time "HH:MM:SS" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
 std::string clockFor(int seed);
+
+// Runs check(clock) at the clock time of every swept seed (sweptSeeds(): all 142 in the normal
+// build). It goes on after a failing seed, as all of them take only a scene test's second or so,
+// so that the failure tells a fault of one draw from a fault of every problem: every message of
+// the first failing seed and the first message of each of the next four, each naming its seed
+// and clock, then the list of all failing seeds.
+void overSeedClocks(const std::function<void(const std::string& clock)>& check);
