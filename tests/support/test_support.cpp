@@ -3,6 +3,7 @@
 #include <gtest/gtest-spi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 
@@ -19,12 +20,21 @@ std::string outputPath(const std::string& name) {
   return (std::filesystem::path(TEST_OUTPUT_DIR) / name).string();
 }
 
+bool picturesAsked() {
+  const char* asked = std::getenv("TEST_PICTURES");
+  return asked != nullptr && std::string(asked) == "1";
+}
+
+std::string picturePath(const std::string& name, Seen seen) {
+  return seen == Seen::ByTest || picturesAsked() ? outputPath(name) : "";
+}
+
 HeadlessResult runScript(const ProgramInfo& program, const std::string& keys, const std::string& time,
                          const std::string& pngName) {
   HeadlessOptions options;
   options.keys = keys;
   options.time = time;
-  if (!pngName.empty()) options.pngPath = outputPath(pngName);
+  if (!pngName.empty()) options.pngPath = picturePath(pngName);
   return runHeadless(program, options);
 }
 
