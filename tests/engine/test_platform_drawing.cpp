@@ -221,8 +221,7 @@ TEST(Drawing, FarOutCoordinatesAreClippedAndNeverFail) {
         FE_SETDRAWWIDTH(3);
         // Afterwards everything still draws.
         PsLINE(10, 700, 60, 750, 3, LineMode::FilledBox, 9);
-      },
-      "");
+      });
   EXPECT_FALSE(run.error);
   const auto picture = pictureOfCanvas("platform-far-out.png");
   EXPECT_TRUE(closeTo(picture->at(35, 725), paletteColour(9)));
