@@ -20,3 +20,5 @@ void paintBackground(cairo_t* cr);
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
 // Renders the current display list at the canvas's own size (times scale) and writes a PNG.
 bool writeCanvasPng(const std::string& path, double scale = 1.0);
+// Renders the current display list as a window of the given size shows it (fitCanvas) and writes a PNG.
+bool writeCanvasPng(const std::string& path, int deviceWidth, int deviceHeight);
