@@ -1,4 +1,5 @@
-// replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]
+// replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE [--png-size WxH]] [--shots DIR]
+//        [--ops FILE]
 // replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR] [--ops FILE]
 // Runs a program headless with scripted keys and writes pictures and the operation log; or
 // types COUNT seeded random keys through it and fails on the first fault (tools/monkey.h).
@@ -13,13 +14,17 @@
 #include "programs.h"
 
 namespace {
+// The largest side of a picture asked for: an 8K screen's width, with room to spare.
+constexpr long long MAX_PNG_SIDE = 16384;
+
 int usage() {
   std::fprintf(stderr,
-               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR]"
-               " [--ops FILE]\n"
+               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE [--png-size WxH]]"
+               " [--shots DIR] [--ops FILE]\n"
                "       replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR]"
                " [--ops FILE]\n"
                "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n"
+               "  --png-size: the last picture as a window of that size shows the canvas (1366x768)\n"
                "  --monkey: COUNT random keys weighted as a class types them; exit status 1 on a crash, a\n"
                "  sanitizer's report, the error screen or a run that stops taking keys; each run of the program\n"
                "  takes at most --run-keys of them (2000) before it starts afresh\n");
@@ -68,6 +73,12 @@ int main(int argc, char** argv) {
       options.time = value;
     } else if (flag == "--png") {
       options.pngPath = value;
+    } else if (flag == "--png-size") {
+      const std::size_t by = value.find('x');
+      const long long w = number(value.substr(0, by)), h = by == std::string::npos ? -1 : number(value.substr(by + 1));
+      if (w < 1 || h < 1 || w > MAX_PNG_SIDE || h > MAX_PNG_SIDE) return usage();
+      options.pngWidth = static_cast<int>(w);
+      options.pngHeight = static_cast<int>(h);
     } else if (flag == "--shots") {
       options.shotsDir = value;
     } else if (flag == "--ops") {

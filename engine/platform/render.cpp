@@ -272,7 +272,10 @@ void paintBackground(cairo_t* cr) {
 }
 
 void paintOp(cairo_t* cr, const Op& op) {
+  // The stroke style is set afresh for every operation (polylines round their joins): a window
+  // keeps its cairo context from frame to frame, and must paint as a fresh one does.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   switch (op.kind) {
     case OpKind::Clear: paintBackground(cr); break;
     case OpKind::Line: paintLine(cr, op); break;
