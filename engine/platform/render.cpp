@@ -277,7 +277,10 @@ void paintOp(cairo_t* cr, const Op& op) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   switch (op.kind) {
-    case OpKind::Clear: paintBackground(cr); break;
+    case OpKind::Clear:
+      setColour(cr, CLEAR_COLOUR);
+      cairo_paint(cr);
+      break;
     case OpKind::Line: paintLine(cr, op); break;
     case OpKind::Box: paintBox(cr, op); break;
     case OpKind::FilledBox: paintFilledBox(cr, op); break;
