@@ -77,7 +77,7 @@ HeadlessResult runHeadless(const ProgramInfo& program, const HeadlessOptions& op
   installBackend(nullptr);
   c.logOut = nullptr;
   if (options.opsOut) options.opsOut->flush();
-  if (!options.pngPath.empty()) writeCanvasPng(options.pngPath);
+  if (!options.pngPath.empty()) writeCanvasPng(options.pngPath, options.pngWidth, options.pngHeight);
   HeadlessResult result;
   result.ops = c.takeLog();
   result.error = lastRuntimeError();

@@ -22,6 +22,8 @@ struct HeadlessOptions {
   std::string time = "00:00:00";  // the clock, which fixes the random seed
   std::string shotsDir;           // when set, a PNG at every key wait: shot-001.png, ...
   std::string pngPath;            // when set, the last picture
+  // The last picture's size: the canvas fitted into it as a window of that size shows it.
+  int pngWidth = CANVAS_WIDTH, pngHeight = CANVAS_HEIGHT;
   // Every operation and key kept in HeadlessResult::ops, for tests that read them. A long run
   // that only wants pictures turns it off, so its memory does not grow with its keys.
   bool keepOps = true;

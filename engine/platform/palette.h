@@ -1,30 +1,39 @@
-// The sixteen colour numbers. 15 is white, the background every clear paints; 0 is black;
-// 13 reads as yellow and 9 as green, as the lesson texts name them; the dark fills (4, 6, 8, 10,
-// 12) carry yellow, white and green text, so they are dark enough for green text to stand out.
-// The step box writes green on 4 and the next-step box on 12 in small letters: those two are dark
-// enough for a contrast ratio of about 5:1 with the green, which stays as light as it is because
-// it is also drawn on white.
+// The sixteen colour numbers, in 8-bit sRGB. 15 is white, the background every zone clear (a
+// filled box in 15) paints; 0 is black; 13 reads as yellow and 9 as green, as the lesson texts
+// name them, and every colour keeps its hue. The values are chosen for the texts the scenes write
+// on the fills they draw (tests/palette walks every scene and checks each pair): every pair
+// reaches a contrast ratio of 3:1, small text 4.5:1 (the prompts, green, in the step box on 4 and
+// the next-step box on 12; the typed digits and the prompt lines on white). So the fills are light
+// (white, yellow, the light teal of the area cells) or dark, and the two colours written on both
+// stand between them: blue 5 (on white, yellow and teal, and on 8 and 12) and green 9 (on white,
+// and on 4 and 12). That makes dark grey 8, dark blue 4 and violet 12 nearly black.
 #pragma once
 
 struct Rgb {
   double r, g, b;
 };
 
+constexpr Rgb rgb8(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
+
 inline constexpr Rgb PALETTE[16] = {
-    {0.00, 0.00, 0.00},  // 0 black
-    {0.12, 0.25, 0.75},  // 1 blue
-    {0.63, 0.00, 0.00},  // 2 dark red
-    {0.85, 0.10, 0.10},  // 3 red
-    {0.04, 0.11, 0.38},  // 4 dark blue
-    {0.00, 0.31, 0.82},  // 5 blue
-    {0.18, 0.42, 0.18},  // 6 dark green
-    {0.42, 0.11, 0.60},  // 7 purple
-    {0.31, 0.31, 0.31},  // 8 dark grey
-    {0.05, 0.66, 0.05},  // 9 green
-    {0.00, 0.24, 0.47},  // 10 navy
-    {0.00, 0.63, 0.63},  // 11 teal
-    {0.19, 0.06, 0.34},  // 12 violet
-    {0.95, 0.76, 0.00},  // 13 yellow
-    {1.00, 0.55, 0.00},  // 14 orange
-    {1.00, 1.00, 1.00},  // 15 white
+    rgb8(0, 0, 0),        // 0 black
+    rgb8(31, 64, 191),    // 1 blue
+    rgb8(161, 0, 0),      // 2 dark red
+    rgb8(209, 20, 20),    // 3 red
+    rgb8(4, 14, 74),      // 4 dark blue
+    rgb8(26, 97, 242),    // 5 blue
+    rgb8(33, 87, 33),     // 6 dark green
+    rgb8(107, 28, 153),   // 7 purple
+    rgb8(30, 30, 30),     // 8 dark grey
+    rgb8(26, 156, 26),    // 9 green
+    rgb8(0, 61, 120),     // 10 navy
+    rgb8(84, 228, 228),   // 11 light teal
+    rgb8(32, 3, 66),      // 12 violet
+    rgb8(255, 230, 26),   // 13 yellow
+    rgb8(255, 140, 0),    // 14 orange
+    rgb8(255, 255, 255),  // 15 white
 };
+
+// What a clear of the whole window paints. Only the error screen clears it, and writes its message
+// on it in yellow 13, small: navy, as behind the main menu, where white would not let it read.
+inline constexpr int CLEAR_COLOUR = 10;

@@ -104,33 +104,34 @@ void fillRect(cairo_t* cr, const Rect& r, int colour) {
   cairo_fill(cr);
 }
 
-// Where a device pixel is no larger than a canvas pixel (a window the canvas's size or larger,
-// a projector's picture), a filled box covers whole device pixels, so that an erase over a box at
-// the same place hides every trace of it: antialiased edges between device pixels would leave a
-// faint line of the box behind. Its edge, one canvas pixel wide inside the box in the line
-// colour, also ends on device pixels. In a smaller window the edges are antialiased, since
-// moving them to device pixels would move them by more than a canvas pixel.
+// A device coordinate this close to a whole number counts as on it: the canvas transform's
+// rounding errors are far smaller, and cairo's own grid (1/256 of a pixel) far coarser.
+constexpr double ON_PIXEL = 1e-6;
+
+// The device pixels a device rectangle touches.
+Rect touchedPixels(const Rect& r) {
+  return {std::floor(r.left + ON_PIXEL), std::floor(r.top + ON_PIXEL), std::ceil(r.right - ON_PIXEL),
+          std::ceil(r.bottom - ON_PIXEL)};
+}
+
+// A filled box covers every device pixel its area touches, whatever the scale, so that anything
+// drawn inside it before is hidden to the last antialiased pixel, and an erase over a box at the
+// same place leaves the background exactly: an edge antialiased at a fractional position would
+// keep a faint line of what was under it. Its edge, one canvas pixel wide inside the box in the
+// line colour, also lies on device pixels and is at least one of them wide, so it shows at any scale.
 void paintFilledBox(cairo_t* cr, const Op& op) {
   if (!finite(op.x1, op.y1) || !finite(op.x2, op.y2)) return;
   Rect box;
   boxBounds(op, box.left, box.top, box.right, box.bottom);
-  double unit = 1, none = 0;
-  cairo_user_to_device_distance(cr, &unit, &none);
-  if (unit >= 1) {
-    const Rect o = toDevice(cr, box);
-    const Rect i = toDevice(cr, {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1});
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    fillRect(cr, {std::round(o.left), std::round(o.top), std::round(o.right), std::round(o.bottom)}, op.colour);
-    fillRect(cr, {std::round(i.left), std::round(i.top), std::round(i.right), std::round(i.bottom)}, op.fill);
-    cairo_restore(cr);
-    return;
-  }
-  fillRect(cr, box, op.fill);
-  setColour(cr, op.colour);
-  cairo_rectangle(cr, box.left + 0.5, box.top + 0.5, box.right - box.left - 1, box.bottom - box.top - 1);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  const Rect outer = touchedPixels(toDevice(cr, box));
+  const Rect i = toDevice(cr, {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1});
+  const Rect inner{std::max(std::round(i.left), outer.left + 1), std::max(std::round(i.top), outer.top + 1),
+                   std::min(std::round(i.right), outer.right - 1), std::min(std::round(i.bottom), outer.bottom - 1)};
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  fillRect(cr, outer, op.colour);
+  if (op.fill != op.colour) fillRect(cr, inner, op.fill);
+  cairo_restore(cr);
 }
 
 // Radii up to this are handed to cairo as arcs; a larger circle is drawn as the polygon of its
@@ -271,9 +272,15 @@ void paintBackground(cairo_t* cr) {
 }
 
 void paintOp(cairo_t* cr, const Op& op) {
+  // The stroke style is set afresh for every operation (polylines round their joins): a window
+  // keeps its cairo context from frame to frame, and must paint as a fresh one does.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   switch (op.kind) {
-    case OpKind::Clear: paintBackground(cr); break;
+    case OpKind::Clear:
+      setColour(cr, CLEAR_COLOUR);
+      cairo_paint(cr);
+      break;
     case OpKind::Line: paintLine(cr, op); break;
     case OpKind::Box: paintBox(cr, op); break;
     case OpKind::FilledBox: paintFilledBox(cr, op); break;
@@ -293,21 +300,29 @@ void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
   const double scale = std::min(static_cast<double>(deviceWidth) / CANVAS_WIDTH,
                                 static_cast<double>(deviceHeight) / CANVAS_HEIGHT);
+  // The canvas starts on a whole device pixel and is clipped to whole device pixels: an antialiased
+  // clip would keep a faint line of whatever an erase at the canvas's edge paints over.
+  const double left = std::round((deviceWidth - CANVAS_WIDTH * scale) / 2);
+  const double top = std::round((deviceHeight - CANVAS_HEIGHT * scale) / 2);
   cairo_identity_matrix(cr);
   cairo_reset_clip(cr);
   paintBackground(cr);
-  cairo_translate(cr, (deviceWidth - CANVAS_WIDTH * scale) / 2, (deviceHeight - CANVAS_HEIGHT * scale) / 2);
-  cairo_scale(cr, scale, scale);
-  cairo_rectangle(cr, 0, 0, CANVAS_WIDTH, CANVAS_HEIGHT);
+  const Rect shown = touchedPixels({left, top, left + CANVAS_WIDTH * scale, top + CANVAS_HEIGHT * scale});
+  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
   cairo_clip(cr);
+  cairo_translate(cr, left, top);
+  cairo_scale(cr, scale, scale);
 }
 
 bool writeCanvasPng(const std::string& path, double scale) {
-  const int w = static_cast<int>(std::lround(CANVAS_WIDTH * scale));
-  const int h = static_cast<int>(std::lround(CANVAS_HEIGHT * scale));
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  return writeCanvasPng(path, static_cast<int>(std::lround(CANVAS_WIDTH * scale)),
+                        static_cast<int>(std::lround(CANVAS_HEIGHT * scale)));
+}
+
+bool writeCanvasPng(const std::string& path, int deviceWidth, int deviceHeight) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, deviceWidth, deviceHeight);
   cairo_t* cr = cairo_create(surface);
-  fitCanvas(cr, w, h);
+  fitCanvas(cr, deviceWidth, deviceHeight);
   paintOps(cr, canvas().displayList(), 0);
   cairo_destroy(cr);
   const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;

@@ -13,10 +13,13 @@
 void paintOp(cairo_t* cr, const Op& op);
 // Paints ops[from..] onto cr, whose user space is already the canvas's logical pixels.
 void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from);
-// Clears cr (in canvas space) to colour 15.
+// Paints the whole of cr in colour 15: a fresh canvas, and the margins around it. (A clear
+// operation paints CLEAR_COLOUR.)
 void paintBackground(cairo_t* cr);
 // Maps the whole of a device surface of the given size onto the canvas, centred and letterboxed:
 // clears the margins to colour 15, sets the transform and clips to the canvas.
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
 // Renders the current display list at the canvas's own size (times scale) and writes a PNG.
 bool writeCanvasPng(const std::string& path, double scale = 1.0);
+// Renders the current display list as a window of the given size shows it (fitCanvas) and writes a PNG.
+bool writeCanvasPng(const std::string& path, int deviceWidth, int deviceHeight);

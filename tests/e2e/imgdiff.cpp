@@ -1,10 +1,14 @@
-// imgdiff SCREENSHOT CANVAS [DIFF]
-// Compares a screenshot of a program's window with the headless picture of the same canvas.
-// The window shows the canvas scaled uniformly to fit and centred, with margins in the
-// background colour; fonts and antialiasing may differ a little at another scale. Both pictures
-// are therefore reduced to one grid of 4 x 4 canvas-pixel cells and compared cell by cell: the
-// comparison passes when hardly any cell differs noticeably and the margins are background.
-// Exit status 0 when they match, 1 when they differ, 2 on bad input.
+// imgdiff SCREENSHOT PICTURE CANVAS [DIFF]
+// Checks a screenshot of a program's window against two headless pictures of the same run:
+// - PICTURE, rendered at the screenshot's size (replay --png-size): both are painted by the same
+//   code, so they agree to the pixel; the window, painted piece by piece, must come out as a
+//   fresh painting of the final picture does.
+// - CANVAS, at the canvas's own size, where every box lies on whole pixels: wherever it is blank
+//   background over a pixel's whole footprint and a little around it, the screenshot is blank
+//   too. So a faint line that an erase leaves where the canvas is scaled (a box painted over in
+//   the background colour, its antialiased edge still showing) fails, even when PICTURE has it.
+// DIFF, when given, is the screenshot greyed with every failing pixel in red.
+// Exit status 0 when it passes both, 1 when it does not, 2 on bad input.
 #include <cairo.h>
 
 #include <algorithm>
@@ -17,14 +21,15 @@ namespace {
 
 constexpr int CANVAS_W = 1366;
 constexpr int CANVAS_H = 768;
-constexpr int CELL = 4;                  // canvas pixels per cell side
-constexpr double NOTICEABLE = 40;        // a cell differs when a channel is off by more (of 255)
-constexpr double MAX_DIFFERING = 0.004;  // share of cells that may differ
+// How far around a screen pixel's footprint, in canvas pixels, the canvas must be blank for the
+// screen pixel to be blank: ink scaled to another size still reaches no further than this past
+// where it reaches on the canvas (antialiasing and the glyphs' hinting at another size).
+constexpr int REACH = 2;
 
 struct Image {
   cairo_surface_t* surface = nullptr;
   int w = 0, h = 0, stride = 0;
-  const unsigned char* data = nullptr;
+  unsigned char* data = nullptr;
 
   explicit Image(const char* path) {
     surface = cairo_image_surface_create_from_png(path);
@@ -36,92 +41,99 @@ struct Image {
     data = cairo_image_surface_get_data(surface);
   }
   ~Image() { cairo_surface_destroy(surface); }
+  Image(const Image&) = delete;
+  Image& operator=(const Image&) = delete;
   bool ok() const { return data != nullptr && w > 0 && h > 0; }
-
-  // Mean colour of the pixels whose centres lie in [x0,x1) x [y0,y1) (at least the nearest one).
-  void mean(double x0, double y0, double x1, double y1, double rgb[3]) const {
-    int ix0 = std::clamp(static_cast<int>(std::lround(x0)), 0, w - 1);
-    int iy0 = std::clamp(static_cast<int>(std::lround(y0)), 0, h - 1);
-    const int ix1 = std::clamp(static_cast<int>(std::lround(x1)), ix0 + 1, w);
-    const int iy1 = std::clamp(static_cast<int>(std::lround(y1)), iy0 + 1, h);
-    double sum[3] = {0, 0, 0};
-    for (int y = iy0; y < iy1; ++y)
-      for (int x = ix0; x < ix1; ++x) {
-        const unsigned char* p = data + y * stride + x * 4;  // B G R A in memory
-        sum[0] += p[2];
-        sum[1] += p[1];
-        sum[2] += p[0];
-      }
-    const double n = static_cast<double>((ix1 - ix0) * (iy1 - iy0));
-    for (int c = 0; c < 3; ++c) rgb[c] = sum[c] / n;
+  // B G R A in memory.
+  unsigned char* pixel(int x, int y) const { return data + y * stride + x * 4; }
+  bool blank(int x, int y) const {
+    const unsigned char* p = pixel(x, y);
+    return p[0] == 255 && p[1] == 255 && p[2] == 255;
   }
 };
+
+// The canvas pixels that lie within REACH of ink: anything but blank background.
+std::vector<bool> nearInk(const Image& canvas) {
+  std::vector<bool> near(static_cast<std::size_t>(CANVAS_W) * CANVAS_H, false);
+  for (int y = 0; y < CANVAS_H; ++y)
+    for (int x = 0; x < CANVAS_W; ++x) {
+      if (canvas.blank(x, y)) continue;
+      for (int v = std::max(0, y - REACH); v <= std::min(CANVAS_H - 1, y + REACH); ++v)
+        for (int u = std::max(0, x - REACH); u <= std::min(CANVAS_W - 1, x + REACH); ++u)
+          near[static_cast<std::size_t>(v) * CANVAS_W + u] = true;
+    }
+  return near;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: imgdiff SCREENSHOT CANVAS [DIFF]\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: imgdiff SCREENSHOT PICTURE CANVAS [DIFF]\n");
     return 2;
   }
-  const Image shot(argv[1]), reference(argv[2]);
-  if (!shot.ok() || !reference.ok()) {
-    std::fprintf(stderr, "imgdiff: cannot read %s or %s\n", argv[1], argv[2]);
+  Image shot(argv[1]);
+  const Image picture(argv[2]), canvas(argv[3]);
+  if (!shot.ok() || !picture.ok() || !canvas.ok() || canvas.w != CANVAS_W || canvas.h != CANVAS_H) {
+    std::fprintf(stderr, "imgdiff: cannot read %s, %s or %s at the canvas's size\n", argv[1], argv[2], argv[3]);
     return 2;
   }
-  // Where the canvas lies in each picture.
-  const auto fit = [](const Image& im, double& scale, double& ox, double& oy) {
-    scale = std::min(static_cast<double>(im.w) / CANVAS_W, static_cast<double>(im.h) / CANVAS_H);
-    ox = (im.w - CANVAS_W * scale) / 2;
-    oy = (im.h - CANVAS_H * scale) / 2;
+  if (shot.w != picture.w || shot.h != picture.h) {
+    std::printf("imgdiff: %dx%d against %dx%d: the sizes differ: DIFFERENT\n", shot.w, shot.h, picture.w, picture.h);
+    return 1;
+  }
+  // Where the window shows the canvas, as the platform fits it: scaled uniformly, centred on
+  // whole pixels.
+  const double scale = std::min(static_cast<double>(shot.w) / CANVAS_W, static_cast<double>(shot.h) / CANVAS_H);
+  const double left = std::round((shot.w - CANVAS_W * scale) / 2), top = std::round((shot.h - CANVAS_H * scale) / 2);
+  const std::vector<bool> near = nearInk(canvas);
+  // Whether the canvas is blank, and far from ink, over the footprint of screen pixel (x,y).
+  const auto blankOnCanvas = [&](int x, int y) {
+    const int u0 = static_cast<int>(std::floor((x - left) / scale));
+    const int u1 = static_cast<int>(std::ceil((x + 1 - left) / scale));
+    const int v0 = static_cast<int>(std::floor((y - top) / scale));
+    const int v1 = static_cast<int>(std::ceil((y + 1 - top) / scale));
+    for (int v = std::max(0, v0); v < std::min(CANVAS_H, v1); ++v)
+      for (int u = std::max(0, u0); u < std::min(CANVAS_W, u1); ++u)
+        if (near[static_cast<std::size_t>(v) * CANVAS_W + u]) return false;
+    return true;
   };
-  double ss, sx, sy, rs, rx, ry;
-  fit(shot, ss, sx, sy);
-  fit(reference, rs, rx, ry);
 
-  const int cols = CANVAS_W / CELL, rows = CANVAS_H / CELL;
-  cairo_surface_t* diff = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cols, rows);
-  unsigned char* out = cairo_image_surface_get_data(diff);
-  const int outStride = cairo_image_surface_get_stride(diff);
-  int differing = 0;
-  double worst = 0;
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) {
-      const double x0 = c * CELL, y0 = r * CELL, x1 = x0 + CELL, y1 = y0 + CELL;
-      double a[3], b[3];
-      shot.mean(sx + x0 * ss, sy + y0 * ss, sx + x1 * ss, sy + y1 * ss, a);
-      reference.mean(rx + x0 * rs, ry + y0 * rs, rx + x1 * rs, ry + y1 * rs, b);
-      double d = 0;
-      for (int k = 0; k < 3; ++k) d = std::max(d, std::fabs(a[k] - b[k]));
+  long differing = 0, leftovers = 0;
+  int worst = 0, firstX = -1, firstY = -1, leftoverX = -1, leftoverY = -1;
+  for (int y = 0; y < shot.h; ++y)
+    for (int x = 0; x < shot.w; ++x) {
+      const unsigned char* b = picture.pixel(x, y);
+      unsigned char* a = shot.pixel(x, y);
+      int d = 0;
+      for (int k = 0; k < 3; ++k) d = std::max(d, std::abs(a[k] - b[k]));
       worst = std::max(worst, d);
-      const bool off = d > NOTICEABLE;
-      differing += off;
-      unsigned char* p = out + r * outStride + c * 4;
+      const bool differs = d > 0;
+      const bool leftover = !shot.blank(x, y) && blankOnCanvas(x, y);
+      if (differs && differing++ == 0) {
+        firstX = x;
+        firstY = y;
+      }
+      if (leftover && leftovers++ == 0) {
+        leftoverX = x;
+        leftoverY = y;
+      }
+      const bool off = differs || leftover;
       const unsigned char grey = static_cast<unsigned char>((a[0] + a[1] + a[2]) / 12 + 160);
-      p[0] = off ? 0 : grey;
-      p[1] = off ? 0 : grey;
-      p[2] = off ? 255 : grey;
+      a[0] = off ? 0 : grey;
+      a[1] = off ? 0 : grey;
+      a[2] = off ? 255 : grey;
     }
-  cairo_surface_mark_dirty(diff);
-  if (argc > 3) cairo_surface_write_to_png(diff, argv[3]);
-  cairo_surface_destroy(diff);
-
-  // The margins around the canvas show the background, white.
-  double margin = 0;
-  if (sx >= 1) {
-    double m[3];
-    shot.mean(0, 0, sx - 0.5, shot.h, m);
-    margin = std::max(margin, 255 - std::min({m[0], m[1], m[2]}));
+  if (argc > 4) {
+    cairo_surface_mark_dirty(shot.surface);
+    cairo_surface_write_to_png(shot.surface, argv[4]);
   }
-  if (sy >= 1) {
-    double m[3];
-    shot.mean(0, 0, shot.w, sy - 0.5, m);
-    margin = std::max(margin, 255 - std::min({m[0], m[1], m[2]}));
-  }
-
-  const double share = static_cast<double>(differing) / (cols * rows);
-  const bool match = share <= MAX_DIFFERING && margin <= NOTICEABLE;
-  std::printf("imgdiff: %dx%d against %dx%d: %.3f%% of cells differ (worst %.0f), margin off white by %.0f: %s\n",
-              shot.w, shot.h, reference.w, reference.h, share * 100, worst, margin, match ? "match" : "DIFFERENT");
-  return match ? 0 : 1;
+  std::printf("imgdiff: %dx%d: %ld pixels differ from the picture at this size (worst by %d of 255", shot.w,
+              shot.h, differing, worst);
+  if (differing > 0) std::printf(", the first at %d,%d", firstX, firstY);
+  std::printf("), %ld show ink where the canvas is blank", leftovers);
+  if (leftovers > 0) std::printf(" (the first at %d,%d)", leftoverX, leftoverY);
+  const bool pass = differing == 0 && leftovers == 0;
+  std::printf(": %s\n", pass ? "match" : "DIFFERENT");
+  return pass ? 0 : 1;
 }

@@ -95,22 +95,61 @@ TEST(Drawing, FilledBoxHasItsEdgeInTheColourAndItsInteriorInTheSecondColour) {
   for (int x = 95; x <= 305; x += 5) EXPECT_TRUE(closeTo(picture->at(x, 350), WHITE)) << x;
 }
 
-// A projector's picture is the canvas scaled by an odd factor. There the step box and its erase,
-// at the same place, leave nothing behind, and a box's edge still shows in its own colour.
-TEST(Drawing, AnEraseOverABoxLeavesNoTraceAtAnyScale) {
-  PsLINE(96, 657, 400, 693, 13, LineMode::FilledBox, 4);
+// A device rectangle, right and bottom excluded, in whole pixels.
+struct DeviceBox {
+  int left, top, right, bottom;
+};
+
+// Where a window of the given size shows a canvas rectangle: the pixels it touches, and as many
+// more on every side.
+DeviceBox shownAt(int width, int height, double left, double top, double right, double bottom, int more) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+  cairo_t* cr = cairo_create(surface);
+  fitCanvas(cr, width, height);
+  cairo_user_to_device(cr, &left, &top);
+  cairo_user_to_device(cr, &right, &bottom);
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+  return {static_cast<int>(std::floor(left)) - more, static_cast<int>(std::floor(top)) - more,
+          static_cast<int>(std::ceil(right)) + more, static_cast<int>(std::ceil(bottom)) + more};
+}
+
+// The screens a class may have: projectors' 1024x768 and 1280x720, where the canvas is scaled
+// down, the canvas's own size, and larger screens. On each, a filled box covers every device
+// pixel that anything drawn inside it touched, so an erase leaves the background exactly (an
+// antialiased edge would leave a faint frame of the box it erases), and a box's edge still shows
+// in its own colour.
+TEST(Drawing, AnEraseLeavesTheBackgroundExactlyOnEveryScreen) {
+  PsLINE(96, 657, 400, 693, 13, LineMode::FilledBox, 4);  // the step box and its erase
   PsLINE(0, 657, 400, 693, 15, LineMode::FilledBox, 15);
-  PsLINE(500, 300, 700, 340, 0, LineMode::FilledBox, 12);
-  for (const double width : {1366.0, 1600.0, 1920.0, 2560.0}) {
-    SCOPED_TRACE(width);
-    const double scale = width / 1366;
-    ASSERT_TRUE(writeCanvasPng(outputPath("platform-erase.png"), scale));
+  PsLINE(191.4f, 178.6f, 311.2f, 228.5f, 5, LineMode::FilledBox, 4);  // at fractional corners
+  PsLINE(191.4f, 178.6f, 311.2f, 228.5f, 15, LineMode::FilledBox, 15);
+  FE_SETDRAWWIDTH(1);  // text, a disc and a line inside a box's area, erased by the box
+  PsSYMBOL40(801, 301, 1, 1, 0, "■");
+  PsCIRCLE(830, 310, 6, 3, 0, 0, true);
+  PsLINE(802, 330, 840, 330, 0);
+  PsLINE(798, 298, 845, 335, 15, LineMode::FilledBox, 15);
+  PsLINE(500, 300, 700, 340, 0, LineMode::FilledBox, 12);  // a box that stays
+  struct Erased {
+    double left, top, right, bottom;  // canvas pixels, right and bottom excluded
+  };
+  const Erased erased[] = {{0, 657, 401, 694}, {191, 178, 312, 229}, {798, 298, 846, 336}};
+  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080},
+                                     {2560, 1440}}) {
+    SCOPED_TRACE(testing::Message() << width << "x" << height);
+    ASSERT_TRUE(writeCanvasPng(outputPath("platform-erase.png"), width, height));
     const Picture picture(outputPath("platform-erase.png"));
-    for (int y = static_cast<int>(650 * scale); y <= static_cast<int>(700 * scale); ++y)
-      for (int x = 0; x <= static_cast<int>(410 * scale); ++x)
-        ASSERT_TRUE(closeTo(picture.at(x, y), WHITE, 0)) << x << "," << y;
-    EXPECT_TRUE(closeTo(picture.at(static_cast<int>(500.5 * scale), static_cast<int>(320 * scale)), BLACK, 0));
-    EXPECT_TRUE(closeTo(picture.at(static_cast<int>(600 * scale), static_cast<int>(320 * scale)), paletteColour(12), 0));
+    for (const Erased& e : erased) {
+      const DeviceBox area = shownAt(width, height, e.left, e.top, e.right, e.bottom, 2);
+      for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+          ASSERT_TRUE(closeTo(picture.at(x, y), WHITE, 0)) << "left at " << x << "," << y << " of " << e.left;
+    }
+    const DeviceBox edge = shownAt(width, height, 500, 320, 501, 321, 0);
+    const DeviceBox inside = shownAt(width, height, 502, 320, 503, 321, 0);
+    EXPECT_TRUE(closeTo(picture.at(edge.left - 1, edge.top), WHITE, 0));
+    EXPECT_TRUE(closeTo(picture.at(edge.left, edge.top), BLACK, 0));
+    EXPECT_TRUE(closeTo(picture.at(inside.left, inside.top), paletteColour(12), 0));
   }
 }
 

@@ -37,10 +37,13 @@ Ink inkIn(const Picture& p, int x1, int y1, int x2, int y2) {
 
 std::unique_ptr<Picture> picture;
 
+// A white page, whatever an earlier run left (a clear paints the error screen's navy).
+void blankPage() { PsLINE(0, 0, CANVAS_WIDTH, CANVAS_HEIGHT, 15, LineMode::FilledBox, 15); }
+
 // The picture goes to a file of each test's own: tests run in parallel processes, and one
 // must not read the file while another writes it.
 void drawSamples(const std::string& pictureName) {
-  PsCLS();
+  blankPage();
   CCC1 = 0;
   formula("2", 100, 100);
   formula("x", 300, 100);

@@ -16,6 +16,9 @@
 
 namespace {
 
+// A white page, whatever an earlier run left (a clear paints the error screen's navy).
+void blankPage() { PsLINE(0, 0, CANVAS_WIDTH, CANVAS_HEIGHT, 15, LineMode::FilledBox, 15); }
+
 void line(float x, float y, const std::string& text, float colour = 0) {
   CCC1 = colour;
   X = x;
@@ -25,7 +28,7 @@ void line(float x, float y, const std::string& text, float colour = 0) {
 }
 
 void sheet() {
-  PsCLS();
+  blankPage();
   line(40, 20, "=(5x^2-10x)*ﾀ1/5xﾀ");
   line(700, 20, "(x^2y^2-3xy^2)/(-ﾀ1/3ﾀxy)");
   line(40, 110, "=ﾀ2a^2/3ﾀ");
@@ -80,7 +83,7 @@ void sheet() {
 
 // The cases of the legibility sheet, one row each; the run ends waiting at the step box.
 void legibilitySheet() {
-  PsCLS();
+  blankPage();
   line(40, 20, "ﾀ12/18ﾀ=ﾀ2/3ﾀ");
   line(330, 20, "ﾀ4x^2y/2xyﾀ=2x");
   line(620, 20, "ﾀ6ab^2/9a^2bﾀ=ﾀ2b/3aﾀ");
@@ -103,7 +106,7 @@ void legibilitySheet() {
 
 // The next-step prompt with 1 typed, waiting for Enter.
 void promptSheet() {
-  PsCLS();
+  blankPage();
   line(40, 400, "=12x^2+15xy+18x", 5);
   NEXTSTEP();
 }
