@@ -2,12 +2,14 @@
 // text lines, filled boxes, the cells and dimension arcs of diagrams, and how many key presses
 // came between one checked drawing and the next (the scene's step waits and prompts).
 //
-// A text line is matched by its glyphs: the letters, digits and non-ASCII characters it draws, in
-// order. Signs, brackets and blanks are left out, since the typesetter may draw them as strokes.
+// A text line is what a pupil reads (support/line_reader.h): its whole text, signs, brackets,
+// fractions, exponents and roots included, at its place to within a pixel. The expected text is
+// the markup as the lesson writes it; its leading blanks move the place of its first glyph.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstddef>
@@ -16,13 +18,17 @@
 #include <vector>
 
 #include "engine/strings.h"
+#include "support/line_reader.h"
 #include "support/test_support.h"
 
 namespace walk {
 
 inline constexpr float ANY_X = std::numeric_limits<float>::quiet_NaN();
+// How far a line may stand from the place its lesson gives it: the places are whole or half
+// pixels, so this only absorbs the half pixel of a centred text.
+inline constexpr float PLACE_TOLERANCE = 1;
 
-// The glyphs a UTF-8 text shows: ASCII letters and digits and every non-ASCII character but the multiplication sign (UTF-8 C3 97).
+// Being replaced: the glyphs a UTF-8 text shows (letters, digits, non-ASCII characters but ×).
 inline std::string glyphsOf(const std::string& utf8) {
   std::string kept;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -37,10 +43,31 @@ inline std::string glyphsOf(const std::string& utf8) {
 
 class OpWalk {
  public:
-  explicit OpWalk(const HeadlessResult& run) : ops_(run.ops) {}
+  explicit OpWalk(const HeadlessResult& run) : ops_(run.ops), lines_(reading::readLines(run.ops)) {}
 
-  // The next text line in colour whose first glyph starts between xFrom and xTo on the line y
-  // (letters drawn raised count too), spelling the glyphs of text (code page 932 markup).
+  // The next line drawn in colour at (x, y), where x is where the lesson starts drawing text
+  // (its leading blanks are counted); it must read text (code page 932 markup). Returns it.
+  reading::Line reads(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
+    return expectLine(x, y, colour, text, keysBefore, "");
+  }
+  // The next line drawn right where the line checked last ends, on its text line.
+  reading::Line follows(int colour, const std::string& text, int keysBefore = 0) {
+    return expectLine(last_.right, last_.y, colour, text, keysBefore, " after " + reading::describe(last_));
+  }
+  // The next line centred in a box from left, width wide, on the text line y: a formula boxed as
+  // BOXFORMULA does (its width measured with its blanks; from the left edge when it is wider).
+  reading::Line readsCentred(float left, float width, float y, int colour, const std::string& text, int keysBefore = 0) {
+    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
+      return std::fabs(l.x - centredX(left, width, l, text)) <= PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(left, y, colour, text, " centred in " + std::to_string(width) + " px");
+      return {};
+    }
+    return check(at, text, keysBefore);
+  }
+  // Being replaced by reads(): the next text line in colour whose first glyph starts between
+  // xFrom and xTo on the line y, spelling the letters and digits of text.
   void lineIn(float xFrom, float xTo, float y, int colour, const std::string& text, int keysBefore = 0) {
     const std::string want = glyphsOf(toUtf8(text));
     std::string seen;
@@ -60,10 +87,12 @@ class OpWalk {
     ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at x " << xFrom << ".." << xTo << ", y " << y << " in colour "
                   << colour << "; lines there:" << seen;
   }
-  // A text line starting at (x, y): its first glyph within 40 px right of x (a leading blank).
   void line(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
     lineIn(x, x + 40, y, colour, text, keysBefore);
   }
+
+  // The line checked last.
+  const reading::Line& last() const { return last_; }
 
   // The next filled box with these corners and colours; x may be ANY_X for a box whose left
   // edge depends on the text before it. Returns the box's left edge.
@@ -83,7 +112,7 @@ class OpWalk {
   }
 
   // The next diagram cell: the next box framed in colour 0 must be this one; its label (if any)
-  // drawn inside it, INT((height - 44) / 2) below its top.
+  // centred in it, INT((height - 44) / 2) below its top (50 for a stacked fraction).
   void cell(float x, float y, float width, float height, int fillColour, const std::string& label = "",
             int labelColour = 13, int keysBefore = 0) {
     std::size_t i = cursor_;
@@ -96,7 +125,8 @@ class OpWalk {
         << ", expected (" << x << "," << y << ") " << width << " x " << height << " f" << fillColour;
     step(i, i + 1, keysBefore, "cell");
     if (!label.empty()) {
-      lineIn(x, x + width, y + std::floor((height - 44) / 2), labelColour, label);
+      const float lineHeight = label.find("ﾀ") != std::string::npos ? 50 : 44;
+      readsCentred(x, width, y + std::floor((height - lineHeight) / 2), labelColour, label);
     } else {
       EXPECT_TRUE(nextTextOutside(x, y, width, height)) << "unlabelled cell at (" << x << "," << y << ") has text";
     }
@@ -104,7 +134,7 @@ class OpWalk {
 
   // The next dimension arc: the next run of colour-9 dots, from (x0,y0) to (x1,y1) with `dots`
   // dots, bulging 16 px to the side houkou gives (1: clockwise of the direction on screen), and
-  // its label in labelColour beyond the apex.
+  // its label in labelColour just outside the apex.
   void arc(float x0, float y0, float x1, float y1, int houkou, int dots, const std::string& label,
            int labelColour = 0, int keysBefore = 0) {
     std::size_t i = cursor_;
@@ -133,24 +163,37 @@ class OpWalk {
     EXPECT_TRUE(near(farX, apexX, 1) && near(farY, apexY, 1))
         << "apex at (" << farX << "," << farY << "), expected (" << apexX << "," << apexY << ")";
     step(i, end, keysBefore, "arc");
-    if (label.empty()) return;
-    // The label's top: 22 px above the apex beside the arc, 44 above it over, at it under.
-    const float labelY = ny < -0.5f ? apexY - 44 : ny > 0.5f ? apexY : apexY - 22;
-    lineIn(apexX - 120, apexX + 10, labelY, labelColour, label);
+    if (!label.empty()) arcLabel(apexX, apexY, nx, ny, labelColour, label);
+  }
+
+  // The label of an arc (or of any mark placed as the arc routines place it): its box, as wide
+  // as the label and 44 px high (80 with a stacked fraction), touches the point (px, py) from
+  // the side the unit vector (nx, ny) points to. The label must be the next line drawn.
+  void arcLabel(float px, float py, float nx, float ny, int colour, const std::string& label) {
+    const float halfHeight = label.find("ﾀ") != std::string::npos ? 40 : 22;
+    const float top = py - halfHeight * (1 - ny);
+    const std::size_t at = find(top, colour, [&](const reading::Line& l) {
+      const float width = l.width() + reading::BLANK * static_cast<float>(blanksAround(label));
+      const float left = px + width * (nx / 2 - 0.5f);
+      return std::fabs(l.x - left - reading::BLANK * static_cast<float>(reading::leadingBlanks(label))) <=
+             PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(px, top, colour, label, " beside the point (" + std::to_string(px) + "," + std::to_string(py) + ")");
+      return;
+    }
+    check(at, label, 0);
   }
 
   // Key presses between the last checked drawing and the end of the run.
   int keysLeft() const { return keysBetween(cursor_, ops_.size()); }
   std::size_t position() const { return cursor_; }
+  // The lines read from the whole run.
+  const std::vector<reading::Line>& lines() const { return lines_; }
 
  private:
   static bool near(float a, float b, float tolerance = 0.01f) { return std::fabs(a - b) <= tolerance; }
   static bool inBand(const Op& op, float y) { return op.y1 >= y - 30 && op.y1 <= y + 12; }
-  static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
-
-  // The glyphs of the line whose first glyph is ops_[i]: the ops that follow while they are texts
-  // or strokes of its colour on its line, each text a little right of the one before. end is set
-  // past the last of them.
   std::string glyphsFrom(std::size_t i, float y, int colour, std::size_t& end) const {
     std::string got;
     float lastX = ops_[i].x1;
@@ -166,6 +209,61 @@ class OpWalk {
     }
     return got;
   }
+  static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
+  static int blanksAround(const std::string& text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    const int trailing = last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
+    return reading::leadingBlanks(text) + trailing;
+  }
+  static float blankOf(const reading::Line& l) { return l.plain ? reading::PLAIN_BLANK : reading::BLANK; }
+  static float centredX(float left, float width, const reading::Line& l, const std::string& text) {
+    const float measured = l.width() + blankOf(l) * static_cast<float>(blanksAround(text));
+    const float offset = std::max(0.0f, (width - measured) / 2);
+    return left + offset + blankOf(l) * static_cast<float>(reading::leadingBlanks(text));
+  }
+
+  // The first line not yet passed on the text line y in colour that placed(line) accepts.
+  template <typename Placed>
+  std::size_t find(float y, int colour, Placed placed) const {
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+      const reading::Line& l = lines_[k];
+      if (l.first >= cursor_ && l.colour == colour && std::fabs(l.y - y) <= PLACE_TOLERANCE && placed(l)) return k;
+    }
+    return lines_.size();
+  }
+
+  reading::Line expectLine(float x, float y, int colour, const std::string& text, int keysBefore,
+                           const std::string& where) {
+    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
+      const float first = x + blankOf(l) * static_cast<float>(reading::leadingBlanks(text));
+      return std::fabs(l.x - first) <= PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(x, y, colour, text, where);
+      return {};
+    }
+    return check(at, text, keysBefore);
+  }
+
+  // The line at lines_[at] must read text; the walk goes on after it.
+  reading::Line check(std::size_t at, const std::string& text, int keysBefore) {
+    const reading::Line& l = lines_[at];
+    const std::string want = l.plain ? reading::asReadPlain(text) : reading::asRead(text);
+    EXPECT_EQ(l.utf8(), toUtf8(want)) << "the line at (" << l.x << "," << l.y << ") in colour " << l.colour
+                                      << ", expected to read \"" << toUtf8(text) << "\"";
+    step(l.first, l.end, keysBefore, "line \"" + toUtf8(text) + "\"");
+    last_ = l;
+    return l;
+  }
+
+  void missing(float x, float y, int colour, const std::string& text, const std::string& where) {
+    std::vector<reading::Line> around;
+    for (const reading::Line& l : lines_)
+      if (l.first >= cursor_ && std::fabs(l.y - y) <= 40) around.push_back(l);
+    ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at (" << x << "," << y << ") in colour " << colour << where
+                  << "; lines drawn near that line from here on:" << reading::describe(around);
+  }
+
   bool nextTextOutside(float x, float y, float width, float height) const {
     const std::size_t next = cursor_;
     if (next >= ops_.size() || ops_[next].kind != OpKind::Text) return true;
@@ -183,7 +281,9 @@ class OpWalk {
   }
 
   std::vector<Op> ops_;
+  std::vector<reading::Line> lines_;
   std::size_t cursor_ = 0;
+  reading::Line last_;
 };
 
 }  // namespace walk
