@@ -221,9 +221,9 @@ TEST(LineReader, WhatEndsALineAndWhatJoinsIt) {
 
 TEST(LineReader, AsReadNormalisesTheMarkupAsTheTypesetterDrawsIt) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a*b/c", "a×b÷c"},   {"ﾀa/b/cﾀ", "ﾀa/b÷cﾀ"}, {"x^^2", "x^2"},   {"=^2", "=^2"},
-      {"!2ﾝﾝ", "!2ﾝ"},      {"ﾀ#2ﾝ/3ﾀ", "ﾀ!2ﾝ/3ﾀ"},  {"  x ", "x"},     {"x\\^2", "x\\2"},
-      {"ﾀ 1/2ﾀ", "ﾀ1/2ﾀ"},  {"√3ﾝ", "!3ﾝ"},          {"!2!3ﾝ", "!2ﾝ!3ﾝ"},
+      {"a*b/c", "a×b÷c"},  {"ﾀa/b/cﾀ", "ﾀa/b÷cﾀ"}, {"x^^2", "x^2"},     {"=^2", "=^2"},
+      {"!2ﾝﾝ", "!2ﾝ"},     {"ﾀ#2ﾝ/3ﾀ", "ﾀ!2ﾝ/3ﾀ"}, {"  x ", "x"},       {"x\\^2", "x\\2"},
+      {"ﾀ 1/2ﾀ", "ﾀ1/2ﾀ"}, {"√3ﾝ", "!3ﾝ"},         {"!2!3ﾝ", "!2ﾝ!3ﾝ"},
   };
   for (const auto& [markup, read] : cases) EXPECT_EQ(toUtf8(reading::asRead(markup)), toUtf8(read)) << toUtf8(markup);
 }

@@ -56,7 +56,8 @@ class OpWalk {
   }
   // The next line centred in a box from left, width wide, on the text line y: a formula boxed as
   // BOXFORMULA does (its width measured with its blanks; from the left edge when it is wider).
-  reading::Line readsCentred(float left, float width, float y, int colour, const std::string& text, int keysBefore = 0) {
+  reading::Line readsCentred(float left, float width, float y, int colour, const std::string& text,
+                             int keysBefore = 0) {
     const std::size_t at = find(y, colour, [&](const reading::Line& l) {
       return std::fabs(l.x - centredX(left, width, l, text)) <= PLACE_TOLERANCE;
     });

@@ -426,12 +426,8 @@ class MarkupReading {
  public:
   explicit MarkupReading(bool inFraction) : inFraction_(inFraction) {}
 
-  void character(std::string ch) {
-    if (ch == "%") ch = "°";
-    else if (ch == "*") ch = "×";
-    else if (ch == "/") ch = "÷";
-    else if (ch == "@") ch = "±";
-    else if (ch == "!" || ch == "√" || (ch == "#" && inFraction_)) ch = "!";
+  void character(const std::string& drawn) {
+    const std::string ch = substituted(drawn);
     if (ch == "^") {
       exponent_ = true;
     } else if (ch == "\\") {
@@ -465,6 +461,16 @@ class MarkupReading {
   }
 
  private:
+  // What the glyph routine draws for a character: "%", "*", "/", "@" as °, ×, ÷, ±, and every
+  // root sign as "!", the tall one too inside a fraction (it cannot stand there).
+  std::string substituted(const std::string& ch) const {
+    static const std::pair<const char*, const char*> marks[] = {{"%", "°"}, {"*", "×"}, {"/", "÷"},
+                                                                {"@", "±"}, {"!", "!"}, {"√", "!"}};
+    for (const auto& [from, to] : marks)
+      if (ch == from) return to;
+    return ch == "#" && inFraction_ ? "!" : ch;
+  }
+
   bool inFraction_;
   bool exponent_ = false, index_ = false, rootOpen_ = false;
   std::string out_;
@@ -567,8 +573,8 @@ std::vector<Line> joined(const std::vector<Line>& lines) {
 
 std::string describe(const Line& line) {
   std::ostringstream out;
-  out << "(" << line.x << "," << line.y << ") c" << line.colour << (line.plain ? " plain" : "") << " \""
-      << line.utf8() << "\"";
+  out << "(" << line.x << "," << line.y << ") c" << line.colour << (line.plain ? " plain" : "") << " \"" << line.utf8()
+      << "\"";
   return out.str();
 }
 

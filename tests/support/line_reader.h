@@ -34,10 +34,10 @@ inline constexpr float BLANK = 27;
 inline constexpr float PLAIN_BLANK = 20;
 
 struct Line {
-  std::string text;       // what a pupil reads, formula markup in code page 932
-  float x = 0;            // the glyph cursor where its first glyph, stroke or sign starts
-  float y = 0;            // the line: the top of its text line (a fraction's bar lies 25 below)
-  float right = 0;        // the glyph cursor after its last glyph: where a text drawn next would start
+  std::string text;  // what a pupil reads, formula markup in code page 932
+  float x = 0;       // the glyph cursor where its first glyph, stroke or sign starts
+  float y = 0;       // the line: the top of its text line (a fraction's bar lies 25 below)
+  float right = 0;   // the glyph cursor after its last glyph: where a text drawn next would start
   int colour = 0;
   bool plain = false;     // small plain text, not the formula typesetter
   std::size_t first = 0;  // its operations in the log: [first, end)
