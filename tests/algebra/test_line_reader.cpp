@@ -114,7 +114,7 @@ void expectTableReadBack(bool ombrel) {
     EXPECT_FLOAT_EQ(line.x, tableX(i) + reading::BLANK * static_cast<float>(reading::leadingBlanks(t.markup)));
     EXPECT_FLOAT_EQ(line.y, tableY(i));
     EXPECT_EQ(line.colour, static_cast<int>(i % 14));
-    EXPECT_FALSE(line.plain);
+    EXPECT_EQ(line.kind, reading::Kind::Formula);
     const bool trailingBlank = std::string(t.markup).back() == ' ';
     EXPECT_FLOAT_EQ(line.right + (trailingBlank ? reading::BLANK : 0), ends[i]) << "the line's right end";
   }
@@ -169,7 +169,7 @@ TEST(LineReader, ReadsSmallPlainText) {
   float y = 100;
   for (std::size_t i = 0; i < lines.size(); ++i, y += 40) {
     EXPECT_EQ(lines[i].utf8(), toUtf8(texts[i]));
-    EXPECT_TRUE(lines[i].plain);
+    EXPECT_EQ(lines[i].kind, reading::Kind::Plain);
     EXPECT_EQ(lines[i].x, 200);
     EXPECT_EQ(lines[i].y, y);
     EXPECT_EQ(lines[i].colour, 3);
@@ -201,22 +201,48 @@ TEST(LineReader, WhatEndsALineAndWhatJoinsIt) {
       "k");
   ASSERT_FALSE(run.error);
   const std::vector<Line> lines = reading::readLines(run.ops);
-  ASSERT_EQ(lines.size(), 5u) << reading::describe(lines);
+  ASSERT_EQ(lines.size(), 6u) << reading::describe(lines);
   EXPECT_EQ(lines[0].utf8(), toUtf8("12x^2÷6x="));
   EXPECT_EQ(lines[1].utf8(), toUtf8("2x"));
   EXPECT_EQ(lines[1].x, lines[0].right);
-  EXPECT_EQ(lines[2].utf8(), toUtf8("+1  (x)"));
-  EXPECT_EQ(lines[3].utf8(), toUtf8("y"));
-  EXPECT_EQ(lines[4].utf8(), toUtf8("z"));
-  // One step's lines: those after the key press.
-  EXPECT_EQ(reading::linesOfStep(run.ops, 0).size(), 2u);
+  // The step wait's prompt in its box, in 16 px cells.
+  EXPECT_EQ(lines[2].utf8(), toUtf8("何かキーを押して下さい。"));
+  EXPECT_EQ(lines[2].kind, reading::Kind::Prompt);
+  EXPECT_EQ(lines[2].x, 128);
+  EXPECT_EQ(lines[2].width(), 11 * 16 + 16);
+  EXPECT_EQ(lines[3].utf8(), toUtf8("+1  (x)"));
+  EXPECT_EQ(lines[4].utf8(), toUtf8("y"));
+  EXPECT_EQ(lines[5].utf8(), toUtf8("z"));
+  // One step's lines: those before the key press, and those after it.
+  EXPECT_EQ(reading::linesOfStep(run.ops, 0).size(), 3u);
   EXPECT_EQ(reading::linesOfStep(run.ops, 1).size(), 3u);
-  // Joined, the pieces on one line read as one, whatever their colours.
+  // Joined, the pieces that follow each other on one line read as one, whatever their colours.
   const std::vector<Line> rows = reading::joined(lines);
-  ASSERT_EQ(rows.size(), 3u) << reading::describe(rows);
-  EXPECT_EQ(rows[0].utf8(), toUtf8("12x^2÷6x=2x+1  (x)"));
+  ASSERT_EQ(rows.size(), 5u) << reading::describe(rows);
+  EXPECT_EQ(rows[0].utf8(), toUtf8("12x^2÷6x=2x"));
+  EXPECT_EQ(rows[2].utf8(), toUtf8("+1  (x)"));
   EXPECT_EQ(rows[0].x, 300);
   EXPECT_EQ(reading::within(lines, 0, 360, 400, 370).size(), 1u);
+}
+
+// Prompt lines read as their glyph tables show them: half-width characters full-width, the
+// half-width ones that stay (katakana) 4 px higher, a full-width stop in the gap before its cell,
+// and a blank's empty cell as a blank.
+TEST(LineReader, ReadsPromptLines) {
+  const HeadlessResult run = runRoutine([] {
+    CCC1 = 0;
+    X = 16;
+    Y = 666;
+    AA_S = "1 ｱ2.";
+    PROMPTTEXT();
+  });
+  const std::vector<Line> lines = reading::readLines(run.ops);
+  ASSERT_EQ(lines.size(), 1u) << reading::describe(lines);
+  EXPECT_EQ(lines[0].utf8(), toUtf8("１ ｱ２．"));
+  EXPECT_EQ(lines[0].kind, reading::Kind::Prompt);
+  EXPECT_EQ(lines[0].x, 16);
+  EXPECT_EQ(lines[0].y, 666);
+  EXPECT_EQ(lines[0].right, 16 + 4 * 16);
 }
 
 TEST(LineReader, AsReadNormalisesTheMarkupAsTheTypesetterDrawsIt) {

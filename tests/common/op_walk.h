@@ -50,9 +50,11 @@ class OpWalk {
   reading::Line reads(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
     return expectLine(x, y, colour, text, keysBefore, "");
   }
-  // The next line drawn right where the line checked last ends, on its text line.
+  // The next line drawn right where the line checked last ends (its trailing blanks counted),
+  // on its text line.
   reading::Line follows(int colour, const std::string& text, int keysBefore = 0) {
-    return expectLine(last_.right, last_.y, colour, text, keysBefore, " after " + reading::describe(last_));
+    const float end = last_.right + last_.blank() * static_cast<float>(lastTrailing_);
+    return expectLine(end, last_.y, colour, text, keysBefore, " after " + reading::describe(last_));
   }
   // The next line centred in a box from left, width wide, on the text line y: a formula boxed as
   // BOXFORMULA does (its width measured with its blanks; from the left edge when it is wider).
@@ -211,16 +213,15 @@ class OpWalk {
     return got;
   }
   static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
-  static int blanksAround(const std::string& text) {
+  static int trailingBlanks(const std::string& text) {
     const std::size_t last = text.find_last_not_of(' ');
-    const int trailing = last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
-    return reading::leadingBlanks(text) + trailing;
+    return last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
   }
-  static float blankOf(const reading::Line& l) { return l.plain ? reading::PLAIN_BLANK : reading::BLANK; }
+  static int blanksAround(const std::string& text) { return reading::leadingBlanks(text) + trailingBlanks(text); }
   static float centredX(float left, float width, const reading::Line& l, const std::string& text) {
-    const float measured = l.width() + blankOf(l) * static_cast<float>(blanksAround(text));
+    const float measured = l.width() + l.blank() * static_cast<float>(blanksAround(text));
     const float offset = std::max(0.0f, (width - measured) / 2);
-    return left + offset + blankOf(l) * static_cast<float>(reading::leadingBlanks(text));
+    return left + offset + l.blank() * static_cast<float>(reading::leadingBlanks(text));
   }
 
   // The first line not yet passed on the text line y in colour that placed(line) accepts.
@@ -236,7 +237,7 @@ class OpWalk {
   reading::Line expectLine(float x, float y, int colour, const std::string& text, int keysBefore,
                            const std::string& where) {
     const std::size_t at = find(y, colour, [&](const reading::Line& l) {
-      const float first = x + blankOf(l) * static_cast<float>(reading::leadingBlanks(text));
+      const float first = x + l.blank() * static_cast<float>(reading::leadingBlanks(text));
       return std::fabs(l.x - first) <= PLACE_TOLERANCE;
     });
     if (at == lines_.size()) {
@@ -249,11 +250,12 @@ class OpWalk {
   // The line at lines_[at] must read text; the walk goes on after it.
   reading::Line check(std::size_t at, const std::string& text, int keysBefore) {
     const reading::Line& l = lines_[at];
-    const std::string want = l.plain ? reading::asReadPlain(text) : reading::asRead(text);
+    const std::string want = l.kind == reading::Kind::Formula ? reading::asRead(text) : reading::asReadPlain(text);
     EXPECT_EQ(l.utf8(), toUtf8(want)) << "the line at (" << l.x << "," << l.y << ") in colour " << l.colour
                                       << ", expected to read \"" << toUtf8(text) << "\"";
     step(l.first, l.end, keysBefore, "line \"" + toUtf8(text) + "\"");
     last_ = l;
+    lastTrailing_ = trailingBlanks(text);
     return l;
   }
 
@@ -285,6 +287,7 @@ class OpWalk {
   std::vector<reading::Line> lines_;
   std::size_t cursor_ = 0;
   reading::Line last_;
+  int lastTrailing_ = 0;  // the blanks at the end of the text it was expected to read
 };
 
 }  // namespace walk

@@ -13,8 +13,8 @@ namespace {
 // --- Reading the glyphs -------------------------------------------------------------------------
 
 // Which metrics a glyph's style belongs to: a formula's line, a fraction's numerator or
-// denominator, both alike, or small plain text.
-enum class Metrics { Line, Fraction, Both, Plain };
+// denominator, both alike, small plain text, or a prompt line.
+enum class Metrics { Line, Fraction, Both, Plain, Prompt };
 
 // One way to read a drawing: the markup it shows, where the glyph cursor stood (tx, ty is the
 // cursor and the top of its text line) and how far it moved.
@@ -63,6 +63,10 @@ std::vector<Token> readingsOf(const Op& op) {
     return {};
   }
   if (!isGothic(op.face)) return {};
+  if (op.size == 16 && mag(1, 1)) {  // prompt text: 16 px cells, half-width glyphs 4 px higher
+    if (ch == "．") return {at(ch, -4, 0, 0, Metrics::Prompt)};  // in the gap before its cell
+    return {at(ch, 0, ch.size() == 1 ? -4 : 0, 16, Metrics::Prompt)};
+  }
   if (op.size == 15) {  // small plain text
     if ((ch == "." || ch == ",") && mag(3, 2)) return {at(ch, 0, 0, 8, Metrics::Plain)};
     if (ch == "(" && mag(3, 2)) return {at(ch, -8, 0, 12, Metrics::Plain)};
@@ -165,10 +169,13 @@ struct Run {
   bool waiting = false;
   std::size_t beforeLast = 0;
 
-  float blank() const { return metrics == Metrics::Plain ? PLAIN_BLANK : BLANK; }
+  float blank() const {
+    return metrics == Metrics::Plain ? PLAIN_BLANK : metrics == Metrics::Prompt ? PROMPT_CELL : BLANK;
+  }
 
   bool fits(Metrics m) const {
-    if (metrics == Metrics::Plain || m == Metrics::Plain) return m == metrics;
+    const auto own = [](Metrics k) { return k == Metrics::Plain || k == Metrics::Prompt; };
+    if (own(metrics) || own(m)) return m == metrics;
     return m == Metrics::Both || m == metrics;
   }
   // The blanks between the cursor and a token starting at tx, or -1 when it does not follow.
@@ -396,7 +403,9 @@ class Reader {
     line.y = line_.y;
     line.right = line_.cursor;
     line.colour = line_.colour;
-    line.plain = line_.metrics == Metrics::Plain;
+    line.kind = line_.metrics == Metrics::Plain    ? Kind::Plain
+                : line_.metrics == Metrics::Prompt ? Kind::Prompt
+                                                   : Kind::Formula;
     line.text = line_.finished();
     line.first = first_;
     line.end = end_;
@@ -555,10 +564,10 @@ std::vector<Line> joined(const std::vector<Line>& lines) {
   for (const Line& line : lines) {
     if (!rows.empty()) {
       Line& last = rows.back();
-      const float blank = last.plain ? PLAIN_BLANK : BLANK;
+      const float blank = last.blank();
       const float gap = line.x - last.right;
       const float blanks = std::round(gap / blank);
-      if (line.plain == last.plain && near(line.y, last.y) && blanks >= 0 && blanks <= 12 &&
+      if (line.kind == last.kind && near(line.y, last.y) && blanks >= 0 && blanks <= 12 &&
           std::fabs(gap - blanks * blank) < 0.01f) {
         last.text += std::string(static_cast<std::size_t>(blanks), ' ') + line.text;
         last.right = line.right;
@@ -573,8 +582,11 @@ std::vector<Line> joined(const std::vector<Line>& lines) {
 
 std::string describe(const Line& line) {
   std::ostringstream out;
-  out << "(" << line.x << "," << line.y << ") c" << line.colour << (line.plain ? " plain" : "") << " \"" << line.utf8()
-      << "\"";
+  out << "(" << line.x << "," << line.y << ") c" << line.colour
+      << (line.kind == Kind::Plain    ? " plain"
+          : line.kind == Kind::Prompt ? " prompt"
+                                      : "")
+      << " \"" << line.utf8() << "\"";
   return out.str();
 }
 

@@ -1,6 +1,6 @@
 // Reads back from a run's operation log the lines a pupil reads: every formula the typesetter
-// drew and every small plain text, each as one line of formula markup (code page 932, the markup
-// the algebra checker reads) with the place and the colour it was drawn in.
+// drew, every small plain text and every prompt line, each as one line of formula markup (code
+// page 932, the markup the algebra checker reads) with the place and the colour it was drawn in.
 //
 // The typesetter draws a formula glyph by glyph, and some of it as strokes: "+" and "-" are
 // lines, a fraction is a bar with its denominator and numerator in smaller metrics, a root is a
@@ -16,6 +16,8 @@
 //   - "ﾀnumerator/denominatorﾀ" for a stacked fraction;
 //   - "!...ﾝ" for a root and "#...ﾝ" for the tall root, "ﾝ" where its bar ends;
 //   - inner blanks as half-width blanks, one for each blank's advance.
+// Small plain text and prompt lines (the sub-menu line, the step wait) have no markup: they read
+// as the characters drawn, the prompt's as its glyph tables show them ("①課題　②例１").
 // asRead() gives the same for a markup text, so that a test compares the line a lesson means to
 // draw with the line a pupil reads.
 #pragma once
@@ -29,9 +31,13 @@
 
 namespace reading {
 
-// The advance of a half-width blank in formulas, and in small plain text.
+// The advance of a half-width blank in formulas, and in small plain text; a prompt's cell.
 inline constexpr float BLANK = 27;
 inline constexpr float PLAIN_BLANK = 20;
+inline constexpr float PROMPT_CELL = 16;
+
+// Who drew a line: the formula typesetter, the small plain text, or the prompt text.
+enum class Kind { Formula, Plain, Prompt };
 
 struct Line {
   std::string text;  // what a pupil reads, formula markup in code page 932
@@ -39,11 +45,13 @@ struct Line {
   float y = 0;       // the line: the top of its text line (a fraction's bar lies 25 below)
   float right = 0;   // the glyph cursor after its last glyph: where a text drawn next would start
   int colour = 0;
-  bool plain = false;     // small plain text, not the formula typesetter
+  Kind kind = Kind::Formula;
   std::size_t first = 0;  // its operations in the log: [first, end)
   std::size_t end = 0;
 
   float width() const { return right - x; }
+  // What a half-width blank advances in this line.
+  float blank() const { return kind == Kind::Formula ? BLANK : kind == Kind::Plain ? PLAIN_BLANK : PROMPT_CELL; }
   std::string utf8() const;  // the text in UTF-8, for messages
 };
 
@@ -58,7 +66,8 @@ std::vector<Line> readLines(const std::vector<Op>& ops, std::size_t from = 0, st
 // markup that draws nothing dropped (an unclosed "ﾀ", a "ﾝ" with no root open, a "^" with
 // nothing after it), every root closed, and no blank at either end.
 std::string asRead(const std::string& markup);
-// A small plain text as readLines reads it: no blank at either end.
+// A small plain text or a prompt line (as its glyph tables show it) as readLines reads it: no
+// blank at either end.
 std::string asReadPlain(const std::string& text);
 // The half-width blanks at the start of a text: they move its first glyph right, one advance each.
 int leadingBlanks(const std::string& text);
