@@ -194,7 +194,7 @@ class OpWalk {
   // The label of an arc (or of any mark placed as the arc routines place it): its box, as wide
   // as the label and 44 px high (80 with a stacked fraction), touches the point (px, py) from
   // the side the unit vector (nx, ny) points to. The label must be the next line drawn.
-  void arcLabel(float px, float py, float nx, float ny, int colour, const std::string& label) {
+  void arcLabel(float px, float py, float nx, float ny, int colour, const std::string& label, int keysBefore = 0) {
     const float halfHeight = label.find("ﾀ") != std::string::npos ? 40 : 22;
     const float top = py - halfHeight * (1 - ny);
     const std::size_t at = find(top, colour, [&](const reading::Line& l) {
@@ -207,7 +207,7 @@ class OpWalk {
       missing(px, top, colour, label, " beside the point (" + std::to_string(px) + "," + std::to_string(py) + ")");
       return;
     }
-    check(at, label, 0);
+    check(at, label, keysBefore);
   }
 
   // Key presses between the last checked drawing and the end of the run.
