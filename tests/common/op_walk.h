@@ -10,10 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -23,23 +21,9 @@
 
 namespace walk {
 
-inline constexpr float ANY_X = std::numeric_limits<float>::quiet_NaN();
 // How far a line may stand from the place its lesson gives it: the places are whole or half
 // pixels, so this only absorbs the half pixel of a centred text.
 inline constexpr float PLACE_TOLERANCE = 1;
-
-// Being replaced: the glyphs a UTF-8 text shows (letters, digits, non-ASCII characters but ×).
-inline std::string glyphsOf(const std::string& utf8) {
-  std::string kept;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    const std::string ch = utf8.substr(i, n);
-    if ((n == 1 && std::isalnum(c)) || (n > 1 && ch != "\xC3\x97")) kept += ch;
-    i += n;
-  }
-  return kept;
-}
 
 class OpWalk {
  public:
@@ -69,42 +53,15 @@ class OpWalk {
     }
     return check(at, text, keysBefore);
   }
-  // Being replaced by reads(): the next text line in colour whose first glyph starts between
-  // xFrom and xTo on the line y, spelling the letters and digits of text.
-  void lineIn(float xFrom, float xTo, float y, int colour, const std::string& text, int keysBefore = 0) {
-    const std::string want = glyphsOf(toUtf8(text));
-    std::string seen;
-    for (std::size_t i = cursor_; i < ops_.size(); ++i) {
-      const Op& op = ops_[i];
-      if (op.kind != OpKind::Text || op.colour != colour || !inBand(op, y) || op.x1 < xFrom - 0.5f ||
-          op.x1 > xTo + 0.5f)
-        continue;
-      std::size_t end = i;
-      const std::string got = glyphsFrom(i, y, colour, end);
-      if (got == want) {
-        step(i, end, keysBefore, "line \"" + toUtf8(text) + "\"");
-        return;
-      }
-      seen += " [" + got + "]";
-    }
-    ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at x " << xFrom << ".." << xTo << ", y " << y << " in colour "
-                  << colour << "; lines there:" << seen;
-  }
-  void line(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
-    lineIn(x, x + 40, y, colour, text, keysBefore);
-  }
-
   // The line checked last.
   const reading::Line& last() const { return last_; }
 
-  // The next filled box with these corners and colours; x may be ANY_X for a box whose left
-  // edge depends on the text before it. Returns the box's left edge.
+  // The next filled box with these corners and colours. Returns its left edge.
   float fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
     for (std::size_t i = cursor_; i < ops_.size(); ++i) {
       const Op& op = ops_[i];
-      const float left = std::isnan(x) ? op.x1 : x;
-      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, left) &&
-          near(op.y1, y) && near(op.x2, left + width) && near(op.y2, y + height)) {
+      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, x) &&
+          near(op.y1, y) && near(op.x2, x + width) && near(op.y2, y + height)) {
         step(i, i + 1, keysBefore, "box");
         return op.x1;
       }
@@ -218,22 +175,6 @@ class OpWalk {
 
  private:
   static bool near(float a, float b, float tolerance = 0.01f) { return std::fabs(a - b) <= tolerance; }
-  static bool inBand(const Op& op, float y) { return op.y1 >= y - 30 && op.y1 <= y + 12; }
-  std::string glyphsFrom(std::size_t i, float y, int colour, std::size_t& end) const {
-    std::string got;
-    float lastX = ops_[i].x1;
-    for (end = i; end < ops_.size(); ++end) {
-      const Op& op = ops_[end];
-      if (op.colour != colour) break;
-      if (op.kind == OpKind::Text && inBand(op, y) && op.x1 >= lastX - 5 && op.x1 <= lastX + 160) {
-        got += glyphsOf(op.text);
-        lastX = op.x1;
-      } else if (op.kind != OpKind::Line) {
-        break;
-      }
-    }
-    return got;
-  }
   static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
   static int trailingBlanks(const std::string& text) {
     const std::size_t last = text.find_last_not_of(' ');

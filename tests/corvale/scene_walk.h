@@ -57,7 +57,7 @@ class SceneWalk {
     afterText("line \"" + toUtf8(text) + "\"");
     return line;
   }
-  // A filled box (x may be walk::ANY_X).
+  // A filled box.
   float fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
     const float left = texts_.fill(x, y, width, height, colour, fillColour, keysBefore + carried_);
     afterText("box");

@@ -17,7 +17,6 @@
 
 namespace {
 
-using walk::ANY_X;
 using walk::OpWalk;
 
 // A whole number with its sign: "+3", "-5".

@@ -15,7 +15,6 @@
 
 namespace {
 
-using walk::ANY_X;
 using walk::OpWalk;
 
 TEST(Section2, AimScreenThenTheMenuAskingAgainUntilAValidChoice) {

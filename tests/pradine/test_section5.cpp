@@ -18,7 +18,6 @@
 namespace {
 
 using namespace later_sections;
-using walk::ANY_X;
 using walk::Labels;
 using walk::OpWalk;
 
