@@ -229,8 +229,8 @@ TEST(CorvaleSection1, FlowerBedToItsEnd) {
   // Arcs D and E join the recorded starts of the formula pieces on y 210: "a" after "(2" at
   // 582, "b" at 636, and the last "a" at 744; 181 dots each, drawn with pen 5, no label.
   const std::vector<Op> arcD = dots(run, 9), arcE = dots(run, 7);
-  EXPECT_EQ(arcD.size(), 181u);
-  EXPECT_EQ(arcE.size(), 181u);
+  ASSERT_EQ(arcD.size(), 181u);
+  ASSERT_EQ(arcE.size(), 181u);
   EXPECT_TRUE(hasDotNear(arcD, 582, 210) && hasDotNear(arcD, 744, 210));
   EXPECT_TRUE(hasDotNear(arcE, 636, 210) && hasDotNear(arcE, 744, 210));
   EXPECT_EQ(arcD.front().pen, 5);

@@ -214,6 +214,7 @@ TEST(FenwistSection1, FirstSummaryAtOnceWithArrowsForBothDirections) {
   EXPECT_EQ(glyphsAt(ops, 750, 277, 9), std::vector<std::string>{toUtf8("式")});
   // The texts after the arrows are drawn with pen 5, which the scene leaves set.
   const auto arrows = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.colour == 11; });
+  ASSERT_LT(arrows - ops.begin(), static_cast<long>(menus[1])) << "no arrow before the sub-menu line";
   for (auto it = arrows; it != ops.begin() + static_cast<long>(menus[1]); ++it) {
     if (it->kind == OpKind::Text) {
       EXPECT_EQ(it->pen, 5) << describe(*it);

@@ -79,7 +79,9 @@ TEST_P(FenwistExample2OfSection6, FourPartsWithTheirBoxesFilledWhereTheyWereDraw
   w.reads(704, 260, 0, "=aM-bM", 1);
   w.reads(704, 340, 0, "=M(a-b)", 1);
   w.reads(704, 420, 5, "=(x+y)(a-b)", 1);
-  EXPECT_EQ(expectWorkedItems(columnLines(ops, clearsOf(ops, 0, 90, 1760, 1800)[2], {{655, 1366}})), 1);
+  const auto clears = clearsOf(ops, 0, 90, 1760, 1800);
+  ASSERT_GE(clears.size(), 3u) << "the clears of part (1)'s two problems and of part (3)";
+  EXPECT_EQ(expectWorkedItems(columnLines(ops, clears[2], {{655, 1366}})), 1);
   // Part (3): the two boxes ④ of the last line, the first followed at once by its text.
   for (int problem = 0; problem < 2; ++problem) {
     w.fill(0, 90, 1760, 1800, 15, 15, problem == 0 ? 1 : 2);

@@ -107,6 +107,7 @@ TEST_P(OmbrelReviewA, LinesStepsAndValue) {
   walk.reads(80, 390, 5, c.value, 1);
   walk.fill(96, 639, 304, 36, 13, 12);
   const std::vector<Op> ops = drawn(run);
+  ASSERT_FALSE(areaErases(ops, 40, 30).empty()) << "the first drill's area was never erased";
   const std::size_t first = areaErases(ops, 40, 30)[0];
   EXPECT_EQ(formulaAt(ops, first, ops.size(), 80, 520, 330), c.product);
   EXPECT_EQ(formulaAt(ops, first, ops.size(), 80, 520, 390), c.value);
@@ -167,12 +168,13 @@ TEST(OmbrelReviewXY, LinesStepsAndTheClosingNote) {
   walk.fill(96, 639, 304, 36, 13, 12);
   walk.reads(520, 570, 5, "※ 式を簡単にしてから代入する。", 3);
   const std::vector<Op> ops = drawn(run);
+  ASSERT_FALSE(areaErases(ops, 520, 30).empty()) << "the second drill's area was never erased";
   const std::size_t second = areaErases(ops, 520, 30)[0];
   EXPECT_EQ(formulaAt(ops, second, ops.size(), 520, 1360, 140), "-4(-6x+5y)-4(-6x-4y)");
   EXPECT_EQ(formulaAt(ops, second, ops.size(), 520, 1360, 430), "=48*(-5)-4*(-4)");
   EXPECT_EQ(formulaAt(ops, second, ops.size(), 520, 1360, 490), "=-240+16=-224");
   // The first drill's last problem stays on the left: its area is not erased again.
-  EXPECT_EQ(areaErases(ops, 40, 30).size(), 1u);
+  ASSERT_EQ(areaErases(ops, 40, 30).size(), 1u);
   EXPECT_LT(areaErases(ops, 40, 30)[0], second);
   const auto lines = subMenuLines(ops);
   ASSERT_EQ(lines.size(), 2u);
