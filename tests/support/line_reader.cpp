@@ -41,8 +41,8 @@ bool isOneOf(const std::string& mark, std::initializer_list<const char*> marks) 
 }
 
 // The readings of a text operation by its face, size and magnification: the glyph classes of
-// the typesetter and of small plain text. Several when one style serves two classes; none for
-// a text neither draws (prompt lines, the error screen).
+// the typesetter, of small plain text and of the prompt text. Several when one style serves two
+// classes; none for a text drawn otherwise.
 std::vector<Token> readingsOf(const Op& op) {
   const std::string ch = fromUtf8(op.text);
   const float x = op.x1, y = op.y1;
@@ -100,13 +100,6 @@ std::vector<Token> readingsOf(const Op& op) {
 }
 
 // --- Reading the strokes ------------------------------------------------------------------------
-
-enum class StrokeKind { None, Bar, Vinculum };
-
-struct Stroke {
-  StrokeKind kind = StrokeKind::None;
-  float x1 = 0, x2 = 0, y = 0;
-};
 
 bool horizontal(const Op& op, int pen) { return op.kind == OpKind::Line && op.pen == pen && near(op.y1, op.y2); }
 bool vertical(const Op& op, int pen) { return op.kind == OpKind::Line && op.pen == pen && near(op.x1, op.x2); }
@@ -252,7 +245,7 @@ struct Fraction {
 
   // The run a fraction glyph belongs to, or none when it lies outside the fraction.
   Run* runOf(const Token& t, int colourOfT) {
-    if (colourOfT != colour || t.metrics == Metrics::Line || t.metrics == Metrics::Plain) return nullptr;
+    if (colourOfT != colour || (t.metrics != Metrics::Fraction && t.metrics != Metrics::Both)) return nullptr;
     if (t.tx < x - 0.01f || t.tx > x + width + 0.01f) return nullptr;
     Run* run = nullptr;
     if (near(t.ty, y - 10)) {
