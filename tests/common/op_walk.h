@@ -2,77 +2,66 @@
 // text lines, filled boxes, the cells and dimension arcs of diagrams, and how many key presses
 // came between one checked drawing and the next (the scene's step waits and prompts).
 //
-// A text line is matched by its glyphs: the letters, digits and non-ASCII characters it draws, in
-// order. Signs, brackets and blanks are left out, since the typesetter may draw them as strokes.
+// A text line is what a pupil reads (support/line_reader.h): its whole text, signs, brackets,
+// fractions, exponents and roots included, at its place to within a pixel. The expected text is
+// the markup as the lesson writes it; its leading blanks move the place of its first glyph.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "engine/strings.h"
+#include "support/line_reader.h"
 #include "support/test_support.h"
 
 namespace walk {
 
-inline constexpr float ANY_X = std::numeric_limits<float>::quiet_NaN();
-
-// The glyphs a UTF-8 text shows: ASCII letters and digits and every non-ASCII character but the multiplication sign (UTF-8 C3 97).
-inline std::string glyphsOf(const std::string& utf8) {
-  std::string kept;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    const std::string ch = utf8.substr(i, n);
-    if ((n == 1 && std::isalnum(c)) || (n > 1 && ch != "\xC3\x97")) kept += ch;
-    i += n;
-  }
-  return kept;
-}
+// How far a line may stand from the place its lesson gives it: the places are whole or half
+// pixels, so this only absorbs the half pixel of a centred text.
+inline constexpr float PLACE_TOLERANCE = 1;
 
 class OpWalk {
  public:
-  explicit OpWalk(const HeadlessResult& run) : ops_(run.ops) {}
+  explicit OpWalk(const HeadlessResult& run) : ops_(run.ops), lines_(reading::readLines(run.ops)) {}
 
-  // The next text line in colour whose first glyph starts between xFrom and xTo on the line y
-  // (letters drawn raised count too), spelling the glyphs of text (code page 932 markup).
-  void lineIn(float xFrom, float xTo, float y, int colour, const std::string& text, int keysBefore = 0) {
-    const std::string want = glyphsOf(toUtf8(text));
-    std::string seen;
-    for (std::size_t i = cursor_; i < ops_.size(); ++i) {
-      const Op& op = ops_[i];
-      if (op.kind != OpKind::Text || op.colour != colour || !inBand(op, y) || op.x1 < xFrom - 0.5f ||
-          op.x1 > xTo + 0.5f)
-        continue;
-      std::size_t end = i;
-      const std::string got = glyphsFrom(i, y, colour, end);
-      if (got == want) {
-        step(i, end, keysBefore, "line \"" + toUtf8(text) + "\"");
-        return;
-      }
-      seen += " [" + got + "]";
+  // The next line drawn in colour at (x, y), where x is where the lesson starts drawing text
+  // (its leading blanks are counted); it must read text (code page 932 markup). Returns it.
+  reading::Line reads(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
+    return expectLine(x, y, colour, text, keysBefore, "");
+  }
+  // The next line drawn right where the line checked last ends (its trailing blanks counted),
+  // on its text line.
+  reading::Line follows(int colour, const std::string& text, int keysBefore = 0) {
+    const float end = last_.right + last_.blank() * static_cast<float>(lastTrailing_);
+    return expectLine(end, last_.y, colour, text, keysBefore, " after " + reading::describe(last_));
+  }
+  // The next line centred in a box from left, width wide, on the text line y: a formula boxed as
+  // BOXFORMULA does (its width measured with its blanks; from the left edge when it is wider).
+  reading::Line readsCentred(float left, float width, float y, int colour, const std::string& text,
+                             int keysBefore = 0) {
+    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
+      return std::fabs(l.x - centredX(left, width, l, text)) <= PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(left, y, colour, text, " centred in " + std::to_string(width) + " px");
+      return {};
     }
-    ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at x " << xFrom << ".." << xTo << ", y " << y << " in colour "
-                  << colour << "; lines there:" << seen;
+    return check(at, text, keysBefore);
   }
-  // A text line starting at (x, y): its first glyph within 40 px right of x (a leading blank).
-  void line(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
-    lineIn(x, x + 40, y, colour, text, keysBefore);
-  }
+  // The line checked last.
+  const reading::Line& last() const { return last_; }
 
-  // The next filled box with these corners and colours; x may be ANY_X for a box whose left
-  // edge depends on the text before it. Returns the box's left edge.
+  // The next filled box with these corners and colours. Returns its left edge.
   float fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
     for (std::size_t i = cursor_; i < ops_.size(); ++i) {
       const Op& op = ops_[i];
-      const float left = std::isnan(x) ? op.x1 : x;
-      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, left) &&
-          near(op.y1, y) && near(op.x2, left + width) && near(op.y2, y + height)) {
+      if (op.kind == OpKind::FilledBox && op.colour == colour && op.fill == fillColour && near(op.x1, x) &&
+          near(op.y1, y) && near(op.x2, x + width) && near(op.y2, y + height)) {
         step(i, i + 1, keysBefore, "box");
         return op.x1;
       }
@@ -82,8 +71,30 @@ class OpWalk {
     return x;
   }
 
+  // The next filled box on y with these sizes and colours that stands gap px after the end of the
+  // last line drawn before it (a box that continues a line of text). Returns its left edge.
+  float fillAfter(float gap, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
+    std::size_t i = cursor_;
+    while (i < ops_.size() &&
+           !(ops_[i].kind == OpKind::FilledBox && ops_[i].colour == colour && ops_[i].fill == fillColour &&
+             near(ops_[i].y1, y) && near(ops_[i].y2, y + height) && near(ops_[i].x2 - ops_[i].x1, width)))
+      ++i;
+    if (i == ops_.size()) {
+      ADD_FAILURE() << "no filled box on y " << y << ", " << width << " x " << height << " c" << colour << " f"
+                    << fillColour;
+      return 0;
+    }
+    const auto before =
+        std::find_if(lines_.rbegin(), lines_.rend(), [&](const reading::Line& l) { return l.end <= i; });
+    EXPECT_TRUE(before != lines_.rend() && near(ops_[i].x1, before->right + gap, PLACE_TOLERANCE))
+        << "box at x " << ops_[i].x1 << ", expected " << gap << " px after "
+        << (before != lines_.rend() ? reading::describe(*before) : "a line");
+    step(i, i + 1, keysBefore, "box");
+    return ops_[i].x1;
+  }
+
   // The next diagram cell: the next box framed in colour 0 must be this one; its label (if any)
-  // drawn inside it, INT((height - 44) / 2) below its top.
+  // centred in it, INT((height - 44) / 2) below its top (50 for a stacked fraction).
   void cell(float x, float y, float width, float height, int fillColour, const std::string& label = "",
             int labelColour = 13, int keysBefore = 0) {
     std::size_t i = cursor_;
@@ -96,7 +107,8 @@ class OpWalk {
         << ", expected (" << x << "," << y << ") " << width << " x " << height << " f" << fillColour;
     step(i, i + 1, keysBefore, "cell");
     if (!label.empty()) {
-      lineIn(x, x + width, y + std::floor((height - 44) / 2), labelColour, label);
+      const float lineHeight = label.find("ﾀ") != std::string::npos ? 50 : 44;
+      readsCentred(x, width, y + std::floor((height - lineHeight) / 2), labelColour, label);
     } else {
       EXPECT_TRUE(nextTextOutside(x, y, width, height)) << "unlabelled cell at (" << x << "," << y << ") has text";
     }
@@ -104,7 +116,7 @@ class OpWalk {
 
   // The next dimension arc: the next run of colour-9 dots, from (x0,y0) to (x1,y1) with `dots`
   // dots, bulging 16 px to the side houkou gives (1: clockwise of the direction on screen), and
-  // its label in labelColour beyond the apex.
+  // its label in labelColour just outside the apex.
   void arc(float x0, float y0, float x1, float y1, int houkou, int dots, const std::string& label,
            int labelColour = 0, int keysBefore = 0) {
     std::size_t i = cursor_;
@@ -133,39 +145,92 @@ class OpWalk {
     EXPECT_TRUE(near(farX, apexX, 1) && near(farY, apexY, 1))
         << "apex at (" << farX << "," << farY << "), expected (" << apexX << "," << apexY << ")";
     step(i, end, keysBefore, "arc");
-    if (label.empty()) return;
-    // The label's top: 22 px above the apex beside the arc, 44 above it over, at it under.
-    const float labelY = ny < -0.5f ? apexY - 44 : ny > 0.5f ? apexY : apexY - 22;
-    lineIn(apexX - 120, apexX + 10, labelY, labelColour, label);
+    if (!label.empty()) arcLabel(apexX, apexY, nx, ny, labelColour, label);
+  }
+
+  // The label of an arc (or of any mark placed as the arc routines place it): its box, as wide
+  // as the label and 44 px high (80 with a stacked fraction), touches the point (px, py) from
+  // the side the unit vector (nx, ny) points to. The label must be the next line drawn.
+  void arcLabel(float px, float py, float nx, float ny, int colour, const std::string& label, int keysBefore = 0) {
+    const float halfHeight = label.find("ﾀ") != std::string::npos ? 40 : 22;
+    const float top = py - halfHeight * (1 - ny);
+    const std::size_t at = find(top, colour, [&](const reading::Line& l) {
+      const float width = l.width() + reading::BLANK * static_cast<float>(blanksAround(label));
+      const float left = px + width * (nx / 2 - 0.5f);
+      return std::fabs(l.x - left - reading::BLANK * static_cast<float>(reading::leadingBlanks(label))) <=
+             PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(px, top, colour, label, " beside the point (" + std::to_string(px) + "," + std::to_string(py) + ")");
+      return;
+    }
+    check(at, label, keysBefore);
   }
 
   // Key presses between the last checked drawing and the end of the run.
   int keysLeft() const { return keysBetween(cursor_, ops_.size()); }
   std::size_t position() const { return cursor_; }
+  // The lines read from the whole run.
+  const std::vector<reading::Line>& lines() const { return lines_; }
 
  private:
   static bool near(float a, float b, float tolerance = 0.01f) { return std::fabs(a - b) <= tolerance; }
-  static bool inBand(const Op& op, float y) { return op.y1 >= y - 30 && op.y1 <= y + 12; }
   static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
-
-  // The glyphs of the line whose first glyph is ops_[i]: the ops that follow while they are texts
-  // or strokes of its colour on its line, each text a little right of the one before. end is set
-  // past the last of them.
-  std::string glyphsFrom(std::size_t i, float y, int colour, std::size_t& end) const {
-    std::string got;
-    float lastX = ops_[i].x1;
-    for (end = i; end < ops_.size(); ++end) {
-      const Op& op = ops_[end];
-      if (op.colour != colour) break;
-      if (op.kind == OpKind::Text && inBand(op, y) && op.x1 >= lastX - 5 && op.x1 <= lastX + 160) {
-        got += glyphsOf(op.text);
-        lastX = op.x1;
-      } else if (op.kind != OpKind::Line) {
-        break;
-      }
-    }
-    return got;
+  static int trailingBlanks(const std::string& text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    return last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
   }
+  static int blanksAround(const std::string& text) { return reading::leadingBlanks(text) + trailingBlanks(text); }
+  static float centredX(float left, float width, const reading::Line& l, const std::string& text) {
+    const float measured = l.width() + l.blank() * static_cast<float>(blanksAround(text));
+    const float offset = std::max(0.0f, (width - measured) / 2);
+    return left + offset + l.blank() * static_cast<float>(reading::leadingBlanks(text));
+  }
+
+  // The first line not yet passed on the text line y in colour that placed(line) accepts.
+  template <typename Placed>
+  std::size_t find(float y, int colour, Placed placed) const {
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+      const reading::Line& l = lines_[k];
+      if (l.first >= cursor_ && l.colour == colour && std::fabs(l.y - y) <= PLACE_TOLERANCE && placed(l)) return k;
+    }
+    return lines_.size();
+  }
+
+  reading::Line expectLine(float x, float y, int colour, const std::string& text, int keysBefore,
+                           const std::string& where) {
+    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
+      const float first = x + l.blank() * static_cast<float>(reading::leadingBlanks(text));
+      return std::fabs(l.x - first) <= PLACE_TOLERANCE;
+    });
+    if (at == lines_.size()) {
+      missing(x, y, colour, text, where);
+      return {};
+    }
+    return check(at, text, keysBefore);
+  }
+
+  // The line at lines_[at] must read text; the walk goes on after it.
+  reading::Line check(std::size_t at, const std::string& text, int keysBefore) {
+    const reading::Line& l = lines_[at];
+    const std::string want = l.kind == reading::Kind::Formula ? reading::asRead(text) : reading::asReadPlain(text);
+    if (l.text != want)
+      ADD_FAILURE() << "the line at (" << l.x << "," << l.y << ") in colour " << l.colour << " reads \"" << l.utf8()
+                    << "\", expected \"" << toUtf8(want) << "\"";
+    step(l.first, l.end, keysBefore, "line \"" + toUtf8(text) + "\"");
+    last_ = l;
+    lastTrailing_ = trailingBlanks(text);
+    return l;
+  }
+
+  void missing(float x, float y, int colour, const std::string& text, const std::string& where) {
+    std::vector<reading::Line> around;
+    for (const reading::Line& l : lines_)
+      if (l.first >= cursor_ && std::fabs(l.y - y) <= 40) around.push_back(l);
+    ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at (" << x << "," << y << ") in colour " << colour << where
+                  << "; lines drawn near that line from here on:" << reading::describe(around);
+  }
+
   bool nextTextOutside(float x, float y, float width, float height) const {
     const std::size_t next = cursor_;
     if (next >= ops_.size() || ops_[next].kind != OpKind::Text) return true;
@@ -183,7 +248,10 @@ class OpWalk {
   }
 
   std::vector<Op> ops_;
+  std::vector<reading::Line> lines_;
   std::size_t cursor_ = 0;
+  reading::Line last_;
+  int lastTrailing_ = 0;  // the blanks at the end of the text it was expected to read
 };
 
 }  // namespace walk

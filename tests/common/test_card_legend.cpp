@@ -27,7 +27,7 @@ TEST(CardLegend, AlternatesLabelsAndRulesOnOneLine) {
       {30, 7, "A"},   {57, 3, "2つの数の和"},  {284, 7, "B"},   {311, 3, "2つの数の差の絶対値"},
       {674, 7, "C"},  {701, 3, "小さい数の2乗"}, {962, 7, "D "}, {1016, 3, "A*B+C"},
   };
-  for (const Piece& piece : pieces) w.lineIn(piece.x, piece.x, 230, piece.colour, piece.text);
+  for (const Piece& piece : pieces) w.reads(piece.x, 230, piece.colour, piece.text);
   EXPECT_EQ(XI2, 1016 + 5 * 27);
   EXPECT_EQ(YI1, 230);
 }

@@ -33,37 +33,31 @@ struct ArcExpect {
   float labelDy = 0;
 };
 
-// The advance of a label text as the typesetter measures it: 27 px for a half-width character,
-// 34 for a full-width one.
-inline float labelWidth(const std::string& cp932, int& blanks) {
-  float width = 0;
-  blanks = 0;
-  bool leading = true;
-  for (std::size_t i = 0; i < cp932.size();) {
-    const unsigned char c = static_cast<unsigned char>(cp932[i]);
-    const bool wide = (c >= 0x81 && c <= 0x9F) || c >= 0xE0;
-    if (leading && c == ' ') ++blanks;
-    else leading = false;
-    width += wide ? 34 : 27;
-    i += wide ? 2 : 1;
-  }
-  return width;
+// The half-width blanks at both ends of a label (those at its start in leading): the typesetter
+// counts them in its width.
+inline int blanksAround(const std::string& label, int& leading) {
+  leading = reading::leadingBlanks(label);
+  const std::size_t last = label.find_last_not_of(' ');
+  return leading + (last == std::string::npos ? 0 : static_cast<int>(label.size() - 1 - last));
 }
 
 class SceneWalk {
  public:
   explicit SceneWalk(const HeadlessResult& run) : ops_(run.ops), texts_(run) {}
 
-  // A text line starting at (x, y) (its first glyph within 40 px right of x).
-  void line(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
-    lineIn(x, x + 40, y, colour, text, keysBefore);
-  }
-  // A text line whose first glyph starts between xFrom and xTo.
-  void lineIn(float xFrom, float xTo, float y, int colour, const std::string& text, int keysBefore = 0) {
-    texts_.lineIn(xFrom, xTo, y, colour, text, keysBefore + carried_);
+  // The next text line drawn from (x, y), reading text (see walk::OpWalk::reads).
+  reading::Line reads(float x, float y, int colour, const std::string& text, int keysBefore = 0) {
+    const reading::Line line = texts_.reads(x, y, colour, text, keysBefore + carried_);
     afterText("line \"" + toUtf8(text) + "\"");
+    return line;
   }
-  // A filled box (x may be walk::ANY_X).
+  // The next text line drawn right where the line checked last ends.
+  reading::Line follows(int colour, const std::string& text, int keysBefore = 0) {
+    const reading::Line line = texts_.follows(colour, text, keysBefore + carried_);
+    afterText("line \"" + toUtf8(text) + "\"");
+    return line;
+  }
+  // A filled box.
   float fill(float x, float y, float width, float height, int colour, int fillColour, int keysBefore = 0) {
     const float left = texts_.fill(x, y, width, height, colour, fillColour, keysBefore + carried_);
     afterText("box");
@@ -127,30 +121,23 @@ class SceneWalk {
     carried_ = 0;
   }
 
-  // The label's glyph (its first one after the blanks) just outside the apex: centred on it by
-  // the whole label's width, its top 2 x 22 px above an apex over the chord, at one under it,
-  // 22 px above one beside it; then moved down by labelDy. Italic letters sit a little off
-  // their cell, circled numbers exactly in it.
+  // The label: the next line drawn after the arc, centred on the apex by its whole width (its
+  // blanks counted), its top 2 x 22 px above an apex over the chord, at one under it, 22 px
+  // above one beside it; then moved down by labelDy.
   void expectLabel(const ArcExpect& e, float apexX, float apexY, float nx, float ny) {
+    const auto& lines = texts_.lines();
+    auto next = std::find_if(lines.begin(), lines.end(), [&](const reading::Line& l) { return l.first >= arcEnd_; });
+    ASSERT_NE(next, lines.end()) << "no label after the arc";
+    const reading::Line& label = *next;
     int blanks = 0;
-    const float width = labelWidth(e.label, blanks);
-    const float left = apexX + (nx / 2 - 0.5f) * width + 27 * blanks;
+    const float width = label.width() + reading::BLANK * static_cast<float>(blanksAround(e.label, blanks));
+    const float left = apexX + (nx / 2 - 0.5f) * width + reading::BLANK * static_cast<float>(blanks);
     const float top = apexY - 22 * (-ny + 1) + e.labelDy;
-    const std::string glyph = toUtf8(e.label.substr(blanks));
-    std::size_t k = arcEnd_;
-    while (k < ops_.size() && ops_[k].kind != OpKind::Text) ++k;
-    ASSERT_LT(k, ops_.size()) << "no label after the arc";
-    const Op& op = ops_[k];
-    EXPECT_EQ(op.text, glyph);
-    EXPECT_EQ(op.colour, e.labelColour);
-    if (static_cast<unsigned char>(glyph[0]) >= 0x80) {
-      EXPECT_TRUE(near(op.x1, left, 0.5f) && near(op.y1, top, 0.5f))
-          << "label at (" << op.x1 << "," << op.y1 << "), expected (" << left << "," << top << ")";
-    } else {
-      EXPECT_TRUE(op.x1 >= left - 0.5f && op.x1 <= left + 6 && op.y1 >= top - 25 && op.y1 <= top + 0.5f)
-          << "label at (" << op.x1 << "," << op.y1 << "), expected near (" << left << "," << top << ")";
-    }
-    arcEnd_ = k + 1;
+    EXPECT_EQ(label.utf8(), toUtf8(reading::asRead(e.label)));
+    EXPECT_EQ(label.colour, e.labelColour);
+    EXPECT_TRUE(near(label.x, left, walk::PLACE_TOLERANCE) && near(label.y, top, walk::PLACE_TOLERANCE))
+        << reading::describe(label) << ", expected at (" << left << "," << top << ")";
+    arcEnd_ = label.end;
   }
 
   int keysBetween(std::size_t from, std::size_t to) const {

@@ -14,8 +14,8 @@ inline std::string toItem(int item) { return "3\\n" + std::to_string(item) + "\\
 
 // The aim on the window the main menu cleared, then the clear of the scene of item `item`.
 inline void expectAimThenClear(SceneWalk& w, int item) {
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(76, 305, 0, "多項式×多項式の計算を考えよう。");
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(76, 305, 0, "多項式×多項式の計算を考えよう。");
   w.fill(0, 0, 1320, 1300, 15, 15, item >= 10 ? 3 : 2);
 }
 

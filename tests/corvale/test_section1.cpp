@@ -6,10 +6,12 @@
 #include <cmath>
 #include <ostream>
 
+#include "common/op_walk.h"
 #include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/corvale.h"
 #include "programs/corvale/monomul.h"
+#include "support/line_chain.h"
 
 using namespace corvale;
 
@@ -213,13 +215,17 @@ TEST(CorvaleSection1, CardLatticeDrawsNothing) {
 TEST(CorvaleSection1, FlowerBedToItsEnd) {
   const HeadlessResult run = runScript(PROGRAM, "1\\n2\\n" + steps(9), "00:00:00", "corvale-s1-flowerbed.png");
   ASSERT_FALSE(run.error.has_value());
-  EXPECT_TRUE(drewGlyph(run, "縦", 44, 30, 0));
-  EXPECT_TRUE(drewGlyph(run, "縦", 44, 90, 0));
-  EXPECT_TRUE(drewGlyph(run, "<", 484, 150, 5));
-  EXPECT_TRUE(drewGlyph(run, "(", 528, 210, 0));
-  EXPECT_TRUE(drewGlyph(run, "分", 484, 430, 3));
-  EXPECT_FALSE(glyphsAt(run, "=", 488, 350).empty());  // the result, below ...
-  EXPECT_FALSE(glyphsAt(run, "=", 488, 280).empty());  // ... and the line leading to it
+  // The page's lines whole at their places, with the waits between them: the problem, "<式>"
+  // after the two figure steps, the product (four pieces on one line), the result below it and
+  // then the line leading to it, and the rule after the two arcs.
+  walk::OpWalk w(run);
+  w.reads(44, 30, 0, "縦2am,横3amの長方形の花壇があります。", 4);
+  w.reads(44, 90, 0, "縦をbmだけのばしたときの花壇の面積を求めなさい。");
+  w.reads(484, 150, 5, "<式>", 2);
+  const reading::Line product = w.reads(528, 210, 0, "(2a+b)*3a", 1);
+  w.reads(484, 350, 5, "=6a^2+3ab (m^2)", 2);
+  EXPECT_TRUE(reading::sameChain({product, w.reads(484, 280, 0, "=2a*3a+b*3a", 1)}));
+  w.reads(484, 430, 3, "分配法則を使う！", 3);
   // Each cell drawn empty and again with its text, at the same corner and size.
   for (float x : {144, 232, 320}) {
     EXPECT_EQ(filledBoxes(run, x, 210, x + 88, 298).size(), 2u) << x;
@@ -229,8 +235,8 @@ TEST(CorvaleSection1, FlowerBedToItsEnd) {
   // Arcs D and E join the recorded starts of the formula pieces on y 210: "a" after "(2" at
   // 582, "b" at 636, and the last "a" at 744; 181 dots each, drawn with pen 5, no label.
   const std::vector<Op> arcD = dots(run, 9), arcE = dots(run, 7);
-  EXPECT_EQ(arcD.size(), 181u);
-  EXPECT_EQ(arcE.size(), 181u);
+  ASSERT_EQ(arcD.size(), 181u);
+  ASSERT_EQ(arcE.size(), 181u);
   EXPECT_TRUE(hasDotNear(arcD, 582, 210) && hasDotNear(arcD, 744, 210));
   EXPECT_TRUE(hasDotNear(arcE, 636, 210) && hasDotNear(arcE, 744, 210));
   EXPECT_EQ(arcD.front().pen, 5);

@@ -12,6 +12,7 @@
 #include "programs/corvale/corvale.h"
 #include "programs/corvale/globals.h"
 #include "programs/corvale/monodiv_drills.h"
+#include "support/line_chain.h"
 
 using namespace corvale;
 using walk::OpWalk;
@@ -108,13 +109,13 @@ TEST(CorvaleSection2, ReviewOneProblemStepByStep) {
   ASSERT_EQ(T_A(2), -8);
   ASSERT_EQ(T_A(3), 6);
   OpWalk w(run);
-  w.line(40, 30, 0, "復習1　次の計算をしなさい。", 4);
+  w.reads(40, 30, 0, "復習1　次の計算をしなさい。", 4);
   w.fill(-40, 80, 1320, 1500, 15, 15);
-  w.line(40, 140, 3, "①");
-  w.line(80, 140, 0, "(-8x+6y)÷(-2)");
-  w.line(40, 240, 0, "=(-8x+6y)*(-", 1);
-  w.line(40, 330, 0, "=-8x*(-", 3);  // after the waits of the product and of the two arcs
-  w.line(40, 430, 5, "=4x-3y", 3);
+  w.reads(40, 140, 3, "①");
+  // The product and the distributed product after the waits of the product and of the two arcs.
+  EXPECT_TRUE(
+      reading::sameChain({w.reads(80, 140, 0, "(-8x+6y)÷(-2)"), w.reads(40, 240, 0, "=(-8x+6y)*(-ﾀ1/2ﾀ)", 1),
+                          w.reads(40, 330, 0, "=-8x*(-ﾀ1/2ﾀ)+6y*(-ﾀ1/2ﾀ)", 3), w.reads(40, 430, 5, "=4x-3y", 3)}));
   EXPECT_EQ(w.keysLeft(), 0);  // the keys ran out at the next-step prompt
   EXPECT_EQ(nextStepBoxes(run), 1u);
   EXPECT_EQ(stepBoxes(run), 7u);
@@ -156,13 +157,13 @@ TEST(CorvaleSection2, ReviewTwoCyclesThroughTheTableAndClosesWithTheNote) {
     EXPECT_EQ(T_S_A(20 + k), RECIPROCALS[k - 1].reciprocal);
   }
   OpWalk w(run);
-  w.line(40, 430, 5, "=4x-3y", 11);
-  w.line(40, 550, 3, "※　わる数の逆数をかける", 2);  // after the next-step entry "1"
+  w.reads(40, 430, 5, "=4x-3y", 11);
+  w.reads(40, 550, 3, "※　わる数の逆数をかける", 2);  // after the next-step entry "1"
   // Row 1: its term after the heading, its fraction after a key, its reciprocal after another.
   w.fill(640, 0, 1320, 1300, 15, 15, 1);
-  w.line(640, 30, 3, "復習2　逆数をいいなさい。");
-  w.line(728, 170, 0, "2x");
-  w.line(684, 290, 0, "逆数は、", 2);
+  w.reads(640, 30, 3, "復習2　逆数をいいなさい。");
+  w.reads(728, 170, 0, "2x");
+  w.reads(684, 290, 0, "逆数は、", 2);
   EXPECT_TRUE(drewGlyph(run, "=", 786, 170, 0));  // the fraction form right after "2x"
   EXPECT_TRUE(drewGlyph(run, "1", 836, 280, 5));  // the reciprocal's "1" over "2x", after "逆数は、"
   EXPECT_TRUE(drewGlyph(run, "2", 820, 318, 5));
@@ -210,39 +211,36 @@ TEST(CorvaleSection2, ExampleThreeBothDrillsAndTheSummary) {
   const HeadlessResult run = runScript(PROGRAM, keys, "00:00:07", "corvale-s2-example3.png");
   ASSERT_FALSE(run.error.has_value());
   OpWalk w(run);
-  w.line(40, 30, 3, "例3　次の計算をしなさい。", 4);
-  // Each pass: the division, the product with the reciprocal (up to its fraction), the two
-  // fractions after "=", and the quotient after the waits of the fractions and of each
-  // fraction's strokes.
+  w.reads(40, 30, 3, "例3　次の計算をしなさい。", 4);
+  // Each pass: the division, the product with the reciprocal, the two fractions after "=", and
+  // the quotient after the waits of the fractions and of each fraction's strokes: one chain.
   struct Pass {
-    const char *problem, *product, *answer;
+    const char *problem, *product, *fractions, *answer;
   };
-  const Pass drillOne[] = {{"(-8x^2y-6xy^2)÷(-2y)", "=(-8x^2y-6xy^2)*(-", "=4x^2+3xy"},
-                           {"(6x^2y+6xy^2)÷3x", "=(6x^2y+6xy^2)*", "=2xy+2y^2"}};
-  const Pass drillTwo[] = {{"(-2a^2b-6ab^2)÷(-", "=(-2a^2b-6ab^2)*(-", "=5a+15b"},
-                           {"(-10a^2b-20ab^2)÷(-", "=(-10a^2b-20ab^2)*(-", "=4a+8b"}};
+  const Pass drillOne[] = {
+      {"(-8x^2y+6xy^2)÷(-2y)", "=(-8x^2y+6xy^2)*(-ﾀ1/2yﾀ)", "=ﾀ-8x^2y/-2yﾀ+ﾀ6xy^2/-2yﾀ", "=4x^2-3xy"},
+      {"(6x^2y+6xy^2)÷3x", "=(6x^2y+6xy^2)*ﾀ1/3xﾀ", "=ﾀ6x^2y/3xﾀ+ﾀ6xy^2/3xﾀ", "=2xy+2y^2"}};
+  const Pass drillTwo[] = {
+      {"(-2a^2b+6ab^2)÷(-ﾀ2/5ﾀab)", "=(-2a^2b+6ab^2)*(-ﾀ5/2abﾀ)", "=ﾀ-2a^2b*5/-2abﾀ+ﾀ6ab^2*5/-2abﾀ", "=5a-15b"},
+      {"(-10a^2b-20ab^2)÷(-ﾀ5/2ﾀab)", "=(-10a^2b-20ab^2)*(-ﾀ2/5abﾀ)", "=ﾀ-10a^2b*2/-5abﾀ+ﾀ-20ab^2*2/-5abﾀ", "=4a+8b"}};
   for (const Pass& pass : drillOne) {
     w.fill(-40, 80, 1320, 1500, 15, 15, &pass == drillOne ? 0 : 1);  // after an empty entry
-    w.line(40, 140, 3, "①");
-    w.lineIn(80, 80, 140, 0, pass.problem);
-    w.lineIn(40, 44, 210, 0, pass.product, 1);
-    w.lineIn(40, 44, 300, 0, "=", 1);
-    w.lineIn(40, 44, 400, 5, pass.answer, 3);
+    w.reads(40, 140, 3, "①");
+    EXPECT_TRUE(reading::sameChain({w.reads(80, 140, 0, pass.problem), w.reads(40, 210, 0, pass.product, 1),
+                                    w.reads(40, 300, 0, pass.fractions, 1), w.reads(40, 400, 5, pass.answer, 3)}));
   }
-  w.line(40, 520, 3, "※　わる数の逆数をかける", 2);
+  w.reads(40, 520, 3, "※　わる数の逆数をかける", 2);
   for (const Pass& pass : drillTwo) {
     w.fill(640, 0, 1320, 1500, 15, 15, &pass == drillTwo ? 1 : 2);
-    w.line(640, 50, 3, "②");
-    w.lineIn(680, 680, 50, 0, pass.problem);
-    w.lineIn(640, 644, 120, 0, pass.product, 1);
-    w.lineIn(640, 644, 210, 0, "=", 1);
-    w.lineIn(640, 644, 310, 5, pass.answer, 3);
+    w.reads(640, 50, 3, "②");
+    EXPECT_TRUE(reading::sameChain({w.reads(680, 50, 0, pass.problem), w.reads(640, 120, 0, pass.product, 1),
+                                    w.reads(640, 210, 0, pass.fractions, 1), w.reads(640, 310, 5, pass.answer, 3)}));
   }
-  w.line(640, 380, 3, "<多項式と単項式の除法>", 2);
-  w.line(640, 430, 5, "逆数にして、分配法則を使う");
+  w.reads(640, 380, 3, "<多項式と単項式の除法>", 2);
+  w.reads(640, 430, 5, "逆数にして、分配法則を使う");
   EXPECT_TRUE(drewGlyph(run, "①", 640, 500, 0));
   EXPECT_TRUE(drewGlyph(run, "②", 640, 570, 0));
-  w.line(44, 570, 0, "教科書 問2をやろう。", 1);
+  w.reads(44, 570, 0, "教科書 問2をやろう。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(subMenuLines(run), 2u);
   EXPECT_EQ(stepBoxes(run), 4u * 5 + 2);
@@ -296,27 +294,55 @@ TEST(CorvaleSection2, ExampleThreeNegativeDivisorStrokesSkipTheMinus) {
   EXPECT_EQ(numbers[numbers.size() - 2], (std::array<float, 4>{U_A(3), 228, U_A(3) + 64, 200}));
 }
 
+// An answer of problem 2: its label column and y, the division beside the label, its working
+// lines 70 apart, and the quotient 60 under the last.
+struct AnswerItem {
+  float x, y;
+  const char* label;
+  std::vector<const char*> lines;  // the division and the working lines, colour 0
+  const char* quotient;
+};
+
+// Walks one item, after keysBefore key presses, and checks its lines as one chain.
+void expectAnswer(OpWalk& w, const AnswerItem& item, int keysBefore) {
+  w.reads(item.x, item.y, 3, item.label, keysBefore);
+  std::vector<reading::Line> chain;
+  float y = item.y;
+  for (const char* line : item.lines) {
+    chain.push_back(w.reads(item.x + 81, y, 0, line));
+    y += 70;
+  }
+  chain.push_back(w.reads(item.x + 81, y - 10, 5, item.quotient));
+  EXPECT_TRUE(reading::sameChain(chain)) << item.label;
+}
+
 TEST(CorvaleSection2, AnswerPagesToTheirEnd) {
-  const HeadlessResult run = runScript(PROGRAM, "2\\n3\\n" + steps(8), "00:00:00", "corvale-s2-answers.png");
+  const HeadlessResult run = runScript(PROGRAM, "2\n3\n" + steps(8), "00:00:00", "corvale-s2-answers.png");
   ASSERT_FALSE(run.error.has_value());
   OpWalk w(run);
   // Page 1: the heading alone, then one item per key; the right column from the heading's line.
-  w.line(121, 30, 7, "問2の解答", 4);
-  w.line(40, 80, 3, "(1)", 1);
-  w.lineIn(121, 161, 80, 0, "(5x^2-10x)÷5x");
-  w.line(40, 350, 3, "(2)", 1);
-  w.line(560, 30, 3, "(3)", 1);
-  w.line(560, 300, 3, "(4)", 1);
-  w.lineIn(641, 681, 300, 0, "(-12a^2b+4ab^2)÷(-4ab)");
-  w.lineIn(641, 645, 430, 5, "=3a-b");
+  w.reads(121, 30, 7, "問2の解答", 4);
+  expectAnswer(w, {40, 80, "(1)", {" (5x^2-10x)/5x", "=(5x^2-10x)*ﾀ1/5xﾀ", "=ﾀ5x^2/5xﾀ-ﾀ10x/5xﾀ"}, "=x-2"}, 1);
+  expectAnswer(w, {40, 350, "(2)", {" (8a^2-2a)/2a", "=(8a^2-2a)*ﾀ1/2aﾀ", "=ﾀ8a^2/2aﾀ-ﾀ2a/2aﾀ"}, "=4a-1"}, 1);
+  expectAnswer(w, {560, 30, "(3)", {" (6ax+3ay)/(-3a)", "=(6ax+3ay)*ﾀ1/-3aﾀ", "=ﾀ6ax/-3aﾀ+ﾀ3ay/-3aﾀ"}, "=-2x-y"}, 1);
+  expectAnswer(w, {560, 300, "(4)", {" (-12a^2b+4ab^2)/(-4ab)", "=ﾀ-12a^2b/-4abﾀ+ﾀ4ab^2/-4abﾀ"}, "=3a-b"}, 1);
   // Page 2 on a cleared window: the heading and item (5) come with the same key.
   w.fill(0, 0, 1320, 1300, 15, 15, 1);
-  w.line(121, 30, 3, "問2解答");
-  w.line(40, 90, 3, "(5)");
-  w.line(40, 360, 3, "(6)", 1);
-  w.line(560, 90, 3, "(7)", 1);
-  w.line(560, 360, 3, "(8)", 1);
-  w.lineIn(641, 645, 560, 5, "=10x-6y");
+  w.reads(121, 30, 3, "問2 解答");
+  expectAnswer(
+      w, {40, 90, "(5)", {" (6xy-4xy^2)/ﾀ2/5ﾀy", "=(6xy-4xy^2)*ﾀ5/2yﾀ", "=6xy*ﾀ5/2yﾀ-4xy^2*ﾀ5/2yﾀ"}, "=15x-10xy"}, 0);
+  expectAnswer(w, {40, 360, "(6)", {" (-10x^2+x)/ﾀx/2ﾀ", "=(-10x^2+x)*ﾀ2/xﾀ", "=-10x^2*ﾀ2/xﾀ+x*ﾀ2/xﾀ"}, "=-20x+2"}, 1);
+  expectAnswer(
+      w,
+      {560, 90, "(7)", {" (3x^2+6xy)/(-ﾀ3/4ﾀx)", "=(3x^2+6xy)*(-ﾀ4/3xﾀ)", "=3x^2*(-ﾀ4/3xﾀ)+6xy*(-ﾀ4/3xﾀ)"}, "=-4x-8y"},
+      1);
+  expectAnswer(w,
+               {560,
+                360,
+                "(8)",
+                {" (15x^2y-9xy^2)/ﾀ3/2ﾀxy", "=(15x^2y-9xy^2)*ﾀ2/3xyﾀ", "=15x^2y*ﾀ2/3xyﾀ-9xy^2*ﾀ2/3xyﾀ"},
+                "=10x-6y"},
+               1);
   EXPECT_EQ(w.keysLeft(), 0);
   // No wait after item (8): the sub-menu line follows at once.
   EXPECT_EQ(stepBoxes(run), 8u);

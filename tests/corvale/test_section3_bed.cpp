@@ -26,9 +26,9 @@ TEST(CorvaleSection3Bed, BothPagesInOrderWithTheirCellsArcsAndWaits) {
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
   expectAimThenClear(w, 1);
-  w.line(44, 30, 0, "縦am,横cmの長方形の花壇があります。");
-  w.line(44, 90, 0, "縦をbm,横をdmのばしたとき");
-  w.line(44, 150, 0, "花壇の面積を求めなさい。");
+  w.reads(44, 30, 0, "縦am,横cmの長方形の花壇があります。");
+  w.reads(44, 90, 0, "縦をbm,横をdmのばしたとき");
+  w.reads(44, 150, 0, "花壇の面積を求めなさい。");
   // The side arcs stand outside the bed, their letters outside them; one dot every 2 degrees
   // down a side, every degree along the top.
   w.cell(132, 270, 220, 132, 3);
@@ -39,16 +39,16 @@ TEST(CorvaleSection3Bed, BothPagesInOrderWithTheirCellsArcsAndWaits) {
   w.cell(132, 402, 220, 88, 6);
   w.arc({132, 402, 132, 490, 16, 1, 91, 9, 5, "b"});
   w.cell(352, 402, 132, 88, 8);
-  w.line(528, 210, 5, "<式>", 1);
-  w.line(572, 270, 0, "(a+b)(c+d)", 1);
+  w.reads(528, 210, 5, "<式>", 1);
+  w.reads(572, 270, 0, "(a+b)(c+d)", 1);
   expectCells(w, true, 1);
   // The sum comes below the product, the line that leads to it between them later.
-  w.line(528, 410, 5, "=ac+ad+bc+bd (m^2)", 1);
+  w.reads(528, 410, 5, "=ac+ad+bc+bd (m^2)", 1);
   w.cell(132, 270, 352, 132, 10, "", 13, 1);
   w.cell(132, 402, 352, 88, 12);
   w.cell(132, 270, 352, 132, 10, "a(c+d)", 13, 1);
   w.cell(132, 402, 352, 88, 12, "b(c+d)");
-  w.line(528, 340, 0, "=a(c+d)+b(c+d)", 1);
+  w.reads(528, 340, 0, "=a(c+d)+b(c+d)", 1);
   w.cell(712, 270, 176, 44, 10, "(c+d)", 13, 1);
   // From over a and over b to over the boxed factor, without labels; the one from a higher.
   w.arc({616, 270, 836, 270, 32, -1, 181, 9, 5}, 1);
@@ -57,27 +57,27 @@ TEST(CorvaleSection3Bed, BothPagesInOrderWithTheirCellsArcsAndWaits) {
   // Page 2 after the twelfth key. The product with (c+d) boxed 20 px after "(a+b)" at 88:
   // a at 115, b at 169, the box at 243; the arcs end 60 px into the box.
   w.fill(0, 0, 1320, 1300, 15, 15, 1);
-  w.line(88, 90, 0, "(a+b)");
-  w.line(44, 230, 5, "=ac+ad+bc+bd ");
-  w.line(44, 160, 0, "=a(c+d)+b(c+d)");
+  w.reads(88, 90, 0, "(a+b)");
+  w.reads(44, 230, 5, "=ac+ad+bc+bd ");
+  w.reads(44, 160, 0, "=a(c+d)+b(c+d)");
   w.cell(243, 90, 176, 44, 10, "(c+d)");
   w.arc({115, 90, 303, 90, 32, -1, 181, 9, 5});
   w.arc({169, 90, 303, 90, 16, -1, 181, 7, 5});
-  w.line(704, 90, 0, "(a+b)(c+d)");
-  w.lineIn(660, 740, 160, 3, "  c+d=M とおくと、", 1);
-  w.line(660, 230, 0, "=(a+b)", 1);
-  w.lineIn(800, 880, 230, 3, "M");
-  w.line(660, 300, 0, "=a", 1);
-  w.lineIn(700, 760, 300, 3, "M");
-  w.lineIn(720, 800, 300, 0, "+b");
-  w.lineIn(760, 860, 300, 3, "M");
-  w.lineIn(660, 740, 370, 3, "  Mをc+d　にもどすと、", 1);
-  w.line(660, 440, 0, "=a(c+d)+b(c+d)", 1);
-  w.line(660, 510, 5, "=ac+ad+bc+bd ", 1);
-  w.line(44, 340, 3, "このように、積の形を和の形", 1);
-  w.line(44, 400, 3, "に表すことを、もとの式を");
-  w.line(44, 460, 5, "展開");
-  w.lineIn(100, 120, 460, 3, "するという。");
+  w.reads(704, 90, 0, "(a+b)(c+d)");
+  w.reads(660, 160, 3, "  c+d=M とおくと、", 1);
+  w.reads(660, 230, 0, "=(a+b)", 1);
+  w.follows(3, "M");
+  w.reads(660, 300, 0, "=a", 1);
+  w.follows(3, "M");
+  w.follows(0, "+b");
+  w.follows(3, "M");
+  w.reads(660, 370, 3, "  Mをc+d　にもどすと、", 1);
+  w.reads(660, 440, 0, "=a(c+d)+b(c+d)", 1);
+  w.reads(660, 510, 5, "=ac+ad+bc+bd ", 1);
+  w.reads(44, 340, 3, "このように、積の形を和の形", 1);
+  w.reads(44, 400, 3, "に表すことを、もとの式を");
+  w.reads(44, 460, 5, "展開");
+  w.follows(3, "するという。");
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(subMenuLines(run), 2u);
   // Pen 5 from the first clear on, every cell and arc, and after the scene.

@@ -16,8 +16,8 @@ TEST(CorvaleSection3Frame, AimAboveTheSubMenuLine) {
   const HeadlessResult run = runScript(PROGRAM, "3\\n", "00:00:00", "corvale-s3-aim.png");
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(76, 305, 0, "多項式×多項式の計算を考えよう。");
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(76, 305, 0, "多項式×多項式の計算を考えよう。");
   // The line as the prompt shows it: a cell for each half-width blank, digits full-width.
   std::string line;
   for (const Op& op : run.ops)

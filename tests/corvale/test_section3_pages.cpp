@@ -25,7 +25,7 @@ struct Row {
 };
 
 void expectRows(SceneWalk& w, const std::vector<Row>& rows) {
-  for (const Row& row : rows) w.line(row.x, row.y, row.colour, row.text, row.keysBefore);
+  for (const Row& row : rows) w.reads(row.x, row.y, row.colour, row.text, row.keysBefore);
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ namespace {
 void expectSummary(SceneWalk& w, int pen, int keysBefore) {
   w.fill(0, 0, 1320, 1300, 15, 15, keysBefore);
   expectRows(w, {{88, 18, 3, "<式の展開>"}});
-  w.lineIn(270, 290, 18, 5, "…積の形を和の形に表すこと");
+  w.follows(5, "…積の形を和の形に表すこと");
   expectRows(w, {{132, 88, 0, "(a+b)(c+d)＝ac+ad+bc+bd"},
                  {88, 163, 3, "<計算のしかた>"},
                  {44, 238, 5, "1 (c+d)をひとつのものとみて、分配法則を使う"},
@@ -81,7 +81,7 @@ TEST(CorvaleSection3Pages, SummaryAtOnceWithItsFourArcsInTheStartUpPen) {
   const HeadlessResult run = runScript(PROGRAM, toItem(8), "00:00:00", "corvale-s3-summary.png");
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
   expectSummary(w, 3, 2);
   EXPECT_EQ(walk::stepWaits(run.ops, 0, run.ops.size()), 0);
   EXPECT_EQ(subMenuLines(run), 2u);
@@ -97,7 +97,7 @@ TEST(CorvaleSection3Pages, SummaryArcsTakeThePenTheLastSceneLeft) {
   const HeadlessResult run = runScript(PROGRAM, toItem(1) + steps(19) + "8\\n");
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
   w.fill(0, 0, 1320, 1300, 15, 15, 2);
   w.fill(0, 0, 1320, 1300, 15, 15, 12);
   expectSummary(w, 5, 9);
@@ -169,7 +169,7 @@ namespace {
 // products 100 px under it and the result 50 px further.
 void expectArcItem(SceneWalk& w, float labelX, float x, float y, const char* label, const std::vector<std::string>& terms,
                    const char* expansion, const char* result, int keysBefore, int pen) {
-  w.line(labelX, y, 3, label, keysBefore);
+  w.reads(labelX, y, 3, label, keysBefore);
   std::string product = " (";
   float anchor[5];
   float at = x + 54;
@@ -178,13 +178,13 @@ void expectArcItem(SceneWalk& w, float labelX, float x, float y, const char* lab
     at += 27 * static_cast<float>(terms[k].size());
     product += terms[k];
   }
-  w.line(x, y, 0, product);
+  w.reads(x, y, 0, product);
   w.arc({anchor[1] + 10, y, anchor[3] + 10, y, 15, -1, 181, 9, pen, "①", 3, 20});
   w.arc({anchor[1], y, anchor[4], y, 40, -1, 181, 7, pen, "   ②", 3, 20});
   w.arc({anchor[2], y + 40, anchor[3], y + 40, 15, 1, 181, 9, pen, "  ③", 5, -20});
   w.arc({anchor[2], y + 40, anchor[4], y + 40, 40, 1, 181, 7, pen, "  ④", 5, -20});
-  w.line(x, y + 100, 0, expansion);
-  w.line(x, y + 150, 5, result);
+  w.reads(x, y + 100, 0, expansion);
+  w.reads(x, y + 150, 5, result);
 }
 
 }  // namespace
@@ -194,7 +194,7 @@ TEST(CorvaleSection3Pages, ProblemFiveEachProductWithItsFourNumberedArcs) {
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
   expectAimThenClear(w, 7);
-  w.line(94, 30, 7, "問5の解答");
+  w.reads(94, 30, 7, "問5の解答");
   expectArcItem(w, 40, 94, 150, "(1)", {"3a+", "2b)(", "2a+", "3b)"}, "=6a^2+9ab+4ab+6b^2", "=6a^2+13ab+6b^2", 1, 3);
   expectArcItem(w, 40, 94, 420, "(2)", {"9a-", "2b)(", "5a+", "6b)"}, "=45a^2+54ab-10ab-12b^2", "=45a^2+44ab-12b^2", 1,
                 3);

@@ -75,15 +75,15 @@ TEST(CorvaleSection3Practice, ExampleSixThreeLinesPerProblemThenTheReminder) {
   int keys = 0;
   for (const std::vector<std::string>& lines : problems) {
     w.fill(0, 0, 1320, 1300, 15, 15, keys);
-    w.line(132, 18, 0, "例6 次の式を展開しなさい。");
-    w.line(220, 98, 3, lines[0]);
-    w.line(176, 168, 0, lines[1], 1);
-    w.line(176, 238, 0, lines[2], 1);
-    w.line(176, 308, 5, lines[3], 1);
+    w.reads(132, 18, 0, "例6 次の式を展開しなさい。");
+    w.reads(220, 98, 3, lines[0]);
+    w.reads(176, 168, 0, lines[1], 1);
+    w.reads(176, 238, 0, lines[2], 1);
+    w.reads(176, 308, 5, lines[3], 1);
     keys = 1;
   }
-  w.line(176, 378, 3, "※同類項はまとめる", 2);
-  w.line(44, 570, 0, "教科書 問4　をしなさい。", 1);
+  w.reads(176, 378, 3, "※同類項はまとめる", 2);
+  w.reads(44, 570, 0, "教科書 問4　をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);
@@ -111,41 +111,41 @@ TEST(CorvaleSection3Practice, ExampleSevenWorkedByNumberedArcsThenPractice) {
   ASSERT_FALSE(run.error.has_value());
   SceneWalk w(run);
   expectAimThenClear(w, 6);
-  w.line(94, 30, 3, "例7　次の式を展開しなさい。");
-  w.line(94, 90, 0, " (3a+2b)(2a-b)");
-  w.line(94, 140, 0, "=3a(2a-b)+2b(2a-b)", 1);
-  w.line(94, 190, 0, "=6a^2-3ab+4ab-2b^2", 1);
-  w.line(94, 240, 5, "=6a^2+ab-2b^2", 1);
-  w.line(88, 320, 3, "次のように計算してもよい。", 1);
+  w.reads(94, 30, 3, "例7　次の式を展開しなさい。");
+  w.reads(94, 90, 0, " (3a+2b)(2a-b)");
+  w.reads(94, 140, 0, "=3a(2a-b)+2b(2a-b)", 1);
+  w.reads(94, 190, 0, "=6a^2-3ab+4ab-2b^2", 1);
+  w.reads(94, 240, 5, "=6a^2+ab-2b^2", 1);
+  w.reads(88, 320, 3, "次のように計算してもよい。", 1);
   // 3a, 2b, 2a and b begin at 142, 223, 331 and 412; the product line ends at 466.
-  w.line(88, 460, 0, " (3a+2b)(2a-b)");
+  w.reads(88, 460, 0, " (3a+2b)(2a-b)");
   w.arc({152, 460, 341, 460, 15, -1, 181, 9, 8, "①", 3, 20}, 1);
-  w.lineIn(466, 500, 460, 0, "=6a^2");
+  w.follows(0, "=6a^2");
   w.arc({142, 460, 412, 460, 40, -1, 181, 7, 8, "   ②", 3, 20}, 1);
-  w.lineIn(466 + widthOf("=6a^2"), 1300, 460, 0, "-3ab");
+  w.follows(0, "-3ab");
   w.arc({223, 500, 331, 500, 15, 1, 181, 9, 8, "  ③", 5, -20}, 1);
-  w.lineIn(466, 1300, 460, 0, "+4ab");
+  w.follows(0, "+4ab");
   w.arc({223, 500, 412, 500, 40, 1, 181, 7, 8, "  ④", 5, -20}, 1);
-  w.lineIn(466, 1300, 460, 0, "-2b^2");
+  w.follows(0, "-2b^2");
 
   int keys = 1;
   for (const ArcProductLines& lines : remade(memory, BinomVariant::Example7, 2, example7Lines)) {
     w.fill(0, 0, 1320, 1300, 15, 15, keys);
-    w.line(30, 20, 0, "例7 次の式を展開しなさい。");
-    w.line(120, 120, 0, lines.opener + joined(lines.pieces));
+    w.reads(30, 20, 0, "例7 次の式を展開しなさい。");
+    w.reads(120, 120, 0, lines.opener + joined(lines.pieces));
     const std::vector<float> x = anchorsOf(lines.pieces, 147);
     for (int k = 1; k <= 4; ++k) {
       expectPracticeArc(w, k, x, 120);
       if (k == 1) {
-        w.line(93, 200, 0, lines.products[0], 1);
+        w.reads(93, 200, 0, lines.products[0], 1);
       } else {
-        w.lineIn(93, 1300, 200, 0, lines.products[k - 1], 1);
+        w.follows(0, lines.products[k - 1], 1);
       }
     }
-    w.line(93, 270, 5, lines.lines[0], 1);
+    w.reads(93, 270, 5, lines.lines[0], 1);
     keys = 1;
   }
-  w.line(44, 570, 3, "教科書 問5　をしなさい。", 2);
+  w.reads(44, 570, 3, "教科書 問5　をしなさい。", 2);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);
@@ -163,8 +163,9 @@ TEST(CorvaleSection3Practice, ExampleSevenAgainStartsWithTheWorkedExample) {
 
 namespace {
 
-// The six arcs of example 8 from the anchors x of its six-arc line, whose top is y.
-void expectSixArcs(SceneWalk& w, const std::vector<float>& x, float y, const ArcProductLines& lines, float lineEnd) {
+// The six arcs of example 8 from the anchors x of its six-arc line, whose top is y, each with
+// its product drawn after the products before it on that line.
+void expectSixArcs(SceneWalk& w, const std::vector<float>& x, float y, const ArcProductLines& lines) {
   const ArcExpect arcs[] = {
       {x[1] + 10, y, x[3] + 10, y, 15, -1, 181, 7, 8, "①", 3, 20},
       {x[1], y, x[4], y, 40, -1, 181, 7, 8, "   ②", 3, 20},
@@ -173,11 +174,9 @@ void expectSixArcs(SceneWalk& w, const std::vector<float>& x, float y, const Arc
       {x[2], y + 40, x[4], y + 40, 40, 1, 181, 9, 8, "   ⑤", 5, -30},
       {x[2], y + 40, x[5], y + 40, 60, 1, 181, 9, 8, "    ⑥", 5, -20},
   };
-  float at = lineEnd;
   for (int k = 0; k < 6; ++k) {
     w.arc(arcs[k], 1);
-    w.lineIn(at - 1, at + 40, y, 0, lines.products[k]);
-    at += widthOf(lines.products[k]);
+    w.follows(0, lines.products[k]);
   }
 }
 
@@ -194,23 +193,23 @@ TEST(CorvaleSection3Practice, ExampleEightFourLinesPerProblemThenSixArcs) {
   int keys = 0;
   for (const ArcProductLines& lines : problems) {
     w.fill(0, 0, 1320, 1300, 15, 15, keys);
-    w.line(40, 30, 0, "例8 次の式を展開しなさい。");
-    w.line(67, 90, 3, lines.lines[0]);
-    w.line(67, 140, 0, lines.lines[1], 1);
-    w.line(67, 190, 0, lines.lines[2], 1);
-    w.line(67, 240, 0, lines.lines[3], 1);
-    w.line(67, 290, 5, lines.lines[4], 1);
+    w.reads(40, 30, 0, "例8 次の式を展開しなさい。");
+    w.reads(67, 90, 3, lines.lines[0]);
+    w.reads(67, 140, 0, lines.lines[1], 1);
+    w.reads(67, 190, 0, lines.lines[2], 1);
+    w.reads(67, 240, 0, lines.lines[3], 1);
+    w.reads(67, 290, 5, lines.lines[4], 1);
     keys = 1;
   }
   // The note 50 px after the last problem's like-terms line; the six-arc line under the rest.
   const ArcProductLines& last = problems.back();
   const float note = 67 + widthOf(last.lines[3]) + 50;
-  w.lineIn(note, note + 1, 240, 3, "※同類項はまとめる", 2);
-  w.line(67, 370, 3, "次のように計算してもよい。", 1);
-  w.line(40, 510, 0, last.lines[0]);
+  w.reads(note, 240, 3, "※同類項はまとめる", 2);
+  w.reads(67, 370, 3, "次のように計算してもよい。", 1);
+  w.reads(40, 510, 0, last.lines[0]);
   const std::vector<float> x = anchorsOf(last.pieces, 40 + 54);
-  expectSixArcs(w, x, 510, last, 40 + widthOf(last.lines[0]));
-  w.line(400, 600, 7, "教科書 問6 をしなさい。", 1);
+  expectSixArcs(w, x, 510, last);
+  w.reads(400, 600, 7, "教科書 問6 をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(nextStepBoxes(run), 2u);
   EXPECT_EQ(subMenuLines(run), 2u);

@@ -10,12 +10,12 @@
 
 namespace fenwist_test {
 
-// The next answer box: a filled box of width x 50 framed in colour 0 and filled with 13, its text
-// in colour 5 inside it. x may be walk::ANY_X; returns the box's left edge, so that the box that
-// fills it can be looked for at the same corner.
+// The next answer box: a filled box of width x 50 from (x, y), framed in colour 0 and filled with
+// 13, its text in colour 5 centred in it on the line 3 px under its top. Returns the box's left
+// edge, where the box that fills it stands.
 inline float answerBox(walk::OpWalk& w, float x, float y, float width, const std::string& text, int keysBefore = 0) {
   const float left = w.fill(x, y, width, 50, 0, 13, keysBefore);
-  w.lineIn(left, left + width, y, 5, text);
+  w.readsCentred(left, width, y + 3, 5, text);
   return left;
 }
 

@@ -32,7 +32,7 @@ TEST(FenwistMainMenu, DrawsThePanelTitleAndEightItems) {
   w.fill(0, 54, 1440, 846, 15, 15);
   w.fill(0, 0, 1760, 1800, 15, 15);
   w.fill(22, 10, 1320, 600, 15, 10);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   const struct {
     float y;
     int colour;
@@ -42,7 +42,7 @@ TEST(FenwistMainMenu, DrawsThePanelTitleAndEightItems) {
       {300, 15, "4　x^2+(a+b)x+ab"},  {360, 13, "5　共通因数＋公式"},   {420, 15, "6　置き換え(a+b)"},
       {480, 13, "7　P27(練習問題)"},   {540, 15, "8　終了"},
   };
-  for (const auto& item : items) w.line(44, item.y, item.colour, item.text);
+  for (const auto& item : items) w.reads(44, item.y, item.colour, item.text);
   EXPECT_EQ(glyphsAt(drawn(run), 816, 648, 0), std::vector<std::string>{toUtf8("番")}) << "the number prompt";
 }
 
@@ -84,12 +84,12 @@ TEST_P(FenwistMenuEntry, LeadsWhereItsValueAndLeadingNumberSay) {
     EXPECT_TRUE(textsEqual(run, "<").empty() && textsEqual(run, "め").empty()) << "no aim screen";
     walk::OpWalk w(run);
     // The prompt shows half-width characters full-width.
-    w.line(16, 666, 0, "Ｐ２７練習問題　①１，２　②３　③４　④５　⑤終了", typed);
+    w.reads(16, 666, 0, "Ｐ２７練習問題　①１，２　②３　③４　④５　⑤終了", typed);
     return;
   }
   walk::OpWalk w(run);
-  w.line(44, 240, 3, "<めあて>", typed);
-  w.line(entry.aimX, entry.aimY, 0, leadsTo);
+  w.reads(44, 240, 3, "<めあて>", typed);
+  w.reads(entry.aimX, entry.aimY, 0, leadsTo);
 }
 
 const char* const SECTION1 = "1 因数、因数分解の意味を理解しよう。";

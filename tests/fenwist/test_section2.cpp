@@ -48,12 +48,12 @@ TEST_P(FenwistExample2, FourDrillsInTheirBandsShowCompleteFactorisations) {
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   OpWalk w(run);
-  w.line(44, 240, 3, "<めあて>", 2);
+  w.reads(44, 240, 3, "<めあて>", 2);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
-  w.line(880, 30, 3, "和と差の積");
-  w.line(880, 110, 5, " a^2-b^2");
-  w.line(880, 180, 5, "=(a+b)(a-b)");
-  w.line(40, 20, 7, "例2　次の式を因数分解しなさい。");
+  w.reads(880, 30, 3, "和と差の積");
+  w.reads(880, 110, 5, " a^2-b^2");
+  w.reads(880, 180, 5, "=(a+b)(a-b)");
+  w.reads(40, 20, 7, "例2　次の式を因数分解しなさい。");
   const float tops[] = {80, 215, 350, 485};
   const float clearTops[] = {80, 205, 340, 475};
   const float widths[] = {88, 88, 88, 150};
@@ -61,19 +61,14 @@ TEST_P(FenwistExample2, FourDrillsInTheirBandsShowCompleteFactorisations) {
     const float top = tops[d];
     w.fill(40, clearTops[d], 796, top + 120 - clearTops[d], 15, 15, d == 0 ? 0 : 4);
     EXPECT_EQ(glyphsAt(ops, 67, top, 0), std::vector<std::string>{std::to_string(d + 1)}) << "problem line label";
-    // Boxes ① and ② with their top on the answer line, 50 px high, frame 7 and fill 6.
+    // Boxes ① and ② with their top on the answer line, 50 px high, frame 7 and fill 6, each 10 px
+    // after the text before it, with its number centred on the line 3 px under its top.
     for (const char* label : {"①", "②"}) {
-      bool found = false;
-      for (std::size_t i = w.position(); i < run.ops.size() && !found; ++i) {
-        const Op& op = run.ops[i];
-        found = op.kind == OpKind::FilledBox && op.colour == 7 && op.fill == 6 && op.y1 == top + 55 &&
-                op.y2 == top + 105 && op.x2 - op.x1 == widths[d];
-      }
-      EXPECT_TRUE(found) << "box " << toUtf8(label) << " of drill " << d + 1;
-      w.lineIn(94, 836, top + 55, 13, label);
+      const float left = w.fillAfter(10, top + 55, widths[d], 50, 7, 6);
+      w.readsCentred(left, widths[d], top + 58, 13, label);
     }
   }
-  w.line(616, 570, 7, "教科書 問2　をしなさい。", 5);
+  w.reads(616, 570, 7, "教科書 問2　をしなさい。", 5);
   EXPECT_EQ(w.keysLeft(), 0);
   for (const float top : tops) expectFactorised(readBand(ops, ops.size(), top));
   EXPECT_EQ(fenwist::REN, 0);
@@ -123,18 +118,18 @@ TEST(FenwistSection2, AnswersToProblem2InTwoColumns) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(40, 30, 3, "問2 解答");
-  w.line(40, 90, 0, "(1)x^2-y^2", 1);
-  w.line(94, 140, 5, "=(x+y)(x-y)");
-  w.line(40, 210, 0, "(2)x^2-16", 1);
-  w.line(94, 260, 0, "=x^2-4^2");
-  w.line(94, 310, 5, "=(x+4)(x-4)");
-  w.line(600, 30, 0, "(3)9x^2-1", 1);
-  w.line(654, 80, 0, "=(3x)^2-1^2");
-  w.line(654, 130, 5, "=(3x+1)(3x-1)");
-  w.line(600, 200, 0, "(4)49x^2-36y^2", 1);
-  w.line(654, 250, 0, "=(7x)^2-(6y)^2");
-  w.line(654, 300, 5, "=(7x+6y)(7x-6y)");
+  w.reads(40, 30, 3, "問2 解答");
+  w.reads(40, 90, 0, "(1)x^2-y^2", 1);
+  w.reads(94, 140, 5, "=(x+y)(x-y)");
+  w.reads(40, 210, 0, "(2)x^2-16", 1);
+  w.reads(94, 260, 0, "=x^2-4^2");
+  w.reads(94, 310, 5, "=(x+4)(x-4)");
+  w.reads(600, 30, 0, "(3)9x^2-1", 1);
+  w.reads(654, 80, 0, "=(3x)^2-1^2");
+  w.reads(654, 130, 5, "=(3x+1)(3x-1)");
+  w.reads(600, 200, 0, "(4)49x^2-36y^2", 1);
+  w.reads(654, 250, 0, "=(7x)^2-(6y)^2");
+  w.reads(654, 300, 5, "=(7x+6y)(7x-6y)");
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
 }
@@ -146,8 +141,8 @@ TEST(FenwistSection2, MenuAsksAgainOutsideItsItemsAndItsLastItemLeaves) {
   EXPECT_EQ(subMenuLines(ops).size(), 3u);
   EXPECT_EQ(mainMenus(ops).size(), 2u);
   walk::OpWalk w(run);
-  w.line(44, 240, 3, "<めあて>", 2);
-  w.line(76, 305, 0, "公式(和と差の積)を逆に使って、因数分解しよう。");
+  w.reads(44, 240, 3, "<めあて>", 2);
+  w.reads(76, 305, 0, "公式(和と差の積)を逆に使って、因数分解しよう。");
 }
 
 }  // namespace

@@ -37,12 +37,12 @@ void expectSquareDrill(const std::vector<Op>& ops, std::size_t to, float top, bo
 }
 
 void expectPanel(OpWalk& w) {
-  w.line(880, 30, 3, "<平方の公式>");
-  w.line(907, 110, 0, "2乗 2倍 2乗");
-  w.line(880, 160, 3, " a^2+2ab+b^2");
-  w.line(880, 210, 5, "=(a+b)^2");
-  w.line(880, 280, 3, " a^2-2ab+b^2");
-  w.line(880, 330, 5, "=(a-b)^2");
+  w.reads(880, 30, 3, "<平方の公式>");
+  w.reads(907, 110, 0, "2乗 2倍 2乗");
+  w.reads(880, 160, 3, " a^2+2ab+b^2");
+  w.reads(880, 210, 5, "=(a+b)^2");
+  w.reads(880, 280, 3, " a^2-2ab+b^2");
+  w.reads(880, 330, 5, "=(a-b)^2");
 }
 
 class FenwistExample3 : public testing::TestWithParam<const char*> {};
@@ -53,11 +53,11 @@ TEST_P(FenwistExample3, FirstNumberOneAndEveryProblemAPerfectSquare) {
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   OpWalk w(run);
-  w.line(44, 240, 3, "<めあて>", 2);
-  w.line(76, 305, 0, "平方の公式を逆に使って、因数分解しよう。");
+  w.reads(44, 240, 3, "<めあて>", 2);
+  w.reads(76, 305, 0, "平方の公式を逆に使って、因数分解しよう。");
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   expectPanel(w);
-  w.line(40, 20, 7, "例3　次の式を因数分解しなさい。");
+  w.reads(40, 20, 7, "例3　次の式を因数分解しなさい。");
   int problems = 0;
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const Op& op = ops[i];
@@ -74,7 +74,7 @@ TEST_P(FenwistExample3, FirstNumberOneAndEveryProblemAPerfectSquare) {
     }
   }
   EXPECT_EQ(problems, 4);
-  w.line(616, 570, 7, "教科書 問3　をしなさい。", 15);
+  w.reads(616, 570, 7, "教科書 問3　をしなさい。", 15);
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(fenwist::REN, 1);
 }
@@ -88,10 +88,10 @@ TEST_P(FenwistExample4, OneLetterThenTwoLettersUnderIt) {
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   OpWalk w(run);
-  w.line(44, 240, 3, "<めあて>", 2);
+  w.reads(44, 240, 3, "<めあて>", 2);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   expectPanel(w);
-  w.line(40, 20, 7, "例4　次の式を因数分解しなさい。");
+  w.reads(40, 20, 7, "例4　次の式を因数分解しなさい。");
   std::vector<float> areas;
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const Op& op = ops[i];
@@ -109,7 +109,7 @@ TEST_P(FenwistExample4, OneLetterThenTwoLettersUnderIt) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines.begin()->second.substr(0, 3), "(1)");
   EXPECT_EQ(lines.at(280).substr(0, 3), "(2)");
-  w.line(120, 570, 7, "教科書 問4　をしなさい。", 15);
+  w.reads(120, 570, 7, "教科書 問4　をしなさい。", 15);
   EXPECT_EQ(fenwist::REN, 0);
 }
 
@@ -122,19 +122,19 @@ TEST(FenwistSection3, AnswersToProblem3) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(40, 30, 3, "問3 解答");
-  w.line(40, 90, 0, "(1)x^2+2x+1", 1);
-  w.line(94, 140, 0, "=x^2+2*x*1+1^2");
-  w.line(94, 190, 5, "=(x+1)^2");
-  w.line(40, 260, 0, "(2)x^2-4x+4", 1);
-  w.line(94, 310, 0, "=x^2-2*x*2+2^2");
-  w.line(94, 360, 5, "=(x-2)^2");
-  w.line(600, 30, 0, "(3)x^2+14x+49", 1);
-  w.line(654, 80, 0, "=x^2+2*x*7+7^2");
-  w.line(654, 130, 5, "=(x+7)^2");
-  w.line(600, 200, 0, "(4)x^2-12x+36", 1);
-  w.line(654, 250, 0, "=x^2-2*x*6+6^2");
-  w.line(654, 300, 5, "=(x-6)^2");
+  w.reads(40, 30, 3, "問3 解答");
+  w.reads(40, 90, 0, "(1)x^2+2x+1", 1);
+  w.reads(94, 140, 0, "=x^2+2*x*1+1^2");
+  w.reads(94, 190, 5, "=(x+1)^2");
+  w.reads(40, 260, 0, "(2)x^2-4x+4", 1);
+  w.reads(94, 310, 0, "=x^2-2*x*2+2^2");
+  w.reads(94, 360, 5, "=(x-2)^2");
+  w.reads(600, 30, 0, "(3)x^2+14x+49", 1);
+  w.reads(654, 80, 0, "=x^2+2*x*7+7^2");
+  w.reads(654, 130, 5, "=(x+7)^2");
+  w.reads(600, 200, 0, "(4)x^2-12x+36", 1);
+  w.reads(654, 250, 0, "=x^2-2*x*6+6^2");
+  w.reads(654, 300, 5, "=(x-6)^2");
   EXPECT_EQ(w.keysLeft(), 0);
   EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
 }
@@ -144,20 +144,20 @@ TEST(FenwistSection3, AnswersToProblem4EndWithThePointerToProblem5) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(40, 30, 3, "問4 解答");
-  w.line(40, 90, 0, "(1)4x^2-12x+9", 1);
-  w.line(94, 140, 0, "=(2x)^2-2*2x*3+3^2");
-  w.line(94, 190, 5, "=(2x-3)^2");
-  w.line(40, 260, 0, "(2)16y^2+40y+25", 1);
-  w.line(94, 310, 0, "=(4y)^2+2*4y*5+5^2");
-  w.line(94, 360, 5, "=(4y+5)^2");
-  w.line(600, 30, 0, "(3)9a^2-6ab+b^2", 1);
-  w.line(654, 80, 0, "=(3a)^2-2*3a*b+b^2");
-  w.line(654, 130, 5, "=(3a-b)^2");
-  w.line(600, 200, 0, "(4)4t^2-20t+25", 1);
-  w.line(654, 250, 0, "=(2t)^2-2*2t*5+5^2");
-  w.line(654, 300, 5, "=(2t-5)^2");
-  w.line(120, 570, 7, "教科書 問5　をしなさい。", 1);
+  w.reads(40, 30, 3, "問4 解答");
+  w.reads(40, 90, 0, "(1)4x^2-12x+9", 1);
+  w.reads(94, 140, 0, "=(2x)^2-2*2x*3+3^2");
+  w.reads(94, 190, 5, "=(2x-3)^2");
+  w.reads(40, 260, 0, "(2)16y^2+40y+25", 1);
+  w.reads(94, 310, 0, "=(4y)^2+2*4y*5+5^2");
+  w.reads(94, 360, 5, "=(4y+5)^2");
+  w.reads(600, 30, 0, "(3)9a^2-6ab+b^2", 1);
+  w.reads(654, 80, 0, "=(3a)^2-2*3a*b+b^2");
+  w.reads(654, 130, 5, "=(3a-b)^2");
+  w.reads(600, 200, 0, "(4)4t^2-20t+25", 1);
+  w.reads(654, 250, 0, "=(2t)^2-2*2t*5+5^2");
+  w.reads(654, 300, 5, "=(2t-5)^2");
+  w.reads(120, 570, 7, "教科書 問5　をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
 }
 
@@ -167,7 +167,7 @@ TEST(FenwistSection3, AnswersToProblem5OneRelationAtATime) {
   const std::vector<Op> ops = drawn(run);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(40, 30, 3, "問5 解答");
+  w.reads(40, 30, 3, "問5 解答");
   const struct {
     float x, y;
     const char* segments[5];
@@ -180,11 +180,11 @@ TEST(FenwistSection3, AnswersToProblem5OneRelationAtATime) {
       {600, 30, {"(3)x^2-16x+", "①", "=(x-", "②", ")^2"}, 654, {80, 130}, {"2*②*x=16x ", "①=②^2  "}, {"②=8", "①=64"}},
   };
   for (const auto& item : items) {
-    w.line(item.x, item.y, 0, item.segments[0], 1);
-    for (int s = 1; s < 5; ++s) w.lineIn(item.x, item.x + 600, item.y, s % 2 == 1 ? 3 : 0, item.segments[s]);
+    w.reads(item.x, item.y, 0, item.segments[0], 1);
+    for (int s = 1; s < 5; ++s) w.follows(s % 2 == 1 ? 3 : 0, item.segments[s]);
     for (int r = 0; r < 2; ++r) {
-      w.line(item.relationX, item.relationY[r], 0, item.relations[r], 1);
-      w.lineIn(item.relationX + 100, item.relationX + 500, item.relationY[r], 5, item.values[r], 1);
+      w.reads(item.relationX, item.relationY[r], 0, item.relations[r], 1);
+      w.follows(5, item.values[r], 1);
     }
   }
   EXPECT_EQ(w.keysLeft(), 0);

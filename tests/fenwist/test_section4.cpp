@@ -27,9 +27,9 @@ std::string menuLineAt(const std::vector<Op>& ops, std::size_t at) {
 }
 
 void expectAim(OpWalk& w, int keysBefore) {
-  w.line(44, 240, 3, "<めあて>", keysBefore);
-  w.line(76, 305, 0, "1 x^2+(a+b)x+abの公式を使って、因数分解しよう。");
-  w.line(76, 370, 0, "2 公式の使い分けができるようになろう。");
+  w.reads(44, 240, 3, "<めあて>", keysBefore);
+  w.reads(76, 305, 0, "1 x^2+(a+b)x+abの公式を使って、因数分解しよう。");
+  w.reads(76, 370, 0, "2 公式の使い分けができるようになろう。");
 }
 
 TEST(FenwistSection4, AimScreenAndTenItemsAskingAgainOutsideThem) {
@@ -58,7 +58,7 @@ TEST(FenwistSection4, TheLastItemLeavesAndTheNextVisitShowsTheAimAgain) {
   EXPECT_EQ(mainMenus(drawn(run)).size(), 2u);
   OpWalk w(run);
   expectAim(w, 2);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 3);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 3);
   expectAim(w, 2);
 }
 
@@ -66,7 +66,7 @@ TEST(FenwistSection4, TheLastItemLeavesAndTheNextVisitShowsTheAimAgain) {
 TEST(FenwistSection4, EntriesBetweenItemsRoundToTheNearest) {
   const HeadlessResult run = runFenwist("4\n2.4\n");
   OpWalk w(run);
-  w.line(88, 18, 0, "練習　次の式を因数分解しなさい。", 2 + 4);
+  w.reads(88, 18, 0, "練習　次の式を因数分解しなさい。", 2 + 4);
   const HeadlessResult out = runFenwist("4\n9.6\n");
   EXPECT_EQ(mainMenus(drawn(out)).size(), 2u);
 }
@@ -81,12 +81,12 @@ TEST(FenwistSection4, Example5FromTheUnknownSidesToTheFormula) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 2 + 2);
-  w.line(22, 30, 0, "例5 次の式を因数分解しなさい。");
-  w.line(110, 110, 0, "x^2+7x+12");
+  w.reads(22, 30, 0, "例5 次の式を因数分解しなさい。");
+  w.reads(110, 110, 0, "x^2+7x+12");
   // The trinomial as a square with a strip of width △ and one of height ○, the corner 12.
   walk::expectProductArea(w, 792, 100, UNKNOWN_SIDES, 1);
-  w.line(66, 170, 0, "=", 1);
-  w.line(98, 170, 3, "(x+○)(x+△)");
+  w.reads(66, 170, 0, "=", 1);
+  w.reads(98, 170, 3, "(x+○)(x+△)");
   // The strips move together into 7x.
   walk::expectProductMerge(w, 792, 100, UNKNOWN_SIDES, 1);
   // The diagram of (x+3)(x+4) in place of the first.
@@ -94,14 +94,14 @@ TEST(FenwistSection4, Example5FromTheUnknownSidesToTheFormula) {
   walk::expectProductArea(w, 792, 100, FOUND_SIDES);
   // The equation line replaced by the answer, its "=" 12 px further left.
   w.fill(0, 170, 440, 60, 15, 15, 1);
-  w.line(54, 170, 0, "=");
-  w.line(86, 170, 5, "(x+3)(x+4)");
+  w.reads(54, 170, 0, "=");
+  w.reads(86, 170, 5, "(x+3)(x+4)");
   // The unknown sides again, merged at once; the search.
   w.fill(704, 0, 1320, 1300, 15, 15, 1);
   walk::expectProductArea(w, 792, 100, UNKNOWN_SIDES);
   walk::expectProductMerge(w, 792, 100, UNKNOWN_SIDES);
-  w.line(66, 230, 3, "<さがし方>");
-  w.line(66, 290, 0, "積が12、和が7となる数をさがす", 1);
+  w.reads(66, 230, 3, "<さがし方>");
+  w.reads(66, 290, 0, "積が12、和が7となる数をさがす", 1);
   // The table for 12 and 7: the pairs of 12, only 3と4 marked.
   w.cell(66, 350, 264, 50, 11, "積が12", 0, 1);
   w.cell(330, 350, 220, 50, 11, "和が7", 0);
@@ -111,7 +111,7 @@ TEST(FenwistSection4, Example5FromTheUnknownSidesToTheFormula) {
   w.cell(330, 400, 220, 50, 13, "×", 5, 1);
   w.cell(330, 450, 220, 50, 13, "×", 5);
   w.cell(330, 500, 220, 50, 13, "○", 5);
-  w.line(66, 590, 5, "公式 x^2+(a+b)x+ab=(x+a)(x+b)", 1);
+  w.reads(66, 590, 5, "公式 x^2+(a+b)x+ab=(x+a)(x+b)", 1);
   EXPECT_EQ(w.keysLeft(), 0);
   // The sub-menu follows at once under the finished picture.
   const std::vector<Op> ops = drawn(run);

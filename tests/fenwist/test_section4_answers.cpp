@@ -36,8 +36,7 @@ float advance(const std::string& cp932) {
   return width;
 }
 
-// One drawn line of a page. A continuation starts exactly at x; other lines have their first
-// glyph within 40 px of x (after a bracket or a sign).
+// One drawn line of a page, from x.
 struct Item {
   float x, y;
   int colour;
@@ -68,14 +67,8 @@ void walkPage(OpWalk& w, const std::vector<Op>& ops, const std::vector<Item>& it
     lines.push_back(item);
     texts.push_back(item.text);
   }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const Item& item = lines[i];
-    if (item.continuation) {
-      w.lineIn(item.x, item.x, item.y, item.colour, texts[i], item.keys);
-    } else {
-      w.line(item.x, item.y, item.colour, texts[i], item.keys);
-    }
-  }
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    w.reads(lines[i].x, lines[i].y, lines[i].colour, texts[i], lines[i].keys);
 }
 
 // The pages of problems 6 and 7 share their places; heads of the continued product lines.

@@ -54,10 +54,12 @@ TEST_P(FenwistFormulaChoice, TrinomialThenReasonThenAnswerEachAfterAKey) {
     const std::string reason = lineIn(ops, at, 150, 168, 1320, 188);
     const std::string answer = lineIn(ops, at, 60, 248, 1320, 268);
     w.fill(0, 0, 1320, 1300, 15, 15, p == 0 ? 0 : 1);
-    w.line(44, 18, 0, "問　次の式を因数分解しなさい。");
-    w.line(132, 98, 0, fromUtf8(problem));
-    w.line(176, 178, 3, fromUtf8(reason), 1);
-    w.line(88, 258, 5, fromUtf8(answer), 1);
+    w.reads(44, 18, 0, "問　次の式を因数分解しなさい。");
+    w.reads(132, 98, 0, fromUtf8(problem));
+    // The screen reading drops the blank advance of the difference-of-squares reason.
+    const std::string kind4 = "2乗－2乗 だから";
+    w.reads(176, 178, 3, reason == toUtf8("2乗－2乗だから") ? kind4 : fromUtf8(reason), 1);
+    w.reads(88, 258, 5, fromUtf8(answer), 1);
     EXPECT_EQ(answer.rfind("=(", 0), 0u) << answer;
   }
   // Typing 1 leaves the last problem on the screen under the sub-menu.

@@ -90,20 +90,22 @@ Shown walkProblem(const HeadlessResult& run, std::size_t clear, std::size_t prom
   OpWalk w(part);
   if (*loop.heading != '\0') {
     w.fill(0, 0, 1320, 1300, 15, 15);
-    w.line(88, 18, 0, loop.heading);
+    w.reads(88, 18, 0, loop.heading);
   } else {
     w.fill(728, 0, 1320, 1300, 15, 15);
     w.fill(0, 240, 1320, 1300, 15, 15);
   }
-  w.lineIn(loop.firstGlyph, loop.firstGlyph + 40, problemY, 0, fromUtf8(shown.problem));
-  w.line(88, frameY, 0, loop.frame[0]);
+  // The problem line from x 22: its label "(1)" and a blank before the problem, or two blanks.
+  const std::string problem = fromUtf8(shown.problem);
+  w.reads(22, problemY, 0, loop.firstGlyph == 22 ? problem.substr(0, 3) + " " + problem.substr(3) : "  " + problem);
+  w.reads(88, frameY, 0, loop.frame[0]);
   // The boxes centred on the frame line, 10 px after the text before them.
-  const float left1 = w.fill(walk::ANY_X, frameY - 8, loop.haba, 60, 7, 6);
-  w.lineIn(left1, left1 + loop.haba, frameY, 13, "①");
-  w.line(left1 + loop.haba + 10, frameY, 0, loop.frame[1]);
-  const float left2 = w.fill(walk::ANY_X, frameY - 8, loop.haba, 60, 7, 6);
-  w.lineIn(left2, left2 + loop.haba, frameY, 13, "②");
-  w.line(left2 + loop.haba + 10, frameY, 0, loop.frame[2]);
+  const float left1 = w.fill(w.last().right + 10, frameY - 8, loop.haba, 60, 7, 6);
+  w.readsCentred(left1, loop.haba, frameY, 13, "①");
+  w.reads(left1 + loop.haba + 10, frameY, 0, loop.frame[1]);
+  const float left2 = w.fill(w.last().right + 10, frameY - 8, loop.haba, 60, 7, 6);
+  w.readsCentred(left2, loop.haba, frameY, 13, "②");
+  w.reads(left2 + loop.haba + 10, frameY, 0, loop.frame[2]);
   EXPECT_GT(left1, 88);
   EXPECT_GT(left2, left1 + loop.haba + 10);
   // The table: header after one key, the rows after another, the marks after a third.
@@ -123,9 +125,9 @@ Shown walkProblem(const HeadlessResult& run, std::size_t clear, std::size_t prom
   shown.box1 = lineIn(ops, ops.size(), left1, frameY - 8, left1 + loop.haba, frameY + 52);
   shown.box2 = lineIn(ops, ops.size(), left2, frameY - 8, left2 + loop.haba, frameY + 52);
   w.fill(left1, frameY - 8, loop.haba, 60, 7, 6, 1);
-  w.lineIn(left1, left1 + loop.haba, frameY, 13, fromUtf8(shown.box1));
+  w.readsCentred(left1, loop.haba, frameY, 13, fromUtf8(shown.box1));
   w.fill(left2, frameY - 8, loop.haba, 60, 7, 6);
-  w.lineIn(left2, left2 + loop.haba, frameY, 13, fromUtf8(shown.box2));
+  w.readsCentred(left2, loop.haba, frameY, 13, fromUtf8(shown.box2));
   EXPECT_EQ(w.keysLeft(), 0) << "the answers come with the next-step prompt";
   return shown;
 }
@@ -213,7 +215,7 @@ void expectPointer(const HeadlessResult& run, std::size_t from, float x, const c
   HeadlessResult rest;
   rest.ops.assign(run.ops.begin() + static_cast<long>(from), run.ops.end());
   OpWalk w(rest);
-  w.line(x, 570, 0, text, 3);
+  w.reads(x, 570, 0, text, 3);
   const std::vector<Op> ops = drawn(rest);
   EXPECT_EQ(stepWaits(ops, 0, ops.size()), 1);
   EXPECT_EQ(subMenuLines(ops).size(), 1u);

@@ -125,7 +125,7 @@ TEST(FenwistPairTable, HeaderPairsAndMarksEachAfterAKey) {
   w.cell(330, 400, 220, 50, 13, "×", 5, 1);
   w.cell(330, 450, 220, 50, 13, "×", 5);
   w.cell(330, 500, 220, 50, 13, "○", 5);
-  w.line(0, 600, 0, "end");
+  w.reads(0, 600, 0, "end");
   EXPECT_EQ(w.keysLeft(), 0);
 }
 

@@ -18,7 +18,6 @@
 namespace {
 
 using namespace fenwist_test;
-using walk::ANY_X;
 using walk::OpWalk;
 
 const char* const AIM = " 共通因数と公式を使って因数分解しよう。";
@@ -30,15 +29,15 @@ TEST(FenwistSection5, AimThenMenuWhichAsksAgainOutsideItsItemsAndLeavesWithItsLa
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   OpWalk w(run);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
-  w.line(44, 240, 3, "<めあて>");
-  w.line(44, 330, 0, AIM);
+  w.reads(44, 240, 3, "<めあて>");
+  w.reads(44, 330, 0, AIM);
   EXPECT_EQ(glyphsAt(ops, 44, 330, 0).size(), 0u) << "the aim line starts one blank to the right";
   // The menu line, drawn again after each rejected entry, then the main menu after 3.
-  w.line(16, 666, 0, "①例題１　②問１０　③終了");
-  for (const int keys : {2, 2, 3, 1}) w.line(16, 666, 0, "①例題１　②問１０　③終了", keys);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
+  w.reads(16, 666, 0, "①例題１　②問１０　③終了");
+  for (const int keys : {2, 2, 3, 1}) w.reads(16, 666, 0, "①例題１　②問１０　③終了", keys);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
   EXPECT_EQ(textsEqual(run, "<").size(), 1u) << "the aim screen is drawn once";
 }
 
@@ -117,19 +116,20 @@ TEST_P(FenwistCombinedDisplay, RevealsTheCommonFactorThenTheFormulasFactorsBoxBy
   ASSERT_FALSE(run.error);
   const float x1 = p.xi0 + 54;
   OpWalk w(run);
-  w.line(p.xi0, p.top + 20, 0, std::string(p.label) + " " + p.problem);
-  w.line(x1, p.top + 80, 0, "=");
+  w.reads(p.xi0, p.top + 20, 0, std::string(p.label) + " " + p.problem);
+  w.reads(x1, p.top + 80, 0, "=");
   // "=" is 32 px wide: box ① starts 10 px after it.
+  // Every item that continues a line 10 px after the one before it.
   const float box1 = answerBox(w, x1 + 42, p.top + 80, 90, "①");
-  w.lineIn(box1 + 100, box1 + 100, p.top + 80, 0, p.bracket);
+  w.reads(box1 + 100, p.top + 80, 0, p.bracket);
   answerBox(w, box1, p.top + 80, 90, p.factor, 1);
-  w.line(x1, p.top + 140, 0, p.factorised, 1);
-  const float box2 = answerBox(w, ANY_X, p.top + 140, 90, "②");
-  w.lineIn(box2 + 100, box2 + 100, p.top + 140, 0, p.middle);
+  const reading::Line factorised = w.reads(x1, p.top + 140, 0, p.factorised, 1);
+  const float box2 = answerBox(w, factorised.right + 10, p.top + 140, 90, "②");
+  const reading::Line middle = w.reads(box2 + 100, p.top + 140, 0, p.middle);
   float box3 = 0;
   if (!square) {
-    box3 = answerBox(w, ANY_X, p.top + 140, 90, "③");
-    w.lineIn(box3 + 100, box3 + 100, p.top + 140, 0, ")");
+    box3 = answerBox(w, middle.right + 10, p.top + 140, 90, "③");
+    w.reads(box3 + 100, p.top + 140, 0, ")");
   }
   answerBox(w, box2, p.top + 140, 90, p.box2, 1);
   if (!square) answerBox(w, box3, p.top + 140, 90, p.box3, 1);
@@ -174,9 +174,11 @@ int combinedProblem(OpWalk& w, const std::vector<Op>& ops, float x0, float top, 
   const bool product = hasThirdBox(ops, w.position());
   const float box1 = answerBox(w, x0 + 54 + 42, top + 80, 90, "①");
   w.fill(box1, top + 80, 90, 50, 0, 13, 1);
-  const float box2 = answerBox(w, ANY_X, top + 140, 90, "②", 1);
+  const float box2 = w.fillAfter(10, top + 140, 90, 50, 0, 13, 1);
+  w.readsCentred(box2, 90, top + 143, 5, "②");
   if (product) {
-    const float box3 = answerBox(w, ANY_X, top + 140, 90, "③");
+    const float box3 = w.fillAfter(10, top + 140, 90, 50, 0, 13);
+    w.readsCentred(box3, 90, top + 143, 5, "③");
     w.fill(box2, top + 140, 90, 50, 0, 13, 1);
     w.fill(box3, top + 140, 90, 50, 0, 13, 1);
     return 0;
@@ -194,16 +196,16 @@ TEST_P(FenwistExample1, ThreePartsInTheirAreasEachBoxFilledWhereItWasDrawn) {
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = run.ops;
   OpWalk w(run);
-  w.line(44, 330, 0, AIM, 2);
+  w.reads(44, 330, 0, AIM, 2);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
-  w.line(40, 30, 3, "例題1 次の式を因数分解しなさい。");
+  w.reads(40, 30, 3, "例題1 次の式を因数分解しなさい。");
   // Part (1): the problem, "=" at (94,160) and box ① 60 x 50 right after it, the bracket; one key
   // and box ① holds the common factor.
   for (int problem = 0; problem < 2; ++problem) {
     w.fill(40, 80, 600, 240, 15, 15, problem == 0 ? 0 : 2);
-    w.line(94, 160, 0, "=");
+    w.reads(94, 160, 0, "=");
     w.fill(136, 160, 60, 50, 0, 13);
-    w.lineIn(136, 196, 160, 5, "①");
+    w.readsCentred(136, 60, 163, 5, "①");
     w.fill(136, 160, 60, 50, 0, 13, 1);
   }
   EXPECT_EQ(glyphsAt(drawn(run), 40, 100, 0).size(), 2u) << "each problem of part (1) at (40,100)";
@@ -212,7 +214,7 @@ TEST_P(FenwistExample1, ThreePartsInTheirAreasEachBoxFilledWhereItWasDrawn) {
   unread = combinedProblem(w, ops, 40, 230, unread + 1);
   unread = combinedProblem(w, ops, 600, 30, unread + 2);
   // One more key, then the pointer to problem 10.
-  w.line(88, 570, 0, "教科書 問10　をしなさい。", unread + 2 + 1);
+  w.reads(88, 570, 0, "教科書 問10　をしなさい。", unread + 2 + 1);
   EXPECT_EQ(w.keysLeft(), 0);
   // Part (2)'s and part (3)'s labels.
   const std::vector<Op> shown = drawn(run);
@@ -242,21 +244,21 @@ TEST(FenwistSection5, AnswersToProblem10InTwoColumnsInFourSteps) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(40, 30, 3, "問10の解答");
-  w.line(40, 105, 0, "(1)5x^2-45");
-  w.line(94, 180, 0, "=5(x^2-9)");
-  w.line(94, 255, 5, "=5(x+3)(x-3)");
-  w.line(40, 330, 0, "(2)3ax^2+12ax+12a", 1);
-  w.line(94, 405, 0, "=3a(x^2+4x+4)");
-  w.line(94, 480, 5, "=3a(x+2)^2");
-  w.line(600, 105, 0, "(3)2bx^2-4bx-16b", 1);
-  w.line(654, 180, 0, "=2b(x^2-2x-8)");
-  w.line(654, 255, 5, "=2b(x+2)(x-4)");
-  w.line(600, 330, 0, "(4)4a^2b-bx^2", 1);
-  w.line(654, 405, 0, "=b(4a^2-x^2)");
-  w.line(654, 480, 5, "=b(2a+x)(2a-x)");
+  w.reads(40, 30, 3, "問10の解答");
+  w.reads(40, 105, 0, "(1)5x^2-45");
+  w.reads(94, 180, 0, "=5(x^2-9)");
+  w.reads(94, 255, 5, "=5(x+3)(x-3)");
+  w.reads(40, 330, 0, "(2)3ax^2+12ax+12a", 1);
+  w.reads(94, 405, 0, "=3a(x^2+4x+4)");
+  w.reads(94, 480, 5, "=3a(x+2)^2");
+  w.reads(600, 105, 0, "(3)2bx^2-4bx-16b", 1);
+  w.reads(654, 180, 0, "=2b(x^2-2x-8)");
+  w.reads(654, 255, 5, "=2b(x+2)(x-4)");
+  w.reads(600, 330, 0, "(4)4a^2b-bx^2", 1);
+  w.reads(654, 405, 0, "=b(4a^2-x^2)");
+  w.reads(654, 480, 5, "=b(2a+x)(2a-x)");
   // No wait after the last answer: the menu line at once.
-  w.line(16, 666, 0, "①例題１　②問１０　③終了");
+  w.reads(16, 666, 0, "①例題１　②問１０　③終了");
   EXPECT_EQ(w.keysLeft(), 0);
   const std::vector<Op> ops = drawn(run);
   EXPECT_EQ(expectWorkedItems(columnLines(ops, ops.size(), {{0, 590}, {595, 1366}})), 4);

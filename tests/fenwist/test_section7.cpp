@@ -25,18 +25,18 @@ TEST(FenwistSection7, MenuWithoutAimScreenAsksAgainOutsideItsItemsAndLeavesWithI
   const HeadlessResult run = runFenwist("7\n0.9\n5.1\n0\n6\n-1\n\n5\n", "00:00:00", "fenwist-s7-menu.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
-  w.line(16, 666, 0, MENU);
-  for (const int keys : {4, 4, 2, 2, 3, 1}) w.line(16, 666, 0, MENU, keys);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
+  w.reads(16, 666, 0, MENU);
+  for (const int keys : {4, 4, 2, 2, 3, 1}) w.reads(16, 666, 0, MENU, keys);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
   EXPECT_TRUE(textsEqual(run, "<").empty()) << "no aim screen";
 }
 
 // One drawing of a page: a text line, or an exercise's number box.
 struct Row {
   enum Kind { Text, Number } kind;
-  float x;  // below 0: anywhere on the line, after the text before it
+  float x;  // below 0: right where the text before it ends, on its line
   float y;
   int colour;
   const char* text;
@@ -67,24 +67,24 @@ TEST_P(FenwistExercisePage, DrawsItsItemsOnTheFrame) {
                                         std::string("fenwist-s7-") + page.name + ".png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(16, 666, 0, MENU, 2);
+  w.reads(16, 666, 0, MENU, 2);
   // The frame: the cleared window and the heading box.
   w.fill(0, 0, 1320, 1300, 15, 15, 2);
   w.fill(94, 30, 360, 46, 3, 13);
-  w.lineIn(94, 454, 31, 0, "練習問題(P27)");
+  w.readsCentred(94, 360, 31, 0, "練習問題(P27)");
   for (const Row& row : page.rows) {
     if (row.kind == Row::Number) {
       w.fill(row.x, row.y, 40, 44, 4, 3, row.keys);
-      w.lineIn(row.x, row.x + 40, row.y, 13, row.text);
+      w.readsCentred(row.x, 40, row.y, 13, row.text);
     } else if (row.x < 0) {
-      w.lineIn(0, 1366, row.y, row.colour, row.text);
+      EXPECT_EQ(row.y, w.last().y) << toUtf8(row.text);
+      w.follows(row.colour, row.text, row.keys);
     } else {
-      // A leading minus is a stroke: the first glyph may stand one advance further right.
-      w.lineIn(row.x, row.x + 31, row.y, row.colour, row.text, row.keys);
+      w.reads(row.x, row.y, row.colour, row.text, row.keys);
     }
   }
   // No wait after the last answer: the menu line at once, under the page.
-  w.line(16, 666, 0, MENU);
+  w.reads(16, 666, 0, MENU);
   EXPECT_EQ(w.keysLeft(), 0);
   const std::vector<Op> ops = drawn(run);
   EXPECT_EQ(stepWaits(ops, 0, ops.size()), page.waits);

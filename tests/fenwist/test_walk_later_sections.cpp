@@ -24,30 +24,30 @@ TEST(FenwistWalk, EverySceneOfSectionsFiveToSevenAndOut) {
       runFenwist(section5 + section6 + section7 + "8\nkk", "16:17:18", "fenwist-walk-later-sections.png");
   ASSERT_FALSE(run.error);
   walk::OpWalk w(run);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞");
   // Section 5.
-  w.line(44, 240, 3, "<めあて>", 2);
-  w.line(44, 330, 0, " 共通因数と公式を使って因数分解しよう。");
-  w.line(40, 30, 3, "例題1 次の式を因数分解しなさい。", 2);
-  w.line(88, 570, 0, "教科書 問10　をしなさい。", 3 + 6 + 6 + 1);
-  w.line(40, 30, 3, "問10の解答", 2);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 3 + 2);
+  w.reads(44, 240, 3, "<めあて>", 2);
+  w.reads(44, 330, 0, " 共通因数と公式を使って因数分解しよう。");
+  w.reads(40, 30, 3, "例題1 次の式を因数分解しなさい。", 2);
+  w.reads(88, 570, 0, "教科書 問10　をしなさい。", 3 + 6 + 6 + 1);
+  w.reads(40, 30, 3, "問10の解答", 2);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 3 + 2);
   // Section 6.
-  w.line(44, 240, 3, "<めあて>", 2);
-  w.line(44, 330, 0, " 置きかえて因数分解しよう。");
-  w.line(44, 20, 3, "例題2 次の式を因数分解しなさい。", 2);
-  w.line(132, 570, 3, "教科書 問11　をしなさい。", 5 + 12 + 9 + 1);
-  w.line(40, 30, 7, "問11の解答", 2);
-  w.line(40, 30, 3, "次の式は、どうすれば因数分解できる?", 8 + 2);
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 11 + 2);
+  w.reads(44, 240, 3, "<めあて>", 2);
+  w.reads(44, 330, 0, " 置きかえて因数分解しよう。");
+  w.reads(44, 20, 3, "例題2 次の式を因数分解しなさい。", 2);
+  w.reads(132, 570, 3, "教科書 問11　をしなさい。", 5 + 12 + 9 + 1);
+  w.reads(40, 30, 7, "問11の解答", 2);
+  w.reads(40, 30, 3, "次の式は、どうすれば因数分解できる?", 8 + 2);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 11 + 2);
   // Section 7: no aim screen.
-  w.line(16, 666, 0, "Ｐ２７練習問題　①１，２　②３　③４　④５　⑤終了", 2);
+  w.reads(16, 666, 0, "Ｐ２７練習問題　①１，２　②３　③４　④５　⑤終了", 2);
   for (const char* digit : {"1", "3", "4", "5"}) {
-    w.lineIn(94, 454, 31, 0, "練習問題(P27)", digit[0] == '3' ? 3 : 2);
+    w.readsCentred(94, 360, 31, 0, "練習問題(P27)", digit[0] == '3' ? 3 : 2);
     // The number box: under the heading on the page of exercises 1 and 2, beside it on the others.
-    w.lineIn(40, 520, digit[0] == '1' ? 90 : 30, 13, digit);
+    w.readsCentred(digit[0] == '1' ? 40 : 474, 40, digit[0] == '1' ? 90 : 30, 13, digit);
   }
-  w.line(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
+  w.reads(264, 30, 15, "＜Ｆｅｎｗｉｓｔ　メニュー＞", 2);
   // "8" and Enter end the program: the two keys after them stay unread.
   EXPECT_EQ(w.keysLeft(), 2);
   EXPECT_EQ(mainMenus(drawn(run)).size(), 4u);

@@ -208,8 +208,8 @@ TEST(OmbrelGeoProof, AimScreenAndSubMenu) {
   ASSERT_FALSE(run.error);
   const std::vector<Op> ops = drawn(run);
   OpWalk walk(run);
-  walk.line(44, 240, 5, "<めあて>", 2);
-  walk.line(76, 305, 0, "式の計算を利用して、図形の性質を証明しよう。");
+  walk.reads(44, 240, 5, "<めあて>", 2);
+  walk.reads(76, 305, 0, "式の計算を利用して、図形の性質を証明しよう。");
   ASSERT_EQ(subMenuLines(ops).size(), 1u);
   EXPECT_EQ(toUtf8("①"), ops[subMenuLines(ops)[0]].text);
 }
@@ -261,41 +261,103 @@ TEST_P(OmbrelPondScene, FigureAndRowsStepByStep) {
   // Once the figure is done, the proof adds nothing to it.
   for (std::size_t k = scene.figure.size(); k < figure.size(); ++k) EXPECT_TRUE(figure[k].empty()) << "step " << k;
   OpWalk walk(run);
-  expectRows(walk, run, scene.choice, scene.rows);
+  expectRows(walk, scene.choice, scene.rows);
   EXPECT_EQ(walk.keysLeft(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scenes, OmbrelPondScene,
-    testing::Values(
-        Scene{"RoadScene", "5\n1\n", 18, roundPondSteps(),
-              {{44, 30, 3, "道の面積Sと4lをくらべよう。", 0}, {914, 230, 7, "8m", 2},
-               {1024, 230, 7, "4m", 1}, {1024, 230, 7, "4m", 1}, {924, 480, 7, "lm", 0},
-               {704, 530, 7, "道の面積…Sm^2", 1}, {44, 90, 5, "S=", 1}, {AFTER, 90, 0, "π*12^2-π*8^2", 1},
-               {44, 150, 0, " =144π-64π", 1}, {AFTER, 210, 5, "80π", 1}, {AFTER, 210, 0, "…①", 0},
-               {44, 270, 5, "l", 1}, {AFTER, 270, 0, "2π*", 1}, {AFTER, 270, 0, "10", 1},
-               {AFTER, 270, 5, "=20π", 1}, {44, 330, 5, "4l", 1}, {AFTER, 330, 0, "=4*", 1},
-               {AFTER, 330, 0, "20π", 1}, {98, 390, 5, "80π", 1}, {AFTER, 390, 0, "…②", 0},
-               {44, 460, 0, "①,②より、", 1}, {AFTER, 460, 5, "S=4l", 0}}},
-        Scene{"RoundPond", "5\n2\n", 18, roundPondSteps(),
-              {{44, 30, 3, "例題2　S=al を証明しなさい。", 0}, {914, 230, 7, "rm", 2}, {1024, 230, 7, "am", 1},
-               {1024, 230, 7, "am", 1}, {924, 480, 7, "lm", 0}, {704, 530, 7, "道の面積…Sm^2", 1},
-               {44, 90, 5, "l", 1}, {AFTER, 90, 0, "2π(   )", 1}, {AFTER, 90, 0, "2πr", 1},
-               {AFTER, 90, 5, "=2πr+πa", 1}, {44, 190, 5, "S", 1}, {AFTER, 190, 0, "=π(   )^2-πr^2", 0},
-               {AFTER, 190, 0, "=π(r+a)^2-πr^2", 1}, {44, 250, 0, " =π(r^2+2ar+a^2)-πr^2", 1},
-               {44, 310, 0, " =πr^2+2πar+πa^2-πr^2", 1}, {AFTER, 370, 5, "2πar+πa^2", 1},
-               {AFTER, 370, 0, "…①", 0}, {44, 430, 5, "al", 1}, {AFTER, 430, 0, "=a(2πr+πa)", 0},
-               {132, 490, 5, "2πar+πa^2", 1}, {AFTER, 490, 0, "…②", 0}, {44, 560, 0, "①,②より、", 1},
-               {AFTER, 560, 5, "S=al", 0}, {44, 610, 3, "教科書 問6　をしなさい。", 1}}},
-        Scene{"SquarePond", "5\n3\n", 17, squarePondSteps(),
-              {{44, 30, 3, "問6　S=al を証明しなさい。", 0}, {924, 100, 5, "am", 2}, {924, 100, 5, "am", 1},
-               {924, 480, 7, "lm", 0}, {704, 540, 5, "道の面積…Sm^2", 1}, {44, 100, 5, "＜証明＞", 2},
-               {44, 160, 5, "S", 1}, {AFTER, 160, 0, "=(    )^2-p^2", 0}, {AFTER, 160, 0, "=(p+2a)^2-p^2", 1},
-               {44, 220, 0, " =p^2+4ap+4a^2-p^2", 1}, {AFTER, 280, 5, "4ap+4a^2", 1}, {AFTER, 280, 0, "…①", 0},
-               {44, 340, 3, "l", 1}, {AFTER, 340, 0, "=4(   )", 0}, {AFTER, 340, 0, "=4(p+a)", 1},
-               {AFTER, 340, 3, "4p+4a", 1}, {44, 400, 5, "al", 1}, {AFTER, 400, 0, "=a(", 0},
-               {AFTER, 400, 3, "4p+4a", 1}, {100, 460, 5, "4ap+4a^2", 1}, {AFTER, 460, 0, "…②", 0},
-               {44, 530, 0, "①,②より、", 1}, {AFTER, 530, 5, "S=al", 0}}}));
+INSTANTIATE_TEST_SUITE_P(Scenes, OmbrelPondScene,
+                         testing::Values(Scene{"RoadScene",
+                                               "5\n1\n",
+                                               18,
+                                               roundPondSteps(),
+                                               {{44, 30, 3, "道の面積Sと4lをくらべよう。", 0},
+                                                {914, 230, 7, "8m", 2},
+                                                {1024, 230, 7, "4m", 1},
+                                                {1024, 230, 7, "4m", 1},
+                                                {924, 480, 7, "lm", 0},
+                                                {704, 530, 7, "道の面積…Sm^2", 1},
+                                                {44, 90, 5, "S=", 1},
+                                                {AFTER, 90, 0, "π*12^2-π*8^2", 1},
+                                                {44, 150, 0, " =144π-64π", 1},
+                                                {44, 210, 0, " =", 1},
+                                                {AFTER, 210, 5, "80π", 0},
+                                                {AFTER, 210, 0, "…①", 0},
+                                                {44, 270, 5, "l", 1},
+                                                {AFTER, 270, 0, "=", 0},
+                                                {AFTER, 270, 0, "2π*", 1},
+                                                {AFTER, 270, 0, "10", 1},
+                                                {AFTER, 270, 5, "=20π", 1},
+                                                {44, 330, 5, "4l", 1},
+                                                {AFTER, 330, 0, "=4*", 1},
+                                                {AFTER, 330, 0, "20π", 1},
+                                                {98, 390, 0, "=", 1},
+                                                {AFTER, 390, 5, "80π", 0},
+                                                {AFTER, 390, 0, "…②", 0},
+                                                {44, 460, 0, "①,②より、", 1},
+                                                {AFTER, 460, 5, "S=4l", 0}}},
+                                         Scene{"RoundPond",
+                                               "5\n2\n",
+                                               18,
+                                               roundPondSteps(),
+                                               {{44, 30, 3, "例題2　S=al を証明しなさい。", 0},
+                                                {914, 230, 7, "rm", 2},
+                                                {1024, 230, 7, "am", 1},
+                                                {1024, 230, 7, "am", 1},
+                                                {924, 480, 7, "lm", 0},
+                                                {704, 530, 7, "道の面積…Sm^2", 1},
+                                                {44, 90, 5, "l", 1},
+                                                {AFTER, 90, 0, "=", 0},
+                                                {AFTER, 90, 0, "2π(   )", 1},
+                                                {OVER, 90, 0, "2π(r+ﾀa/2ﾀ)", 1},
+                                                {AFTER, 90, 5, "=2πr+πa", 1},
+                                                {44, 190, 5, "S", 1},
+                                                {AFTER, 190, 0, "=π(   )^2-πr^2", 0},
+                                                {OVER, 190, 0, "=π(r+a)^2-πr^2", 1},
+                                                {44, 250, 0, " =π(r^2+2ar+a^2)-πr^2", 1},
+                                                {44, 310, 0, " =πr^2+2πar+πa^2-πr^2", 1},
+                                                {44, 370, 0, " =", 1},
+                                                {AFTER, 370, 5, "2πar+πa^2", 0},
+                                                {AFTER, 370, 0, "…①", 0},
+                                                {44, 430, 5, "al", 1},
+                                                {AFTER, 430, 0, "=a(2πr+πa)", 0},
+                                                {132, 490, 0, "=", 1},
+                                                {AFTER, 490, 5, "2πar+πa^2", 0},
+                                                {AFTER, 490, 0, "…②", 0},
+                                                {44, 560, 0, "①,②より、", 1},
+                                                {AFTER, 560, 5, "S=al", 0},
+                                                {44, 610, 3, "教科書 問6　をしなさい。", 1}}},
+                                         Scene{
+                                             "SquarePond",
+                                             "5\n3\n",
+                                             17,
+                                             squarePondSteps(),
+                                             {{44, 30, 3, "問6　S=al を証明しなさい。", 0},
+                                              {924, 100, 5, "am", 2},
+                                              {924, 100, 5, "am", 1},
+                                              {924, 480, 7, "lm", 0},
+                                              {704, 540, 5, "道の面積…Sm^2", 1},
+                                              {44, 100, 5, "＜証明＞", 2},
+                                              {44, 160, 5, "S", 1},
+                                              {AFTER, 160, 0, "=(    )^2-p^2", 0},
+                                              {OVER, 160, 0, "=(p+2a)^2-p^2", 1},
+                                              {44, 220, 0, " =p^2+4ap+4a^2-p^2", 1},
+                                              {44, 280, 0, " =", 1},
+                                              {AFTER, 280, 5, "4ap+4a^2", 0},
+                                              {AFTER, 280, 0, "…①", 0},
+                                              {44, 340, 3, "l", 1},
+                                              {AFTER, 340, 0, "=4(   )", 0, 10},
+                                              {OVER, 340, 0, "=4(p+a)=", 1},
+                                              {AFTER, 340, 3, "4p+4a", 1},
+                                              {44, 400, 5, "al", 1},
+                                              {AFTER, 400, 0, "=a(", 0},
+                                              {AFTER, 400, 0, "     )", 0, 6},
+                                              {189, 400, 3, "4p+4a",
+                                               1},  // in the bracket, where "=a(" ends: the blank form keeps the cursor
+                                              {100, 460, 0, "=", 1},
+                                              {AFTER, 460, 5, "4ap+4a^2", 0},
+                                              {AFTER, 460, 0, "…②", 0},
+                                              {44, 530, 0, "①,②より、", 1},
+                                              {AFTER, 530, 5, "S=al", 0}}}));
 
 // Review page 9 builds its rectangular pond under the page header, then proves S = al.
 TEST(OmbrelPondPage, ReviewPageNine) {
@@ -322,27 +384,32 @@ TEST(OmbrelPondPage, ReviewPageNine) {
       EXPECT_TRUE(dots[k].empty()) << "step " << k;
     }
   OpWalk walk(run);
-  expectRows(walk, run, "6\n9\n", {{924, 100, 5, "am", 1},
-                    {924, 100, 5, "am", 1},
-                    {924, 400, 7, "lm", 0},
-                    {704, 460, 5, "道の面積…Sm^2", 1},
-                    {AFTER, 218, 5, "pm", 1},
-                    {AFTER, 192, 5, "qm", 0},
-                    {44, 90, 5, "＜証明＞", 1},
-                    {44, 145, 5, "S", 1},
-                    {AFTER, 145, 0, "=(p+2a)(q+2a)-pq", 1},
-                    {44, 200, 0, " =pq+2ap+2aq+4a^2-pq", 1},
-                    {AFTER, 255, 5, "2ap+2aq+4a^2", 1},
-                    {AFTER, 255, 0, "…①", 0},
-                    {44, 310, 3, "l", 1},
-                    {86, 310, 0, "=2(p+a)+2(q+a)", 1},
-                    {AFTER, 365, 3, "2p+2q+4a", 1},
-                    {44, 425, 5, "al", 1},
-                    {AFTER, 425, 0, "=a(2p+2q+4a)", 0},
-                    {100, 480, 5, "2ap+2aq+4a^2", 1},
-                    {AFTER, 480, 0, "…②", 0},
-                    {44, 550, 0, "①,②より、", 1},
-                    {AFTER, 550, 5, "S=al", 0}});
+  expectRows(
+      walk, "6\n9\n",
+      {{924, 100, 5, "am", 1}, {924, 100, 5, "am", 1}, {924, 400, 7, "lm", 0}, {704, 460, 5, "道の面積…Sm^2", 1}});
+  // The side letters inside the pond, beside the apexes of their arcs: right of the left side's,
+  // under the top side's.
+  walk.arcLabel(816, 240, 1, 0, 5, "pm", 1);
+  walk.arcLabel(904, 192, 0, 1, 5, "qm");
+  expectRows(walk, "",
+             {{44, 90, 5, "＜証明＞", 1},
+              {44, 145, 5, "S", 1},
+              {AFTER, 145, 0, "=(p+2a)(q+2a)-pq", 1},
+              {44, 200, 0, " =pq+2ap+2aq+4a^2-pq", 1},
+              {44, 255, 0, " =", 1},
+              {AFTER, 255, 5, "2ap+2aq+4a^2", 0},
+              {AFTER, 255, 0, "…①", 0},
+              {44, 310, 3, "l", 1},
+              {AFTER, 310, 0, "=2(p+a)+2(q+a)", 1, 10},
+              {86, 365, 0, "=", 0},
+              {AFTER, 365, 3, "2p+2q+4a", 1},
+              {44, 425, 5, "al", 1},
+              {AFTER, 425, 0, "=a(2p+2q+4a)", 0},
+              {100, 480, 0, "=", 1},
+              {AFTER, 480, 5, "2ap+2aq+4a^2", 0},
+              {AFTER, 480, 0, "…②", 0},
+              {44, 550, 0, "①,②より、", 1},
+              {AFTER, 550, 5, "S=al", 0}});
   EXPECT_EQ(walk.keysLeft(), 0);
   // The "=" of the l line's second row stands under the one that begins its first row.
   const std::vector<Op> page(ops.begin() + static_cast<long>(lines[0]), ops.begin() + static_cast<long>(lines[1]));

@@ -58,12 +58,10 @@ inline int sectionStarted(const HeadlessResult& run) {
   static const char* const FIRST_AIM_LINES[] = {"(x+2)(x+3)のような式を", "(x+2)^2,(x-3)^2のような式を",
                                                "(x+3)(x-3)のような式を", "公式を使う練習をしよう。",
                                                "(a+b-2)(a+b+2) のような式を展開しよう。"};
-  std::string line;
-  for (const Op& op : run.ops)
-    if (op.kind == OpKind::Text && op.colour == 0 && op.x1 >= 44 && op.y1 >= 275 && op.y1 <= 317)
-      line += walk::glyphsOf(op.text);
-  for (int section = 1; section <= 5; ++section)
-    if (line.starts_with(walk::glyphsOf(toUtf8(FIRST_AIM_LINES[section - 1])))) return section;
+  for (const reading::Line& line : reading::readLines(run.ops))
+    if (line.colour == 0 && line.y == 305)
+      for (int section = 1; section <= 5; ++section)
+        if (line.text == reading::asRead(FIRST_AIM_LINES[section - 1])) return section;
   return 0;
 }
 

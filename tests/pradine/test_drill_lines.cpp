@@ -36,11 +36,11 @@ TEST(DrillLines, ProblemThenSolutionWithAStepBetween) {
   }, "pqr", "pradine-drill-lines.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(88, 98, 0, " (a+4)(a-3)");
-  w.line(88, 178, 0, "=a^2+(4-3)a+4*(-3)");
-  w.line(88, 258, 5, "=a^2+a-12", 1);
-  w.line(88, 338, 0, "=a^2+(4-3)a+4*(-3)");
-  w.line(88, 418, 5, "=a^2+a-12", 1);
+  w.reads(88, 98, 0, " (a+4)(a-3)");
+  w.reads(88, 178, 0, "=a^2+(4-3)a+4*(-3)");
+  w.reads(88, 258, 5, "=a^2+a-12", 1);
+  w.reads(88, 338, 0, "=a^2+(4-3)a+4*(-3)");
+  w.reads(88, 418, 5, "=a^2+a-12", 1);
   EXPECT_EQ(keysRead(run), 2);
   EXPECT_EQ(afterProblem.ccc1, 0);
   EXPECT_EQ(afterProblem.yi1, 98);
@@ -70,9 +70,9 @@ TEST(DrillLines, TheSquareKindsAtAnotherColumn) {
   }, "p");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(344, 280, 0, " (y-5)^2");
-  w.line(344, 360, 0, "=y^2-2*5*y+5^2");
-  w.line(344, 440, 5, "=y^2-10y+25", 1);
+  w.reads(344, 280, 0, " (y-5)^2");
+  w.reads(344, 360, 0, "=y^2-2*5*y+5^2");
+  w.reads(344, 440, 5, "=y^2-10y+25", 1);
 }
 
 TEST(DrillLines, AnUnknownKindDrawsNothingWaitsForNothingAndChangesNothing) {

@@ -14,15 +14,15 @@ TEST(MainMenu, DrawsThePanelTheHeadingAndTheItems) {
   w.fill(0, 54, 1440, 846, 15, 15);
   w.fill(0, 0, 1760, 1800, 15, 15);
   w.fill(22, 10, 1320, 600, 15, 10);
-  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞");
-  w.line(44, 120, 13, "1　(x+a)(x+b)の展開");
-  w.line(44, 180, 15, "2　平方の公式");
-  w.line(44, 240, 13, "3　和と差の積");
-  w.line(44, 300, 15, "4　公式を使った計算");
-  w.line(44, 360, 13, "5　置き換え");
-  w.line(44, 420, 15, "6　P20(練習問題)");
-  w.line(44, 480, 13, "7　");
-  w.line(44, 540, 15, "8　終了");
+  w.reads(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞");
+  w.reads(44, 120, 13, "1　(x+a)(x+b)の展開");
+  w.reads(44, 180, 15, "2　平方の公式");
+  w.reads(44, 240, 13, "3　和と差の積");
+  w.reads(44, 300, 15, "4　公式を使った計算");
+  w.reads(44, 360, 13, "5　置き換え");
+  w.reads(44, 420, 15, "6　P20(練習問題)");
+  w.reads(44, 480, 13, "7　");
+  w.reads(44, 540, 15, "8　終了");
   EXPECT_EQ(keysRead(run), 2);  // "8" and Enter end the program: the keys after it are never read
   EXPECT_EQ(menusDrawn(run), 1);
 }

@@ -13,45 +13,49 @@
 #include "programs/pradine/globals.h"
 #include "programs/pradine/section1.h"
 #include "scene_support.h"
+#include "support/line_chain.h"
 
 namespace {
 
-using walk::ANY_X;
 using walk::OpWalk;
 
-std::string digits(float v) { return std::to_string(static_cast<int>(std::fabs(v))); }
+// A whole number with its sign: "+3", "-5".
+std::string signedText(float v) { return (v > 0 ? "+" : "") + std::to_string(static_cast<int>(v)); }
 
 TEST(Section1, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "1\r5\r0\r4\r8\r", "00:00:00", "pradine-section1-aim.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(76, 305, 0, "(x+2)(x+3)のような式を");
-  w.line(76, 370, 0, "簡単に展開するための公式をつくろう。");
-  w.line(16, 666, 0, SECTION1_MENU);
-  w.line(16, 666, 0, SECTION1_MENU, 2);  // 5 is refused
-  w.line(16, 666, 0, SECTION1_MENU, 2);  // and so is 0
-  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);  // 4 goes back to the main menu
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(76, 305, 0, "(x+2)(x+3)のような式を");
+  w.reads(76, 370, 0, "簡単に展開するための公式をつくろう。");
+  w.reads(16, 666, 0, SECTION1_MENU);
+  w.reads(16, 666, 0, SECTION1_MENU, 2);                    // 5 is refused
+  w.reads(16, 666, 0, SECTION1_MENU, 2);                    // and so is 0
+  w.reads(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);  // 4 goes back to the main menu
   EXPECT_EQ(w.keysLeft(), 2);
   EXPECT_EQ(keysRead(run), 10);
 }
 
-// One pass of the task: the problem, the two numbered boxes, a key, the boxes with the answers.
+// One pass of the task: the problem, the two numbered boxes 20 px after the text before each, a
+// key, the boxes with the answers; the answer line, read with its boxes, equals the problem.
 void expectTaskPass(OpWalk& w, int keysBefore) {
   w.fill(0, 0, 1320, 1300, 15, 15, keysBefore);
-  w.line(44, 18, 0, "問　①,②を求めなさい。");
-  w.line(88, 98, 0, "(x" + digits(T_A(1)) + ")(x" + digits(T_A(2)) + ")");
-  w.line(88, 178, 0, "=x^2");
-  const float box1 = w.fill(ANY_X, 178, 120, 50, 5, 4);
-  w.lineIn(box1, box1 + 120, 181, 13, "①");
-  w.line(box1 + 128, 178, 0, "x");
-  const float box2 = w.fill(ANY_X, 178, 120, 50, 7, 6);
-  EXPECT_GT(box2, box1 + 128);
-  w.lineIn(box2, box2 + 120, 181, 13, "②");
-  w.fill(box1, 178, 120, 50, 5, 4, 1);
-  w.lineIn(box1, box1 + 120, 181, 13, digits(T_A(3)));
+  w.reads(44, 18, 0, "問　①,②を求めなさい。");
+  const reading::Line problem = w.reads(88, 98, 0, " (x" + signedText(T_A(1)) + ")(x" + signedText(T_A(2)) + ")");
+  const reading::Line square = w.reads(88, 178, 0, "=x^2");
+  const float box1 = square.right + 20;
+  w.fill(box1, 178, 120, 50, 5, 4);
+  w.readsCentred(box1, 120, 181, 13, "①");
+  const reading::Line x = w.reads(box1 + 128, 178, 0, "x");
+  const float box2 = x.right + 20;
   w.fill(box2, 178, 120, 50, 7, 6);
-  w.lineIn(box2, box2 + 120, 181, 13, digits(T_A(4)));
+  w.readsCentred(box2, 120, 181, 13, "②");
+  w.fill(box1, 178, 120, 50, 5, 4, 1);
+  const reading::Line sum = w.readsCentred(box1, 120, 181, 13, signedText(T_A(3)));
+  w.fill(box2, 178, 120, 50, 7, 6);
+  const reading::Line product = w.readsCentred(box2, 120, 181, 13, signedText(T_A(4)));
+  EXPECT_TRUE(algebra::sameValue(square.text + sum.text + x.text + product.text, problem.text));
 }
 
 TEST(Section1, TaskScenePracticeLoopAndExplanation) {
@@ -72,25 +76,25 @@ TEST(Section1, TaskScenePracticeLoopAndExplanation) {
   pradine::TASKNUMBERS();
   expectTaskPass(w, 1);
   // The explanation under the last problem.
-  w.line(44, 258, 3, "①は和、②は積。なぜ？", 4);
-  w.line(88, 338, 5, "(x+2)(x+3)", 1);
+  w.reads(44, 258, 3, "①は和、②は積。なぜ？", 4);
+  w.reads(88, 338, 5, "(x+2)(x+3)", 1);
   walk::expectProductArea(w, 660, 100, {"x", "2", "3", "", "", "", "", ""}, 1);
   walk::expectProductArea(w, 660, 100, {"x", "2", "3", "x^2", "2x", "3x", "6", ""}, 1);
-  w.line(44, 418, 5, "=x^2+5x+6", 1);
+  w.reads(44, 418, 5, "=x^2+5x+6", 1);
   w.fill(44, 338, 660, 1300, 15, 15, 1);
-  w.line(88, 338, 5, "(x+a)(x+b)");
+  w.reads(88, 338, 5, "(x+a)(x+b)");
   w.fill(616, 20, 1320, 900, 15, 15, 1);
   const walk::Labels letters = {"x", "a", "b", "x^2", "ax", "bx", "ab", "(a+b)x"};
   walk::expectProductArea(w, 660, 100, {"x", "a", "b", "", "", "", "", ""});
   walk::expectProductArea(w, 660, 100, letters, 1);
   walk::expectProductMerge(w, 660, 100, letters, 1);
-  w.line(44, 518, 0, "=", 1);
-  w.lineIn(60, 120, 518, 5, "x^2+(a+b)x+ab");
-  w.line(44, 398, 0, "=x(x+b)+a(x+b)", 1);
-  w.line(44, 458, 0, "=x^2+bx+ax+ab", 1);
-  w.line(44, 578, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab", 1);
-  w.line(16, 666, 0, SECTION1_MENU);
-  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
+  w.reads(44, 518, 0, "=", 1);
+  w.follows(5, "x^2+(a+b)x+ab");
+  w.reads(44, 398, 0, "=x(x+b)+a(x+b)", 1);
+  w.reads(44, 458, 0, "=x^2+bx+ax+ab", 1);
+  w.reads(44, 578, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab", 1);
+  w.reads(16, 666, 0, SECTION1_MENU);
+  w.reads(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
 }
 
 TEST(Section1, ExampleOneDrill) {
@@ -102,24 +106,23 @@ TEST(Section1, ExampleOneDrill) {
   const float lastA = FMAESU;
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(748, 30, 3, "公式");
-  w.line(748, 110, 5, " (x+a)(x+b)");
-  w.line(748, 180, 5, "=x^2+(a+b)x+ab");
-  w.line(924, 230, 3, "和    積");
+  w.reads(748, 30, 3, "公式");
+  w.reads(748, 110, 5, " (x+a)(x+b)");
+  w.reads(748, 180, 5, "=x^2+(a+b)x+ab");
+  w.reads(924, 230, 3, "和    積");
   PaRandomize(60);  // the clock 10:20:30
   FMAESU = 0;
   for (int pass = 0; pass < 2; ++pass) {
     pradine::EXAMPLENUMBERS();
     const pradine::DrillTexts texts = pradine::drillTexts();
     w.fill(0, 0, 704, 1300, 15, 15, pass == 0 ? 0 : 1);
-    w.line(44, 18, 0, "例1　次の式を展開しなさい。");
-    w.line(88, 98, 0, texts.problem);
-    w.line(88, 178, 0, texts.expansion, 1);
-    w.line(88, 258, 5, texts.result, 1);
+    w.reads(44, 18, 0, "例1　次の式を展開しなさい。");
+    EXPECT_TRUE(reading::sameChain({w.reads(88, 98, 0, texts.problem), w.reads(88, 178, 0, texts.expansion, 1),
+                                    w.reads(88, 258, 5, texts.result, 1)}));
   }
   EXPECT_EQ(FMAESU, lastA);
-  w.line(132, 570, 0, "教科書 問1　をしなさい。", 2);
-  w.line(16, 666, 0, SECTION1_MENU);
+  w.reads(132, 570, 0, "教科書 問1　をしなさい。", 2);
+  w.reads(16, 666, 0, SECTION1_MENU);
 }
 
 TEST(Section1, ProblemOneAnswersOneItemPerStep) {
@@ -127,7 +130,7 @@ TEST(Section1, ProblemOneAnswersOneItemPerStep) {
   ASSERT_FALSE(run.error);
   OpWalk w(run);
   w.fill(0, 0, 1320, 1300, 15, 15, 4);
-  w.line(94, 30, 3, "問1 解答 ");
+  w.reads(94, 30, 3, "問1 解答 ");
   struct Item {
     float labelX, textX, y;
     const char *label, *problem, *working, *result;
@@ -140,13 +143,13 @@ TEST(Section1, ProblemOneAnswersOneItemPerStep) {
       {640, 694, 30, "(4)", " (x+5)(x-8)", "=x^2+(5-8)x+5*(-8)", "=x^2-3x-40", 1},
   };
   for (const Item& item : items) {
-    w.line(item.labelX, item.y, 3, item.label, item.keysBefore);
-    w.line(item.textX, item.y, 0, item.problem);
-    w.line(item.textX, item.y + 50, 0, item.working);
-    w.line(item.textX, item.y + 100, 5, item.result);
+    w.reads(item.labelX, item.y, 3, item.label, item.keysBefore);
+    EXPECT_TRUE(reading::sameChain({w.reads(item.textX, item.y, 0, item.problem),
+                                    w.reads(item.textX, item.y + 50, 0, item.working),
+                                    w.reads(item.textX, item.y + 100, 5, item.result)}));
   }
-  w.line(16, 666, 0, SECTION1_MENU);  // no wait after the fourth item
-  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
+  w.reads(16, 666, 0, SECTION1_MENU);  // no wait after the fourth item
+  w.reads(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
 }
 
 // The page leaves its right column in the layout cursor: labels at 640, texts at 694, the last
@@ -172,14 +175,14 @@ TEST(Pradine, WalkThroughTheMainMenuSectionOneAndOut) {
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));  // the keys after the end stay unread
   EXPECT_EQ(menusDrawn(run), 2);
   OpWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(44, 18, 0, "問　①,②を求めなさい。", 2);
-  w.line(44, 578, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab", 17);
-  w.line(748, 30, 3, "公式", 2);
-  w.line(132, 570, 0, "教科書 問1　をしなさい。", 4);
-  w.line(94, 30, 3, "問1 解答 ", 2);
-  w.line(640, 30, 3, "(4)", 3);
-  w.line(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 18, 0, "問　①,②を求めなさい。", 2);
+  w.reads(44, 578, 3, "公式　(x+a)(x+b)=x^2+(a+b)x+ab", 17);
+  w.reads(748, 30, 3, "公式", 2);
+  w.reads(132, 570, 0, "教科書 問1　をしなさい。", 4);
+  w.reads(94, 30, 3, "問1 解答 ", 2);
+  w.reads(640, 30, 3, "(4)", 3);
+  w.reads(264, 30, 15, "＜Ｐｒａｄｉｎｅ　メニュー＞", 2);
   EXPECT_EQ(w.keysLeft(), 2);
 }
 

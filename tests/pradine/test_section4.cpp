@@ -23,16 +23,16 @@ TEST(Section4, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "4\r5\r0\r\r4\r8\r", "00:00:00", "pradine-section4-aim.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(44, 305, 3, "1");
-  w.lineIn(60, 110, 305, 0, "公式を使う練習をしよう。");
-  w.line(44, 370, 3, "2");
-  w.lineIn(60, 110, 370, 0, "3(x+5)^2-(x+3)(x-3) のような式を計算しよう。");
-  w.line(16, 666, 0, SECTION4_MENU);
-  w.line(16, 666, 0, SECTION4_MENU, 2);  // 5 is refused
-  w.line(16, 666, 0, SECTION4_MENU, 2);  // 0 too
-  w.line(16, 666, 0, SECTION4_MENU, 1);  // and an empty entry
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 305, 3, "1");
+  w.reads(98, 305, 0, "公式を使う練習をしよう。");  // after "1 "
+  w.reads(44, 370, 3, "2");
+  w.reads(98, 370, 0, "3(x+5)^2-(x+3)(x-3) のような式を計算しよう。");
+  w.reads(16, 666, 0, SECTION4_MENU);
+  w.reads(16, 666, 0, SECTION4_MENU, 2);  // 5 is refused
+  w.reads(16, 666, 0, SECTION4_MENU, 2);  // 0 too
+  w.reads(16, 666, 0, SECTION4_MENU, 1);  // and an empty entry
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 2);
   EXPECT_EQ(w.keysLeft(), 2);
   // The aim sentences start where their number and its blank end.
   for (const float y : {305.0f, 370.0f}) {
@@ -60,14 +60,14 @@ TEST(Section4, MixedDrillDrawsEachKindWithTheKit) {
     pradine::MIXEDNUMBERS();
     const pradine::DrillTexts texts = pradine::drillTexts();
     w.fill(0, 0, 1320, 1300, 15, 15, problem == 0 ? 4 : problem == 1 || problem == 3 || problem == 5 ? 1 : 2);
-    w.line(44, 18, 3, "問　次の式を展開しなさい。");
-    w.line(88, 98, 0, texts.problem);
-    w.line(88, 178, 0, texts.expansion, 1);
-    w.line(88, 258, 5, texts.result, 1);
+    w.reads(44, 18, 3, "問　次の式を展開しなさい。");
+    w.reads(88, 98, 0, texts.problem);
+    w.reads(88, 178, 0, texts.expansion, 1);
+    w.reads(88, 258, 5, texts.result, 1);
     before = pradine::KOUSIKI;
   }
   EXPECT_EQ(lastKind, before);  // the last kind stays in the memory
-  w.line(16, 666, 0, SECTION4_MENU, 2);
+  w.reads(16, 666, 0, SECTION4_MENU, 2);
 }
 
 // Where the geometry of a text or a stroke stands: its kind, corners and text.
@@ -90,16 +90,20 @@ TEST(Section4, ExampleOneShowsItsHiddenPiecesInTheirGapsThenTheDrill) {
   EXPECT_EQ(pradine::NO, 3);  // one count per problem
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   OpWalk w(run);
-  w.line(264, 30, 15, MAIN_MENU_HEADING);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the main menu's clear for the section
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the scene's
-  w.line(40, 30, 0, "例題1　次の式を計算しなさい。");
-  w.line(40, 100, 3, "①");
-  w.line(94, 100, 0, " 2(x+5)^2-(x+3)(x-3)");
-  w.line(174, 150, 3, "(x+5)^2 と(x+3)(x-3) を展開する", 1);
-  w.line(94, 230, 0, "=", 1);
-  w.lineIn(94, 300, 230, 0, "x^2+10x+25");
-  w.lineIn(300, 600, 230, 0, "x^2-9");
+  w.reads(40, 30, 0, "例題1　次の式を計算しなさい。");
+  w.reads(40, 100, 3, "①");
+  w.reads(94, 100, 0, " 2(x+5)^2-(x+3)(x-3)");
+  w.reads(174, 150, 3, "(x+5)^2 と(x+3)(x-3) を展開する", 1);
+  // The expansions in their gaps, the pieces between them drawn in the background colour.
+  w.reads(94, 230, 0, "=", 1);
+  w.follows(15, "2(");
+  w.follows(0, "x^2+10x+25");
+  w.follows(15, ")-(");
+  w.follows(0, "x^2-9");
+  w.follows(15, ")");
 
   // Step 3 draws the coefficient, the minus and the brackets in the background colour; steps 4 to
   // 6 draw them again in colour, exactly over their gaps, and the note 88 px after the last one.
@@ -133,10 +137,10 @@ TEST(Section4, ExampleOneShowsItsHiddenPiecesInTheirGapsThenTheDrill) {
   EXPECT_TRUE(std::any_of(run.ops.begin(), run.ops.end(),
                           [&](const Op& op) { return op.text == "(" && op.colour == 5 && op.x1 == note; }));
 
-  w.line(94, 310, 0, "=2x^2+20x+50-x^2+9", 4);
-  w.line(94 + widthOf("=2x^2+20x+50-x^2+9") + 88, 310, 3, "同類項をまとめる", 1);
-  w.line(94, 390, 0, "=2x^2-x^2+20x+50+9", 1);
-  w.line(94, 470, 5, "=x^2+20x+59", 1);
+  w.reads(94, 310, 0, "=2x^2+20x+50-x^2+9", 4);
+  w.reads(94 + widthOf("=2x^2+20x+50-x^2+9") + 88, 310, 3, "同類項をまとめる", 1);
+  w.reads(94, 390, 0, "=2x^2-x^2+20x+50+9", 1);
+  w.reads(94, 470, 5, "=x^2+20x+59", 1);
 
   // The drill: three problems, the second a sum times a difference.
   PaRandomize(6);  // the clock 01:02:03
@@ -148,16 +152,16 @@ TEST(Section4, ExampleOneShowsItsHiddenPiecesInTheirGapsThenTheDrill) {
     }
     const pradine::CombinedTexts texts = pradine::combinedTexts();
     w.fill(0, 0, 1320, 1300, 15, 15, no == 2 ? 2 : 1);
-    w.line(40, 30, 3, "例題1　次の式を計算しなさい。");
-    w.line(40, 110, 3, "②");
-    w.line(94, 110, 0, texts.problem);
-    w.line(94, 180, 0, texts.products, 1);
-    w.line(94, 250, 0, texts.opened, 1);
-    w.line(94, 320, 0, texts.gathered, 1);
-    w.line(94, 390, 5, texts.answer, 1);
+    w.reads(40, 30, 3, "例題1　次の式を計算しなさい。");
+    w.reads(40, 110, 3, "②");
+    w.reads(94, 110, 0, texts.problem);
+    w.reads(94, 180, 0, texts.products, 1);
+    w.reads(94, 250, 0, texts.opened, 1);
+    w.reads(94, 320, 0, texts.gathered, 1);
+    w.reads(94, 390, 5, texts.answer, 1);
   }
-  w.line(132, 570, 3, "教科書 問6　をしなさい。", 2);
-  w.line(16, 666, 0, SECTION4_MENU);
+  w.reads(132, 570, 3, "教科書 問6　をしなさい。", 2);
+  w.reads(16, 666, 0, SECTION4_MENU);
   // The drill draws with the pen width 5 and leaves it so.
   for (const Op& op : run.ops)
     if (op.kind == OpKind::FilledBox && op.x2 == 1320 && op.y2 == 1300) {
@@ -173,34 +177,41 @@ TEST(Section4, ProblemSixAnswersOneLinePerStep) {
                                        "pradine-section4-answers.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(264, 30, 15, MAIN_MENU_HEADING);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the main menu's clear for the section
   w.fill(0, 0, 1760, 1800, 15, 15, 2);  // the scene's
   const std::vector<PageLine> lines = {
       {94, 30, 3, "問6 解答", 0},
       {40, 80, 3, "(1)", 0},
-      {94, 80, 0, "(x-3)^2+(x-1)(x+7)", 0},
+      {AFTER, 80, 0, "(x-3)^2+(x-1)(x+7)", 0},
       {94, 130, 0, "=x^2-6x+9+", 1},
-      {120, 130, 0, "x^2+6x-7", 0},  // after its bracket in colour 5
+      {AFTER, 130, 5, "(", 0},
+      {AFTER, 130, 0, "x^2+6x-7", 0},
+      {AFTER, 130, 5, ")", 0},
       {94, 180, 0, "=x^2-6x+9+x^2+6x-7", 1},
       {94, 230, 0, "=x^2+x^2-6x+6x+9-7", 1},
       {94, 280, 5, "=2x^2+2", 1},
       {40, 350, 3, "(2)", 1},
-      {94, 350, 0, "(x+2)(x+9)-x(x+10)", 0},
+      {AFTER, 350, 0, "(x+2)(x+9)-x(x+10)", 0},
       {94, 400, 0, "=", 1},
-      {94, 400, 0, "x^2+11x+18", 0},
-      {94, 400, 0, "x^2+10x", 0},
+      {AFTER, 400, 5, "(", 0},
+      {AFTER, 400, 0, "x^2+11x+18", 0},
+      {AFTER, 400, 5, ")", 0},
+      {AFTER, 400, 0, "-", 0},
+      {AFTER, 400, 5, "(", 0},
+      {AFTER, 400, 0, "x^2+10x", 0},
+      {AFTER, 400, 5, ")", 0},
       {94, 450, 0, "=x^2+11x+18-x^2-10x", 1},
       {94, 500, 0, "=x^2-x^2+11x-10x+18", 1},
       {94, 550, 5, "=x+18", 1},
   };
-  expectPageLines(w, lines, 600);
-  w.line(16, 666, 0, SECTION4_MENU);  // no wait after the last answer
+  expectPageLines(w, lines);
+  w.reads(16, 666, 0, SECTION4_MENU);  // no wait after the last answer
   // The brackets of the expansions, in colour 5: one pair in (1), two in (2).
   int brackets = 0;
   for (const Op& op : run.ops) brackets += op.kind == OpKind::Text && op.colour == 5 && (op.text == "(" || op.text == ")");
   EXPECT_EQ(brackets, 6);
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 2);
 }
 
 }  // namespace

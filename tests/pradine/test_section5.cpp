@@ -12,12 +12,12 @@
 #include "programs/pradine/globals.h"
 #include "programs/pradine/section5.h"
 #include "sections_support.h"
+#include "support/line_chain.h"
 #include "support/pictures.h"
 
 namespace {
 
 using namespace later_sections;
-using walk::ANY_X;
 using walk::Labels;
 using walk::OpWalk;
 
@@ -25,13 +25,13 @@ TEST(Section5, AimScreenAndMenuAskingAgainUntilAValidChoice) {
   const HeadlessResult run = runScript(pradine::PROGRAM, "5\r6\r0\r\r5\r8\r", "00:00:00", "pradine-section5-aim.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(44, 305, 0, "(a+b-2)(a+b+2) のような式を展開しよう。");
-  w.line(16, 666, 0, SECTION5_MENU);
-  w.line(16, 666, 0, SECTION5_MENU, 2);  // 6 is refused
-  w.line(16, 666, 0, SECTION5_MENU, 2);  // 0 too
-  w.line(16, 666, 0, SECTION5_MENU, 1);  // and an empty entry
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 305, 0, "(a+b-2)(a+b+2) のような式を展開しよう。");
+  w.reads(16, 666, 0, SECTION5_MENU);
+  w.reads(16, 666, 0, SECTION5_MENU, 2);  // 6 is refused
+  w.reads(16, 666, 0, SECTION5_MENU, 2);  // 0 too
+  w.reads(16, 666, 0, SECTION5_MENU, 1);  // and an empty entry
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 2);
   EXPECT_EQ(w.keysLeft(), 2);
 }
 
@@ -64,17 +64,18 @@ TEST(Section5, FigureDrillNamesTheSideOfTheSquare) {
     pradine::SUBSTPROBLEM();
     const Problem p;
     w.fill(left, top, 924, 210, 15, 15, keysBefore[problem]);
-    // The label, then the question 22 px further (read as one line).
-    w.line(left - 22, top, 0, std::string(first ? "①" : "②") + "次の式を表す図の" + p.name + "をいいなさい。");
-    w.line(left + 44, top + 70, 3, first ? p.one : p.two);
+    // The label 22 px left of the loop's margin, then the question 22 px after it.
+    w.reads(left - 22, top, 0, first ? "①" : "②");
+    w.reads(left + 34, top, 0, "次の式を表す図の" + p.name + "をいいなさい。");
+    w.reads(left + 44, top + 70, 3, first ? p.one : p.two);
     w.fill(660, 20, 1320, 900, 15, 15);
     walk::expectSumDiffArea(w, 792, 100, Labels{p.name.c_str(), p.number.c_str(), p.number.c_str(), "", "", "", "", ""});
     w.fill(660, 20, 1320, 900, 15, 15, 1);
     const std::string answer = first ? p.letter : p.pair;
     walk::expectSumDiffArea(w, 792, 100, Labels{answer.c_str(), p.number.c_str(), p.number.c_str(), "", "", "", "", ""});
   }
-  w.line(44, 420, 5, "※ 多項式を1つの文字とみる！", 2);
-  w.line(16, 666, 0, SECTION5_MENU);
+  w.reads(44, 420, 5, "※ 多項式を1つの文字とみる！", 2);
+  w.reads(16, 666, 0, SECTION5_MENU);
   // The first loop sets the pen width 5 and the scene leaves it: every diagram cell and the
   // menus after it are drawn with it.
   for (const Op& op : run.ops)
@@ -98,23 +99,23 @@ TEST(Section5, BoxTaskFillsTheBoxAfterAKey) {
     const Problem p;
     if (problem < 2) {
       w.fill(0, 0, 1320, 1300, 15, 15, keysBefore[problem]);
-      w.line(44, 18, 0, "問　①を求めなさい。");
-      w.line(44, 98, 0, "(1) " + p.one);
+      w.reads(44, 18, 0, "問　①を求めなさい。");
+      w.reads(44, 98, 0, "(1) " + p.one);
     } else {
       w.fill(0, 240, 1320, 1300, 15, 15, keysBefore[problem]);
-      w.line(44, 320, 0, "(2) " + p.two);
+      w.reads(44, 320, 0, "(2) " + p.two);
     }
     // The box 10 px after "=" or 20 px after "=(", 160 x 60 on the line; the rest 10 px after it.
     const float y = problem < 2 ? 178 : 400;
     const float box = 132 + (problem < 2 ? widthOf("=") + 10 : widthOf("=(") + 20);
     w.fill(box, y - 8, 160, 60, 5, 4);
-    w.lineIn(box, box + 160, y, 13, "①");
-    w.line(box + 170, y, 0, (problem < 2 ? "-" : ")^2-") + p.number + "^2");
+    w.readsCentred(box, 160, y, 13, "①");
+    w.reads(box + 170, y, 0, (problem < 2 ? "-" : ")^2-") + p.number + "^2");
     w.fill(box, y - 8, 160, 60, 5, 4, 1);
-    w.lineIn(box, box + 160, y, 13, problem < 2 ? p.letter + "^2" : p.pair);
+    w.readsCentred(box, 160, y, 13, problem < 2 ? p.letter + "^2" : p.pair);
   }
-  w.line(176, 510, 7, "多項式を１つの文字とみれば、公式が使えそうだ！", 3);
-  w.line(16, 666, 0, SECTION5_MENU);
+  w.reads(176, 510, 7, "多項式を１つの文字とみれば、公式が使えそうだ！", 3);
+  w.reads(16, 666, 0, SECTION5_MENU);
 }
 
 const Labels EXAMPLE_LABELS = {"a+b", "2", "2", "", "", "", "", ""};
@@ -122,19 +123,21 @@ const Labels EXAMPLE_LABELS = {"a+b", "2", "2", "", "", "", "", ""};
 // The worked example, from its clear to the heading of the drills.
 void expectExample(OpWalk& w) {
   w.fill(0, 0, 1320, 1300, 15, 15, 2);
-  w.line(22, 30, 3, "例題2　次の式を展開しなさい。");
-  w.line(44, 100, 0, "①(a+b-2)(a+b+2)");
+  w.reads(22, 30, 3, "例題2　次の式を展開しなさい。");
+  const reading::Line problem = w.reads(44, 100, 0, "①(a+b-2)(a+b+2)");
   walk::expectSumDiffArea(w, 836, 100, EXAMPLE_LABELS, 1);
-  w.line(176, 155, 3, "a+b=M とおくと、", 1);
-  w.line(132, 225, 3, "=(M-2)(M+2)", 1);
-  w.line(132, 295, 3, "=M^2-4", 1);
-  w.line(44, 365, 0, "=(a+b)^2-4", 1);
+  w.reads(176, 155, 3, "a+b=M とおくと、", 1);
+  const reading::Line inM = w.reads(132, 225, 3, "=(M-2)(M+2)", 1);
+  const reading::Line expanded = w.reads(132, 295, 3, "=M^2-4", 1);
+  const reading::Line putBack = w.reads(44, 365, 0, "=(a+b)^2-4", 1);
   walk::expectSumDiffMove(w, 836, 100, EXAMPLE_LABELS, 1);
   walk::expectSumDiffResult(w, 836, 100, {"a+b", "2", "2", "(a+b)^2", "", "", "4", ""}, 1);
-  w.line(44, 435, 5, "=a^2+2ab+b^2-4", 1);
-  w.line(44, 500, 7, "※ a+b をM におきかえて、公式を使う。", 1);
+  const reading::Line answer = w.reads(44, 435, 5, "=a^2+2ab+b^2-4", 1);
+  EXPECT_TRUE(reading::sameChain({inM, expanded}));
+  EXPECT_TRUE(reading::sameChain({problem, putBack, answer}));
+  w.reads(44, 500, 7, "※ a+b をM におきかえて、公式を使う。", 1);
   w.fill(0, 0, 1760, 1800, 15, 15, 1);
-  w.line(40, 30, 3, "例題2 次の式を展開しなさい。");
+  w.reads(40, 30, 3, "例題2 次の式を展開しなさい。");
 }
 
 // One problem of a substitution drill: the product drill on the left under the heading, the
@@ -144,24 +147,26 @@ void expectDrillProblem(OpWalk& w, pradine::SubstDrill drill, int keysBefore) {
   const pradine::SubstTexts t = pradine::substTexts(drill);
   const bool product = drill == pradine::SubstDrill::Product;
   const float column = product ? 88 : 636, top = product ? 100 : 30;
-  // The label and the problem after it, read as one line.
+  // The label in the label column, the problem a blank's width after the text column.
   if (product) {
     w.fill(0, 90, 1760, 1800, 15, 15, keysBefore);
-    w.line(40, top, 0, "②" + t.problem);
+    w.reads(40, top, 0, "②");
   } else {
     w.fill(600, 0, 1760, 390, 15, 15, keysBefore);
-    w.line(600, top, 0, "③" + t.problem);
+    w.reads(600, top, 0, "③");
   }
+  const reading::Line problem = w.reads(column + 27, top, 0, t.problem);
   const float box = column + 64;
   w.fill(box, top + 58, 144, 48, 7, 6);
-  w.lineIn(box, box + 144, top + 60, 13, "①");
-  w.line(box + 144, top + 60, 3, "=M とおくと");
+  w.readsCentred(box, 144, top + 60, 13, "①");
+  w.reads(box + 144, top + 60, 3, "=M とおくと");
   w.fill(box, top + 58, 144, 48, 7, 6, 1);
-  w.lineIn(box, box + 144, top + 60, 13, t.boxed);
-  w.line(column, top + 120, 0, t.inM, 1);
-  w.line(column, top + 180, 0, t.expanded, 1);
-  w.line(column, top + 240, 0, t.putBack, 1);
-  w.line(column, top + 300, 5, t.answer, 1);
+  w.readsCentred(box, 144, top + 60, 13, t.boxed);
+  const reading::Line inM = w.reads(column, top + 120, 0, t.inM, 1);
+  const reading::Line expanded = w.reads(column, top + 180, 0, t.expanded, 1);
+  EXPECT_TRUE(reading::sameChain({inM, expanded}));
+  EXPECT_TRUE(reading::sameChain(
+      {problem, w.reads(column, top + 240, 0, t.putBack, 1), w.reads(column, top + 300, 5, t.answer, 1)}));
 }
 
 TEST(Section5, ExampleTwoThenTheProductAndSquareDrills) {
@@ -172,7 +177,7 @@ TEST(Section5, ExampleTwoThenTheProductAndSquareDrills) {
   EXPECT_EQ(keysRead(run), static_cast<int>(keys.size()));
   EXPECT_EQ(pradine::Y21, 365);
   OpWalk w(run);
-  w.line(264, 30, 15, MAIN_MENU_HEADING);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   expectExample(w);
   PaRandomize(1);
@@ -180,8 +185,8 @@ TEST(Section5, ExampleTwoThenTheProductAndSquareDrills) {
   expectDrillProblem(w, pradine::SubstDrill::Product, 1);
   expectDrillProblem(w, pradine::SubstDrill::Square, 2);
   expectDrillProblem(w, pradine::SubstDrill::Square, 2);
-  w.line(132, 570, 3, "教科書 問7　をしなさい。", 2);
-  w.line(16, 666, 0, SECTION5_MENU);
+  w.reads(132, 570, 3, "教科書 問7　をしなさい。", 2);
+  w.reads(16, 666, 0, SECTION5_MENU);
   EXPECT_EQ(w.keysLeft(), 4);
 }
 
@@ -251,13 +256,13 @@ TEST(Section5, ProblemSevenAnswersOneLinePerStep) {
                                        "pradine-section5-answers.png");
   ASSERT_FALSE(run.error);
   OpWalk w(run);
-  w.line(264, 30, 15, MAIN_MENU_HEADING);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   w.fill(0, 0, 1760, 1800, 15, 15, 2);
   const std::vector<PageLine> lines = {
       {40, 30, 0, "問7解答 ", 0},
-      {150, 30, 7, "(1)", 0},
-      {200, 30, 3, "a+b=M とすると", 0},
+      {AFTER, 30, 7, "(1)", 0},
+      {AFTER, 30, 3, "a+b=M とすると", 0},
       {94, 80, 0, " (a+b-1)(a+b+3)", 1},
       {94, 130, 3, "=(M-1)(M+3)", 1},
       {94, 180, 3, "=M^2+2M-3", 1},
@@ -271,18 +276,18 @@ TEST(Section5, ProblemSevenAnswersOneLinePerStep) {
       {94, 540, 0, "=(x+y)^2-4(x+y)+4", 1},
       {40, 590, 5, "=x^2+2xy+y^2-4x-4y+4", 1},
       {594, 30, 7, "(2)", 1},
-      {640, 30, 3, " y-2=M とすると", 0},
+      {AFTER, 30, 3, " y-2=M とすると", 0},
       {660, 80, 0, " (x+y-2)^2", 1},
       {660, 130, 3, "=(x+M)^2", 1},
       {660, 180, 3, "=x^2+2xM+M^2", 1},
       {660, 230, 0, "=x^2+2x(y-2)+(y-2)^2", 1},
       {660, 280, 3, "=x^2+2xy", 1},
-      {800, 280, 7, "-4x", 0},
-      {850, 280, 3, "+y^2-4y+4", 0},
+      {AFTER, 280, 7, "-4x", 0},
+      {AFTER, 280, 3, "+y^2-4y+4", 0},
   };
-  expectPageLines(w, lines, 150);
-  w.line(16, 666, 0, SECTION5_MENU);  // no wait after the last line
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
+  expectPageLines(w, lines);
+  w.reads(16, 666, 0, SECTION5_MENU);  // no wait after the last line
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 2);
 }
 
 }  // namespace

@@ -27,37 +27,37 @@ TEST(PradineWalk, EverySceneOfSectionsFourToSixAndOut) {
   ASSERT_FALSE(run.error);
   EXPECT_EQ(menusDrawn(run), 4);
   OpWalk w(run);
-  w.line(264, 30, 15, MAIN_MENU_HEADING);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING);
   // Section 4.
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(44, 18, 3, "問　次の式を展開しなさい。", 2);
-  w.line(40, 30, 0, "例題1　次の式を計算しなさい。", 4 + 2);
-  w.line(40, 30, 3, "例題1　次の式を計算しなさい。", 10);
-  w.line(132, 570, 3, "教科書 問6　をしなさい。", 6);
-  w.line(94, 30, 3, "問6 解答", 2);
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 9 + 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 18, 3, "問　次の式を展開しなさい。", 2);
+  w.reads(40, 30, 0, "例題1　次の式を計算しなさい。", 4 + 2);
+  w.reads(40, 30, 3, "例題1　次の式を計算しなさい。", 10);
+  w.reads(132, 570, 3, "教科書 問6　をしなさい。", 6);
+  w.reads(94, 30, 3, "問6 解答", 2);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 9 + 2);
   // Section 5.
-  w.line(44, 240, 5, "<めあて>", 2);
-  w.line(44, 420, 5, "※ 多項式を1つの文字とみる！", 2 + 3 + 3);
-  w.line(44, 18, 0, "問　①を求めなさい。", 2);
-  w.line(176, 510, 7, "多項式を１つの文字とみれば、公式が使えそうだ！", 3 + 3 + 1);
-  w.line(22, 30, 3, "例題2　次の式を展開しなさい。", 2);
-  w.line(40, 30, 3, "例題2 次の式を展開しなさい。", 11);
-  w.line(132, 570, 3, "教科書 問7　をしなさい。", 7 + 7);
-  w.line(40, 30, 0, "問7解答 ", 2);
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 17 + 2);
+  w.reads(44, 240, 5, "<めあて>", 2);
+  w.reads(44, 420, 5, "※ 多項式を1つの文字とみる！", 2 + 3 + 3);
+  w.reads(44, 18, 0, "問　①を求めなさい。", 2);
+  w.reads(176, 510, 7, "多項式を１つの文字とみれば、公式が使えそうだ！", 3 + 3 + 1);
+  w.reads(22, 30, 3, "例題2　次の式を展開しなさい。", 2);
+  w.reads(40, 30, 3, "例題2 次の式を展開しなさい。", 11);
+  w.reads(132, 570, 3, "教科書 問7　をしなさい。", 7 + 7);
+  w.reads(40, 30, 0, "問7解答 ", 2);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 17 + 2);
   // Section 6: no aim screen.
-  w.line(16, 666, 0, SECTION6_MENU, 2);
-  w.lineIn(94, 490, 31, 0, "P20練習問題", 2);
-  w.lineIn(510, 550, 30, 13, "1");
-  w.lineIn(94, 490, 31, 0, "P20練習問題", 1 + 2);
-  w.lineIn(510, 550, 30, 13, "2");
-  w.lineIn(94, 490, 31, 0, "P20練習問題", 1);  // its second page
-  w.lineIn(510, 550, 30, 13, "2");
-  w.lineIn(94, 490, 31, 0, "P20練習問題", 2);
-  w.lineIn(510, 550, 30, 13, "3");
-  w.line(600, 325, 3, "(4)", 3);
-  w.line(264, 30, 15, MAIN_MENU_HEADING, 2);
+  w.reads(16, 666, 0, SECTION6_MENU, 2);
+  w.readsCentred(94, 396, 31, 0, "P20練習問題", 2);
+  w.readsCentred(510, 40, 30, 13, "1");
+  w.readsCentred(94, 396, 31, 0, "P20練習問題", 1 + 2);
+  w.readsCentred(510, 40, 30, 13, "2");
+  w.readsCentred(94, 396, 31, 0, "P20練習問題", 1);  // its second page
+  w.readsCentred(510, 40, 30, 13, "2");
+  w.readsCentred(94, 396, 31, 0, "P20練習問題", 2);
+  w.readsCentred(510, 40, 30, 13, "3");
+  w.reads(600, 325, 3, "(4)", 3);
+  w.reads(264, 30, 15, MAIN_MENU_HEADING, 2);
   // "8" and Enter end the program: the two keys after them stay unread.
   EXPECT_EQ(w.keysLeft(), 2);
 }

@@ -1,0 +1,37 @@
+// The mathematics of lines read back from a run (support/line_reader.h) through the algebra
+// checker: a chain of "=" lines, and a line against the value it must have.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/algebra.h"
+#include "support/line_reader.h"
+
+namespace reading {
+
+// Every side of every line equals the first side of the first line: a problem and the lines of
+// its working, each "=" line equal to the line before it. Item labels are taken off. A line the
+// checker cannot read fails with its place.
+inline testing::AssertionResult sameChain(const std::vector<Line>& lines) {
+  if (lines.empty()) return testing::AssertionFailure() << "no lines to chain";
+  // The first side of the first line: its text up to the first "=" after its start.
+  std::string first = algebra::withoutLabel(lines.front().text);
+  first = first.substr(0, first.find('=', 1));
+  for (const Line& line : lines) {
+    const testing::AssertionResult same = algebra::sameValue(algebra::withoutLabel(line.text), first);
+    if (!same) return testing::AssertionFailure() << describe(line) << ": " << same.message();
+  }
+  return testing::AssertionSuccess();
+}
+
+// The line (all its sides) has the value of reference (markup, code page 932).
+inline testing::AssertionResult hasValue(const Line& line, const std::string& reference) {
+  const testing::AssertionResult same = algebra::sameValue(algebra::withoutLabel(line.text), reference);
+  if (!same) return testing::AssertionFailure() << describe(line) << ": " << same.message();
+  return testing::AssertionSuccess();
+}
+
+}  // namespace reading
