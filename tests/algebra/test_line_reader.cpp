@@ -270,4 +270,17 @@ TEST(LineChain, AChainOfEqualLinesAndOneWithAFlippedSign) {
   EXPECT_TRUE(reading::hasValue(lines[2], "(x+3)(x+2)"));
 }
 
+TEST(LineChain, AFormulaWithTheFullWidthEqualsSignStartsAChain) {
+  const HeadlessResult run = runRoutine([] {
+    draw("(a+b)(c+d)＝ac+ad+bc+bd", 132, 88);
+    draw("=a(c+d)+b(c+d)", 132, 160);
+    draw("(a+b)(c+d)＝ac+ad+bc-bd", 132, 230);
+  });
+  const std::vector<Line> lines = reading::readLines(run.ops);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(reading::sameChain({lines[0], lines[1]}));
+  EXPECT_FALSE(reading::sameChain({lines[2]}));
+  EXPECT_EQ(toUtf8(reading::firstSide(lines[0].text)), toUtf8("(a+b)(c+d)"));
+}
+
 }  // namespace

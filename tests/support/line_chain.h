@@ -7,19 +7,26 @@
 #include <string>
 #include <vector>
 
+#include "engine/strings.h"
 #include "support/algebra.h"
 #include "support/line_reader.h"
 
 namespace reading {
+
+// The first side of a line: its text up to the first "=" or full-width "＝" after its start.
+inline std::string firstSide(const std::string& line) {
+  for (std::size_t i = 0; i < line.size(); i += isLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1) {
+    if (i > 0 && (line[i] == '=' || line.compare(i, 2, "＝") == 0)) return line.substr(0, i);
+  }
+  return line;
+}
 
 // Every side of every line equals the first side of the first line: a problem and the lines of
 // its working, each "=" line equal to the line before it. Item labels are taken off. A line the
 // checker cannot read fails with its place.
 inline testing::AssertionResult sameChain(const std::vector<Line>& lines) {
   if (lines.empty()) return testing::AssertionFailure() << "no lines to chain";
-  // The first side of the first line: its text up to the first "=" after its start.
-  std::string first = algebra::withoutLabel(lines.front().text);
-  first = first.substr(0, first.find('=', 1));
+  const std::string first = firstSide(algebra::withoutLabel(lines.front().text));
   for (const Line& line : lines) {
     const testing::AssertionResult same = algebra::sameValue(algebra::withoutLabel(line.text), first);
     if (!same) return testing::AssertionFailure() << describe(line) << ": " << same.message();
