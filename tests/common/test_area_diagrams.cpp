@@ -169,8 +169,8 @@ TEST(SumDiff, AreaMoveAndResultAtTwoOrigins) {
   };
   HeadlessOptions options;
   options.keys = "abcd";
-  options.shotsDir = outputPath("diagram-sumdiff");
-  options.pngPath = outputPath("diagram-sumdiff.png");
+  options.shotsDir = picturePath("diagram-sumdiff");
+  options.pngPath = picturePath("diagram-sumdiff.png");
   const HeadlessResult run = runHeadless(ProgramInfo{"Test", [] { body(); }, false}, options);
   ASSERT_FALSE(run.error);
   OpWalk w(run);

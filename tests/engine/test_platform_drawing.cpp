@@ -221,12 +221,11 @@ TEST(Drawing, FarOutCoordinatesAreClippedAndNeverFail) {
         FE_SETDRAWWIDTH(3);
         // Afterwards everything still draws.
         PsLINE(10, 700, 60, 750, 3, LineMode::FilledBox, 9);
-      },
-      "", "platform-far-out.png");
+      });
   EXPECT_FALSE(run.error);
-  const Picture picture(outputPath("platform-far-out.png"));
-  EXPECT_TRUE(closeTo(picture.at(35, 725), paletteColour(9)));
-  EXPECT_TRUE(closeTo(picture.at(10, 725), paletteColour(3)));
+  const auto picture = pictureOfCanvas("platform-far-out.png");
+  EXPECT_TRUE(closeTo(picture->at(35, 725), paletteColour(9)));
+  EXPECT_TRUE(closeTo(picture->at(10, 725), paletteColour(3)));
 }
 
 TEST(Drawing, FarOutLinesShowTheirPartOnTheCanvas) {

@@ -27,7 +27,7 @@ inline const std::string& t(int n) { return T_S_A(static_cast<float>(n)); }
 inline float num(int n) { return T_A(static_cast<float>(n)); }
 
 // A run of Fenwist with the keys (Enter written \n) at the clock time; the last picture goes to
-// build/test-output/png when png is given.
+// build/test-output/png when png is given and pictures are asked for (TEST_PICTURES=1).
 HeadlessResult runFenwist(const std::string& keys, const std::string& time = "00:00:00", const std::string& png = "");
 
 // Indices in ops where the main menu's title is drawn.

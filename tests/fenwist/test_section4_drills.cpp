@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "common/op_walk.h"
@@ -223,41 +221,27 @@ void expectPointer(const HeadlessResult& run, std::size_t from, float x, const c
   EXPECT_EQ(subMenuLines(ops).size(), 1u);
 }
 
-// A clock time for every seed the start-up can draw: hours + minutes + seconds from 0 to 141.
-std::vector<std::string> everySeed() {
-  std::vector<std::string> clocks;
-  for (int seed = 0; seed <= 141; ++seed) {
-    const int hours = std::max(0, seed - 118), minutes = std::min(59, seed - hours);
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hours, minutes, seed - hours - minutes);
-    clocks.push_back(clock);
-  }
-  return clocks;
+// Each test runs its drill after every seed the clock can give (overSeedClocks).
+TEST(FenwistPracticeDrill, PositiveThenNegativeWithTheFirstPartKeptAbove) {
+  overSeedClocks([](const std::string& clock) {
+    const std::string picture = clock == clockFor(0) ? "fenwist-s4-practice.png" : "";
+    const HeadlessResult run = runFenwist("4\n2\n" + problems(6) + problems(6) + "k", clock, picture);
+    ASSERT_FALSE(run.error);
+    std::size_t end = 0;
+    const auto part1 = walkLoop(run, PART1, 0, end, 6);
+    const auto part2 = walkLoop(run, PART2, end, end, 6);
+    // Part (2) leaves the upper left as part (1) left it: the heading and its last problem.
+    const std::vector<Op> ops = drawn(run);
+    const auto lines = screenLines(ops, ops.size(), 0, 0, 727, 239);
+    ASSERT_EQ(lines.size(), 3u);
+    auto line = lines.begin();
+    EXPECT_EQ(line->second, toUtf8("練習　次の式を因数分解しなさい。"));
+    EXPECT_EQ((++line)->second, part1.back().problem);
+    EXPECT_EQ((++line)->second, part1.back().answerLine);
+    EXPECT_EQ(part2.size(), 6u);
+    expectPointer(run, end, 484, "教科書P24 問6,問7　をしなさい。");
+  });
 }
-const std::vector<std::string> CLOCKS = everySeed();
-
-class FenwistPracticeDrill : public testing::TestWithParam<std::string> {};
-
-TEST_P(FenwistPracticeDrill, PositiveThenNegativeWithTheFirstPartKeptAbove) {
-  const std::string picture = GetParam() == CLOCKS.front() ? "fenwist-s4-practice.png" : "";
-  const HeadlessResult run = runFenwist("4\n2\n" + problems(6) + problems(6) + "k", GetParam(), picture);
-  ASSERT_FALSE(run.error);
-  std::size_t end = 0;
-  const auto part1 = walkLoop(run, PART1, 0, end, 6);
-  const auto part2 = walkLoop(run, PART2, end, end, 6);
-  // Part (2) leaves the upper left as part (1) left it: the heading and its last problem.
-  const std::vector<Op> ops = drawn(run);
-  const auto lines = screenLines(ops, ops.size(), 0, 0, 727, 239);
-  ASSERT_EQ(lines.size(), 3u);
-  auto line = lines.begin();
-  EXPECT_EQ(line->second, toUtf8("練習　次の式を因数分解しなさい。"));
-  EXPECT_EQ((++line)->second, part1.back().problem);
-  EXPECT_EQ((++line)->second, part1.back().answerLine);
-  EXPECT_EQ(part2.size(), 6u);
-  expectPointer(run, end, 484, "教科書P24 問6,問7　をしなさい。");
-}
-
-INSTANTIATE_TEST_SUITE_P(Clocks, FenwistPracticeDrill, testing::ValuesIn(CLOCKS));
 
 // Example 7 and the formula practice: one loop each, every sign of the problem line and of the
 // boxes written out.
@@ -269,23 +253,24 @@ struct SignedDrill {
 
 void PrintTo(const SignedDrill& drill, std::ostream* os) { *os << drill.loop->name; }
 
-class FenwistSignedDrill : public testing::TestWithParam<std::tuple<SignedDrill, std::string>> {};
+class FenwistSignedDrill : public testing::TestWithParam<SignedDrill> {};
 
 TEST_P(FenwistSignedDrill, EveryProblemOnAClearedWindowThenTheTextbookProblem) {
-  const auto& [drill, clock] = GetParam();
-  const HeadlessResult run = runFenwist("4\n" + std::to_string(drill.item) + "\n" + problems(12) + "k", clock);
-  ASSERT_FALSE(run.error);
-  std::size_t end = 0;
-  const auto shown = walkLoop(run, *drill.loop, 0, end, 12);
-  EXPECT_EQ(shown.size(), 12u);
-  for (const Shown& problem : shown) EXPECT_EQ(problem.problem.rfind("x^2", 0), 0u) << problem.problem;
-  expectPointer(run, end, 132, drill.pointer);
+  const SignedDrill& drill = GetParam();
+  overSeedClocks([&](const std::string& clock) {
+    const HeadlessResult run = runFenwist("4\n" + std::to_string(drill.item) + "\n" + problems(12) + "k", clock);
+    ASSERT_FALSE(run.error);
+    std::size_t end = 0;
+    const auto shown = walkLoop(run, *drill.loop, 0, end, 12);
+    EXPECT_EQ(shown.size(), 12u);
+    for (const Shown& problem : shown) EXPECT_EQ(problem.problem.rfind("x^2", 0), 0u) << problem.problem;
+    expectPointer(run, end, 132, drill.pointer);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Drills, FenwistSignedDrill,
-                         testing::Combine(testing::Values(SignedDrill{5, &EXAMPLE7, "教科書 問8　をしなさい。"},
-                                                          SignedDrill{7, &FORMULA, "教科書 問9　をしなさい。"}),
-                                          testing::ValuesIn(CLOCKS)));
+                         testing::Values(SignedDrill{5, &EXAMPLE7, "教科書 問8　をしなさい。"},
+                                         SignedDrill{7, &FORMULA, "教科書 問9　をしなさい。"}));
 
 // --- The draws ----------------------------------------------------------------------------------
 

@@ -18,13 +18,15 @@ inline float widthOf(const std::string& markup) {
   return LLT;
 }
 
-// Runs Pradine with the keys, leaving the last picture in name.png and one at every wait in name/.
-inline HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name) {
+// Runs Pradine with the keys, leaving the last picture in name.png and one at every wait in name/:
+// for a developer's eyes only when pictures are asked for, always for a test that reads them.
+inline HeadlessResult runWithShots(const std::string& keys, const std::string& time, const std::string& name,
+                                   Seen seen = Seen::ByEyes) {
   HeadlessOptions options;
   options.keys = keys;
   options.time = time;
-  options.pngPath = outputPath(name + ".png");
-  options.shotsDir = outputPath(name);
+  options.pngPath = picturePath(name + ".png", seen);
+  options.shotsDir = picturePath(name, seen);
   return runHeadless(pradine::PROGRAM, options);
 }
 

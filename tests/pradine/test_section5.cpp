@@ -208,7 +208,7 @@ TEST(Section5, TheSquareDrillKeepsTheLastProductProblemWhole) {
   // One product problem, then two square problems.
   const std::string example = "5\r3\r" + steps(11);
   const std::string keys = example + "     1\r" "     \r" "     1\r";
-  const HeadlessResult run = runWithShots(keys, clockFor(seed), "pradine-section5-long-product");
+  const HeadlessResult run = runWithShots(keys, clockFor(seed), "pradine-section5-long-product", Seen::ByTest);
   ASSERT_FALSE(run.error);
   // The product answer reaches right of x 600.
   float right = 0;

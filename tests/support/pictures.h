@@ -34,5 +34,6 @@ class Picture {
   int width_ = 0, height_ = 0;
 };
 
-// Writes the canvas as it stands now to outputPath(name) and reads it back.
+// Writes the canvas as it stands now to outputPath(name) and reads it back: a picture the test
+// reads, written whether or not pictures are asked for (test_support.h).
 std::unique_ptr<Picture> pictureOfCanvas(const std::string& name);

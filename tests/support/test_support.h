@@ -7,10 +7,20 @@
 
 #include "engine/platform/headless.h"
 
-// Where tests write pictures for a developer to look at (in the build tree).
+// Where tests write pictures and other files (build/test-output/ in the build tree).
 std::string outputPath(const std::string& name);
 
-// Runs the program headless with the keys (see parseKeys) at the given clock time.
+// Who a picture is for. A test that reads a picture back always gets it; pictures for a
+// developer's eyes are written only when asked for, with TEST_PICTURES=1 in the environment.
+enum class Seen { ByEyes, ByTest };
+// Whether the environment asks for the pictures for eyes.
+bool picturesAsked();
+// outputPath(name), or "" for a picture for eyes that was not asked for: a run given an empty
+// path (HeadlessOptions::pngPath, shotsDir) writes nothing there.
+std::string picturePath(const std::string& name, Seen seen = Seen::ByEyes);
+
+// Runs the program headless with the keys (see parseKeys) at the given clock time; the last
+// picture, for eyes, goes to picturePath(pngName).
 HeadlessResult runScript(const ProgramInfo& program, const std::string& keys, const std::string& time = "00:00:00",
                          const std::string& pngName = "");
 
@@ -34,3 +44,10 @@ std::string steps(int n);
 
 // A clock time "HH:MM:SS" whose hours + minutes + seconds, the random seed, is seed (0 to 141).
 std::string clockFor(int seed);
+
+// Runs check(clock) at the clock time of every swept seed (sweptSeeds(): all 142 in the normal
+// build). It goes on after a failing seed, as all of them take only a scene test's second or so,
+// so that the failure tells a fault of one draw from a fault of every problem: every message of
+// the first failing seed and the first message of each of the next four, each naming its seed
+// and clock, then the list of all failing seeds.
+void overSeedClocks(const std::function<void(const std::string& clock)>& check);
