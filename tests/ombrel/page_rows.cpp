@@ -80,7 +80,9 @@ class StepLines {
     std::vector<std::pair<int, reading::Line>> found;
     for (std::size_t s = 0; s < lines_.size(); ++s)
       for (std::size_t k = 0; k < lines_[s].size(); ++k)
-        if (!named_[s][k] && !skipped(lines_[s][k], skips)) found.emplace_back(static_cast<int>(s), lines_[s][k]);
+        // The engine's prompts (the step wait, the sub-menu line) are not the page's lines.
+        if (!named_[s][k] && lines_[s][k].kind != reading::Kind::Prompt && !skipped(lines_[s][k], skips))
+          found.emplace_back(static_cast<int>(s), lines_[s][k]);
     return found;
   }
 
