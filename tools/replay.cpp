@@ -1,7 +1,9 @@
-// replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR] [--ops FILE]
+// replay PROGRAM (--keys KEYS | --keys-file FILE | --walk) [--time HH:MM:SS] [--png FILE] [--shots DIR]
+//        [--ops FILE]
 // replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR] [--ops FILE]
-// Runs a program headless with scripted keys and writes pictures and the operation log; or
-// types COUNT seeded random keys through it and fails on the first fault (tools/monkey.h).
+// Runs a program headless with scripted keys, or the scene walk's (tools/scene_walk.h), and
+// writes pictures and the operation log; or walks it and then types COUNT seeded random keys
+// through it, failing on the first fault (tools/monkey.h).
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,18 +13,22 @@
 #include "engine/platform/headless.h"
 #include "monkey.h"
 #include "programs.h"
+#include "scene_walk.h"
 
 namespace {
 int usage() {
   std::fprintf(stderr,
-               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE) [--time HH:MM:SS] [--png FILE] [--shots DIR]"
-               " [--ops FILE]\n"
+               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE | --walk) [--time HH:MM:SS] [--png FILE]"
+               " [--shots DIR] [--ops FILE]\n"
                "       replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR]"
                " [--ops FILE]\n"
                "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n"
-               "  --monkey: COUNT random keys weighted as a class types them; exit status 1 on a crash, a\n"
-               "  sanitizer's report, the error screen or a run that stops taking keys; each run of the program\n"
-               "  takes at most --run-keys of them (2000) before it starts afresh\n");
+               "  --walk: the scene walk's keys, through every item of the main menu and of every sub-menu;\n"
+               "  exit status 1 when the walk does not end the program through the main menu's last item\n"
+               "  --monkey: the scene walk, then COUNT random keys weighted as a class types them; exit status 1\n"
+               "  on a crash, a sanitizer's report, the error screen, a run that stops taking keys or a walk\n"
+               "  that does not end; each run of the program takes at most --run-keys of them (2000) before it\n"
+               "  starts afresh\n");
   return 2;
 }
 
@@ -53,8 +59,13 @@ int main(int argc, char** argv) {
   std::string opsPath;
   MonkeyOptions monkey;
   bool monkeyMode = false;
+  bool walkMode = false;
   for (int i = 2; i < argc; ++i) {
     const std::string flag = argv[i];
+    if (flag == "--walk") {
+      walkMode = true;
+      continue;
+    }
     if (i + 1 >= argc) return usage();
     const std::string value = argv[++i];
     if (flag == "--keys") {
@@ -100,9 +111,18 @@ int main(int argc, char** argv) {
     }
     options.opsOut = &ops;
   }
+  SceneWalk walk;
+  if (walkMode) options.keySource = [&walk] { return walk.nextKey(); };
   const HeadlessResult result = runHeadless(*program, options);
   if (result.error)
     std::fprintf(stderr, "replay: ended on the error screen (line %d, code %d)\n", result.error->line,
                  static_cast<int>(result.error->code));
+  if (!walkMode) return 0;
+  if (!walk.complete()) {
+    std::fprintf(stderr, "replay: the walk did not end the program: %s\n",
+                 walk.problem().empty() ? "the program ended elsewhere" : walk.problem().c_str());
+    return 1;
+  }
+  std::printf("replay: walked %s\n", walk.summary().c_str());
   return 0;
 }

@@ -1,0 +1,194 @@
+#include "scene_walk.h"
+
+#include <iterator>
+
+#include "engine/platform/keys.h"
+
+namespace {
+
+// Key scripts (engine/platform/keys.h), one entry or key each. This file's narrow literals are
+// code page 932; a key the script gives in UTF-8 is written u8.
+std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// Entries no number prompt takes: nothing, a value out of every range, no value at all (a
+// division by 0, a lone sign or point, a letter that is dropped), an entry cleared by Backspace
+// or character 12, and ten characters, which the Enter after them clears (the entry goes on).
+const std::string BAD_CHOICES[] = {"\\n",   "0\\n",    "99\\n", "-2\\n", "1/0\\n", "3\\b\\n",
+                                   "5\\f\\n", "1234567890\\n", "-\\n",  ".\\n",  "x\\n"};
+const std::string BAD_CARDS[] = {"0\\n", "14\\n", "-3\\n", "\\n", "1/0\\n", "13.5\\n", "0.5\\n", "7\\b\\n"};
+const std::string BAD_NEXT_STEPS[] = {"\\n",     "2\\n",  "0\\n",   "-1\\n",           "1/0\\n",
+                                      "1\\b\\n", "11\\n", "0.5\\n", "1234567890\\n", "x\\n"};
+// A card from 1 to 13 (6/2 is 3), and the ways of typing the 1 that leaves a practice loop.
+const std::string GOOD_CARDS[] = {"13\\n", "2\\n", "7\\n", "1\\n", "12\\n", "6/2\\n", "9\\n",
+                                  "5\\n",  "10\\n", "4\\n", "11\\n", "8\\n", "3\\n"};
+const std::string GOOD_NEXT_STEPS[] = {"1\\n", "2/2\\n", "01\\n", "1.0\\n"};
+// Any key ends a step wait: Enter, digits, letters, signs, Escape, Backspace, character 12, a
+// double-byte character and one the code page lacks.
+const std::string STEP_KEYS[] = {"x",   "\\n", "1",  " ", "\\e", "\\b",      "0",      utf8(u8"あ"),
+                                 "\\f", "-",   "Q", ".", "/",   utf8(u8"😀"), "\\\\"};
+
+template <std::size_t N>
+const std::string& turned(const std::string (&list)[N], unsigned& turn) {
+  return list[turn++ % N];
+}
+
+// A menu item typed as its number, or with a leading 0.
+std::string itemEntry(int item, unsigned& turn) {
+  return (turn++ % 2 == 0 ? "" : "0") + std::to_string(item) + "\\n";
+}
+
+}  // namespace
+
+std::string SceneWalk::nextKey() {
+  if (!problem_.empty()) return "";
+  if (pending_.empty()) {
+    const WaitingPrompt prompt = waitingPrompt();
+    learn(prompt);
+    if (problem_.empty()) answer(prompt);
+    if (!problem_.empty()) return "";
+  }
+  if (keys_ >= limits_.keys) {
+    stop("the walk took " + std::to_string(limits_.keys) + " keys without ending the program");
+    return "";
+  }
+  if (inScene_ && static_cast<std::uint64_t>(scene_.keys) >= limits_.sceneKeys) {
+    stop("the scene took " + std::to_string(limits_.sceneKeys) + " keys without coming back to its sub-menu");
+    return "";
+  }
+  std::string key = std::move(pending_.front());
+  pending_.pop_front();
+  ++keys_;
+  if (inScene_) ++scene_.keys;
+  return key;
+}
+
+void SceneWalk::learn(const WaitingPrompt& prompt) {
+  const bool mainMenu = prompt.kind == PromptKind::MainMenu;
+  const bool subMenu = inSection_ && prompt.kind == PromptKind::Bar && prompt.line == sections_.back().line;
+  switch (last_) {
+    case Entry::Bad:
+      if (lastAsked_ == AT_MAIN_MENU && !mainMenu) return stop("a bad entry left the main menu");
+      if (lastAsked_ == AT_SUB_MENU && !subMenu) return stop("a bad entry left the sub-menu");
+      if (lastAsked_ == AT_QUESTION && !(prompt.kind == PromptKind::Bar && prompt.line == questionLine_))
+        return stop("a bad entry was taken at the scene's question");
+      break;
+    case Entry::MainMenuItem:
+      if (mainMenu) {
+        emptyItems_.push_back(lastItem_);
+      } else if (prompt.kind == PromptKind::Bar) {
+        sections_.push_back({.menuItem = lastItem_, .line = prompt.line, .scenes = {}});
+        inSection_ = true;
+        lastChoice_ = 0;
+        return;
+      } else {
+        return stop("main-menu item " + std::to_string(lastItem_) + " showed no sub-menu");
+      }
+      break;
+    case Entry::SubMenuItem:
+      if (mainMenu) {
+        sections_.back().left = true;
+        inSection_ = false;
+        return;
+      }
+      inScene_ = true;
+      break;
+    default:
+      break;
+  }
+  if (inScene_ && subMenu) {
+    sections_.back().scenes.push_back(scene_);
+    inScene_ = false;
+  } else if (inSection_ && mainMenu) {
+    stop("the main menu came back before the sub-menu's last item");
+  }
+}
+
+void SceneWalk::answer(const WaitingPrompt& prompt) {
+  switch (prompt.kind) {
+    case PromptKind::Key:
+      if (inScene_) ++scene_.stepWaits;
+      type(turned(STEP_KEYS, stepTurn_), Entry::Key);
+      return;
+    case PromptKind::MainMenu:
+      if (badEntryGiven(AT_MAIN_MENU)) {
+        ++lastItem_;
+        type(itemEntry(lastItem_, goodTurn_[AT_MAIN_MENU]), Entry::MainMenuItem);
+      }
+      return;
+    case PromptKind::Bar:
+      if (inSection_ && !inScene_) {
+        if (prompt.line != sections_.back().line) return stop("the sub-menu's line changed to " + prompt.line);
+        if (badEntryGiven(AT_SUB_MENU)) {
+          ++lastChoice_;
+          type(itemEntry(lastChoice_, goodTurn_[AT_SUB_MENU]), Entry::SubMenuItem);
+          scene_ = {.startKey = keys_ + pending_.size()};
+        }
+      } else if (inScene_) {
+        ++scene_.questions;
+        questionLine_ = prompt.line;
+        if (badEntryGiven(AT_QUESTION)) type(turned(GOOD_CARDS, goodTurn_[AT_QUESTION]), Entry::Good);
+      } else {
+        stop("a prompt on the bottom bar outside every section: " + prompt.line);
+      }
+      return;
+    case PromptKind::NextStep:
+      if (!inScene_) return stop("a next-step prompt outside every scene");
+      ++scene_.nextSteps;
+      if (badEntryGiven(AT_NEXT_STEP)) type(turned(GOOD_NEXT_STEPS, goodTurn_[AT_NEXT_STEP]), Entry::Good);
+      return;
+  }
+}
+
+bool SceneWalk::badEntryGiven(Asked asked) {
+  lastAsked_ = asked;
+  if (badGiven_[asked]) {
+    badGiven_[asked] = false;
+    return true;
+  }
+  badGiven_[asked] = true;
+  unsigned& turn = badTurn_[asked];
+  switch (asked) {
+    case AT_QUESTION: type(turned(BAD_CARDS, turn), Entry::Bad); break;
+    case AT_NEXT_STEP: type(turned(BAD_NEXT_STEPS, turn), Entry::Bad); break;
+    default: type(turned(BAD_CHOICES, turn), Entry::Bad); break;
+  }
+  return false;
+}
+
+void SceneWalk::type(const std::string& script, Entry entry) {
+  KeyScript keys(script);
+  for (std::string key = keys.next(); !key.empty(); key = keys.next()) pending_.push_back(std::move(key));
+  last_ = entry;
+}
+
+void SceneWalk::stop(const std::string& why) {
+  problem_ = where() + ": " + why;
+  pending_.clear();
+}
+
+SceneWalk::Position SceneWalk::position() const {
+  if (!inSection_) return {};
+  return {sections_.back().menuItem, inScene_ ? lastChoice_ : 0};
+}
+
+std::string SceneWalk::where() const {
+  const Position at = position();
+  if (at.menuItem == 0) return "at the main menu";
+  std::string text = "main-menu item " + std::to_string(at.menuItem);
+  if (at.subMenuItem != 0) text += ", sub-menu item " + std::to_string(at.subMenuItem);
+  return text;
+}
+
+bool SceneWalk::complete() const {
+  if (!problem_.empty() || last_ != Entry::MainMenuItem || inSection_) return false;
+  for (const Section& section : sections_)
+    if (!section.left) return false;
+  return true;
+}
+
+std::string SceneWalk::summary() const {
+  std::size_t scenes = 0;
+  for (const Section& section : sections_) scenes += section.scenes.size();
+  return std::to_string(sections_.size()) + " sections, " + std::to_string(scenes) + " scenes, " +
+         std::to_string(keys_) + " keys";
+}
