@@ -1,6 +1,6 @@
 #include "scene_walk.h"
 
-#include <iterator>
+#include <cstddef>
 
 #include "engine/platform/keys.h"
 
