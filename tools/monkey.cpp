@@ -255,7 +255,8 @@ int runMonkey(const ProgramInfo& program, const std::string& name, const MonkeyO
                    "monkey: %s, seed %llu: the scene walk %s at %s, after %llu keys\n"
                    "  replay it: tools/replay %s --walk --time %s\n",
                    name.c_str(), seed, fault.c_str(), at.text().c_str(),
-                   static_cast<unsigned long long>(progress.taken.load()), name.c_str(), walkClock(options.seed).c_str());
+                   static_cast<unsigned long long>(progress.taken.load()), name.c_str(),
+                   walkClock(options.seed).c_str());
       return 1;
     }
   }
