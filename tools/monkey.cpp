@@ -16,6 +16,7 @@
 
 #include "engine/platform/headless.h"
 #include "engine/platform/keys.h"
+#include "scene_walk.h"
 
 namespace {
 
@@ -62,14 +63,15 @@ const KeyGroup GROUPS[] = {
     {6, BACKSPACE}, {3, DELETE}, {3, ESCAPE}, {12, PRINTABLE}, {7, NON_ASCII},
 };
 
-// The clock of a run, which fixes its random seed.
-std::string runClock(std::uint64_t seed, std::uint64_t firstKey) {
-  const std::uint64_t r = draw(seed, firstKey, 2);
+// A clock text from a random draw; the clock of a run fixes its random seed.
+std::string clockOf(std::uint64_t r) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(r % 24), static_cast<int>(r / 24 % 60),
                 static_cast<int>(r / 1440 % 60));
   return text;
 }
+std::string runClock(std::uint64_t seed, std::uint64_t firstKey) { return clockOf(draw(seed, firstKey, 2)); }
+std::string walkClock(std::uint64_t seed) { return clockOf(draw(seed, 0, 3)); }
 
 double now() {
   timespec t{};
@@ -77,33 +79,78 @@ double now() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Exit status of a run that ended on the error screen.
+// Exit status of a run that ended on the error screen, and of a walk that did not end the program.
 constexpr int ERROR_SCREEN_STATUS = 3;
+constexpr int WALK_UNFINISHED_STATUS = 4;
 
-// One program run in this (child) process: keys from firstKey on, counted in taken.
-[[noreturn]] void typeOneRun(const ProgramInfo& program, const MonkeyOptions& options, std::uint64_t firstKey,
-                             std::atomic<std::uint64_t>& taken) {
+// What the running child shares with the monkey: the keys it has taken, and in the scene walk
+// where it is.
+struct Progress {
+  std::atomic<std::uint64_t> taken{0};
+  std::atomic<int> menuItem{0};
+  std::atomic<int> subMenuItem{0};
+};
+
+// The headless run of a child, at the clock time, its operation log appended to the options' file.
+HeadlessOptions childRun(const MonkeyOptions& options, const std::string& time, const std::string& heading,
+                         std::ofstream& ops) {
   HeadlessOptions headless;
   headless.keepOps = false;
-  headless.time = runClock(options.seed, firstKey);
-  std::ofstream ops;
+  headless.time = time;
   if (!options.opsPath.empty()) {
     ops.open(options.opsPath, std::ios::app);
-    ops << "# run from key " << firstKey << " at " << headless.time << '\n';
+    ops << "# " << heading << " at " << time << '\n';
     headless.opsOut = &ops;
   }
+  return headless;
+}
+
+void exitOnErrorScreen(const HeadlessResult& result) {
+  if (!result.error) return;
+  std::fprintf(stderr, "monkey: the run reached the error screen: line %d, error code %d\n", result.error->line,
+               static_cast<int>(result.error->code));
+  std::exit(ERROR_SCREEN_STATUS);
+}
+
+// The scene walk (tools/scene_walk.h) in this (child) process.
+[[noreturn]] void walkOneRun(const ProgramInfo& program, const std::string& name, const MonkeyOptions& options,
+                             Progress& progress) {
+  std::ofstream ops;
+  HeadlessOptions headless = childRun(options, walkClock(options.seed), "the scene walk", ops);
+  SceneWalk walk;
+  headless.keySource = [&] {
+    std::string key = walk.nextKey();
+    const SceneWalk::Position at = walk.position();
+    progress.menuItem = at.menuItem;
+    progress.subMenuItem = at.subMenuItem;
+    progress.taken = walk.keys();
+    return key;
+  };
+  exitOnErrorScreen(runHeadless(program, headless));
+  if (!walk.complete()) {
+    std::fprintf(stderr, "monkey: the scene walk did not end the program through its main menu: %s\n",
+                 walk.problem().empty() ? "the program ended elsewhere" : walk.problem().c_str());
+    std::exit(WALK_UNFINISHED_STATUS);
+  }
+  std::printf("monkey: %s, seed %llu: the scene walk took %s\n", name.c_str(),
+              static_cast<unsigned long long>(options.seed), walk.summary().c_str());
+  std::exit(0);
+}
+
+// One program run of random keys in this (child) process: keys from firstKey on.
+[[noreturn]] void typeOneRun(const ProgramInfo& program, const MonkeyOptions& options, std::uint64_t firstKey,
+                             Progress& progress) {
+  std::ofstream ops;
+  HeadlessOptions headless =
+      childRun(options, runClock(options.seed, firstKey), "run from key " + std::to_string(firstKey), ops);
+  std::atomic<std::uint64_t>& taken = progress.taken;
   headless.keySource = [&]() -> std::string {
     const std::uint64_t index = firstKey + taken.load();
     if (index >= options.keys || taken.load() >= options.runKeys) return "";
     taken.fetch_add(1);
     return KeyScript(monkeyKey(options.seed, index)).next();
   };
-  const HeadlessResult result = runHeadless(program, headless);
-  if (result.error) {
-    std::fprintf(stderr, "monkey: the run reached the error screen: line %d, error code %d\n", result.error->line,
-                 static_cast<int>(result.error->code));
-    std::exit(ERROR_SCREEN_STATUS);
-  }
+  exitOnErrorScreen(runHeadless(program, headless));
   std::exit(0);
 }
 
@@ -117,25 +164,63 @@ std::string saveKeys(const std::string& name, const MonkeyOptions& options, std:
   return path;
 }
 
-// The count of keys the running child has taken, in memory it shares with its parent.
-class SharedCount {
+// The progress of the running child, in memory it shares with its parent.
+class SharedProgress {
  public:
-  SharedCount() {
-    void* shared = mmap(nullptr, sizeof(Count), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    if (shared != MAP_FAILED) count_ = new (shared) Count(0);
+  SharedProgress() {
+    void* shared = mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared != MAP_FAILED) progress_ = new (shared) Progress;
   }
-  ~SharedCount() {
-    if (count_ != nullptr) munmap(count_, sizeof(Count));
+  ~SharedProgress() {
+    if (progress_ != nullptr) munmap(progress_, sizeof(Progress));
   }
-  SharedCount(const SharedCount&) = delete;
-  SharedCount& operator=(const SharedCount&) = delete;
-  bool usable() const { return count_ != nullptr; }
-  std::atomic<std::uint64_t>& operator*() { return *count_; }
+  SharedProgress(const SharedProgress&) = delete;
+  SharedProgress& operator=(const SharedProgress&) = delete;
+  bool usable() const { return progress_ != nullptr; }
+  // Starts a child at run, from no progress; -1 when it cannot.
+  template <typename Run>
+  pid_t start(Run run) {
+    progress_->taken = 0;
+    progress_->menuItem = 0;
+    progress_->subMenuItem = 0;
+    const pid_t child = fork();
+    if (child < 0) std::perror("monkey: fork");
+    if (child == 0) run(*progress_);
+    return child;
+  }
+  const Progress& operator*() const { return *progress_; }
 
  private:
-  using Count = std::atomic<std::uint64_t>;
-  Count* count_ = nullptr;
+  Progress* progress_ = nullptr;
 };
+
+// Watches a child run to its end: it must keep taking keys until then. Returns what went wrong,
+// or "" when nothing did.
+std::string watch(pid_t child, const Progress& progress, double stallSeconds) {
+  int status = 0;
+  std::uint64_t seen = 0;
+  double progressAt = now();
+  for (;;) {
+    const pid_t done = waitpid(child, &status, WNOHANG);
+    if (done == child) break;
+    if (progress.taken.load() != seen) {
+      seen = progress.taken.load();
+      progressAt = now();
+    } else if (now() - progressAt > stallSeconds) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+      return "stopped taking keys for " + std::to_string(static_cast<int>(stallSeconds)) + " s";
+    }
+    usleep(20000);
+  }
+  if (WIFSIGNALED(status)) return "crashed (signal " + std::to_string(WTERMSIG(status)) + ")";
+  if (WEXITSTATUS(status) == ERROR_SCREEN_STATUS) return "ended on the error screen";
+  if (WEXITSTATUS(status) == WALK_UNFINISHED_STATUS) return "did not end the program";
+  if (WEXITSTATUS(status) != 0)
+    return "crashed or was stopped by a sanitizer (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
+  if (progress.taken.load() == 0) return "ended without taking a key";
+  return "";
+}
 
 }  // namespace
 
@@ -152,70 +237,50 @@ std::string monkeyKey(std::uint64_t seed, std::uint64_t index) {
 }
 
 int runMonkey(const ProgramInfo& program, const std::string& name, const MonkeyOptions& options) {
-  SharedCount shared;
+  SharedProgress shared;
   if (!shared.usable()) {
     std::perror("monkey: mmap");
     return 1;
   }
-  std::atomic<std::uint64_t>& taken = *shared;
+  const Progress& progress = *shared;
+  const auto seed = static_cast<unsigned long long>(options.seed);
   std::fflush(nullptr);
+  if (options.walkFirst) {
+    const pid_t child = shared.start([&](Progress& p) { walkOneRun(program, name, options, p); });
+    if (child < 0) return 1;
+    const std::string fault = watch(child, progress, options.stallSeconds);
+    if (!fault.empty()) {
+      const SceneWalk::Position at{progress.menuItem.load(), progress.subMenuItem.load()};
+      std::fprintf(stderr,
+                   "monkey: %s, seed %llu: the scene walk %s at %s, after %llu keys\n"
+                   "  replay it: tools/replay %s --walk --time %s\n",
+                   name.c_str(), seed, fault.c_str(), at.text().c_str(),
+                   static_cast<unsigned long long>(progress.taken.load()), name.c_str(),
+                   walkClock(options.seed).c_str());
+      return 1;
+    }
+  }
   std::uint64_t typed = 0;
   int runs = 0;
   while (typed < options.keys) {
-    taken = 0;
-    const pid_t child = fork();
-    if (child < 0) {
-      std::perror("monkey: fork");
-      return 1;
-    }
-    if (child == 0) typeOneRun(program, options, typed, taken);
+    const pid_t child = shared.start([&](Progress& p) { typeOneRun(program, options, typed, p); });
+    if (child < 0) return 1;
     ++runs;
-    // Watch the run: it must keep taking keys until it ends.
-    int status = 0;
-    std::uint64_t seen = 0;
-    double progressAt = now();
-    bool stalled = false;
-    for (;;) {
-      const pid_t done = waitpid(child, &status, WNOHANG);
-      if (done == child) break;
-      if (taken.load() != seen) {
-        seen = taken.load();
-        progressAt = now();
-      } else if (now() - progressAt > options.stallSeconds) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        stalled = true;
-        break;
-      }
-      usleep(20000);
-    }
-    const std::uint64_t runKeys = taken.load();
-    std::string fault;
-    if (stalled) {
-      fault = "stopped taking keys for " + std::to_string(static_cast<int>(options.stallSeconds)) + " s";
-    } else if (WIFSIGNALED(status)) {
-      fault = "crashed (signal " + std::to_string(WTERMSIG(status)) + ")";
-    } else if (WEXITSTATUS(status) == ERROR_SCREEN_STATUS) {
-      fault = "ended on the error screen";
-    } else if (WEXITSTATUS(status) != 0) {
-      fault = "crashed or was stopped by a sanitizer (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
-    } else if (runKeys == 0) {
-      fault = "ended without taking a key";
-    }
+    const std::string fault = watch(child, progress, options.stallSeconds);
+    const std::uint64_t runKeys = progress.taken.load();
     if (!fault.empty()) {
       const std::string path = saveKeys(name, options, typed, typed + runKeys);
       std::fprintf(stderr,
                    "monkey: %s, seed %llu: run %d %s after %llu of its keys (keys %llu to %llu of the keyboard)\n"
                    "  replay it: tools/replay %s --time %s --keys-file %s\n",
-                   name.c_str(), static_cast<unsigned long long>(options.seed), runs, fault.c_str(),
-                   static_cast<unsigned long long>(runKeys), static_cast<unsigned long long>(typed),
-                   static_cast<unsigned long long>(typed + runKeys), name.c_str(),
-                   runClock(options.seed, typed).c_str(), std::filesystem::absolute(path).c_str());
+                   name.c_str(), seed, runs, fault.c_str(), static_cast<unsigned long long>(runKeys),
+                   static_cast<unsigned long long>(typed), static_cast<unsigned long long>(typed + runKeys),
+                   name.c_str(), runClock(options.seed, typed).c_str(), std::filesystem::absolute(path).c_str());
       return 1;
     }
     typed += runKeys;
   }
-  std::printf("monkey: %s, seed %llu: %llu keys in %d runs, no fault\n", name.c_str(),
-              static_cast<unsigned long long>(options.seed), static_cast<unsigned long long>(typed), runs);
+  std::printf("monkey: %s, seed %llu: %llu keys in %d runs, no fault\n", name.c_str(), seed,
+              static_cast<unsigned long long>(typed), runs);
   return 0;
 }

@@ -1,6 +1,6 @@
 #include "scene_walk.h"
 
-#include <iterator>
+#include <cstddef>
 
 #include "engine/platform/keys.h"
 
@@ -81,7 +81,7 @@ void SceneWalk::learn(const WaitingPrompt& prompt) {
         lastChoice_ = 0;
         return;
       } else {
-        return stop("main-menu item " + std::to_string(lastItem_) + " showed no sub-menu");
+        return stop("the item showed no sub-menu");
       }
       break;
     case Entry::SubMenuItem:
@@ -162,20 +162,20 @@ void SceneWalk::type(const std::string& script, Entry entry) {
 }
 
 void SceneWalk::stop(const std::string& why) {
-  problem_ = where() + ": " + why;
+  problem_ = position().text() + ": " + why;
   pending_.clear();
 }
 
 SceneWalk::Position SceneWalk::position() const {
+  if (last_ == Entry::MainMenuItem) return {lastItem_, 0};
   if (!inSection_) return {};
-  return {sections_.back().menuItem, inScene_ ? lastChoice_ : 0};
+  return {sections_.back().menuItem, inScene_ || last_ == Entry::SubMenuItem ? lastChoice_ : 0};
 }
 
-std::string SceneWalk::where() const {
-  const Position at = position();
-  if (at.menuItem == 0) return "at the main menu";
-  std::string text = "main-menu item " + std::to_string(at.menuItem);
-  if (at.subMenuItem != 0) text += ", sub-menu item " + std::to_string(at.subMenuItem);
+std::string SceneWalk::Position::text() const {
+  if (menuItem == 0) return "at the main menu";
+  std::string text = "main-menu item " + std::to_string(menuItem);
+  if (subMenuItem != 0) text += ", sub-menu item " + std::to_string(subMenuItem);
   return text;
 }
 

@@ -43,10 +43,13 @@ class SceneWalk {
     std::vector<Scene> scenes;  // sub-menu item k's scene at k - 1
     bool left = false;          // left through its sub-menu's last item
   };
-  // Where the walk is: a main-menu item and an item of its sub-menu, 0 for none.
+  // Where the walk is: the main-menu item and the item of its sub-menu chosen last, 0 for none
+  // (back at the main menu, or at the sub-menu).
   struct Position {
     int menuItem = 0;
     int subMenuItem = 0;
+    // "at the main menu", "main-menu item 6", "main-menu item 6, sub-menu item 1".
+    std::string text() const;
   };
 
   explicit SceneWalk(WalkLimits limits = {}) : limits_(limits) {}
@@ -83,7 +86,6 @@ class SceneWalk {
   bool badEntryGiven(Asked asked);
   void type(const std::string& script, Entry entry);
   void stop(const std::string& why);
-  std::string where() const;
 
   WalkLimits limits_;
   std::deque<std::string> pending_;  // the rest of the entry being typed

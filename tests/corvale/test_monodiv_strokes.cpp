@@ -16,6 +16,7 @@
 #include "corvale_checks.h"
 #include "engine/engine.h"
 #include "programs/corvale/corvale.h"
+#include "support/over_seeds.h"
 
 using namespace corvale;
 
@@ -205,13 +206,11 @@ std::string expectLettersCancel(const std::vector<Op>& pass, float lineY) {
   return letters;
 }
 
-constexpr int SEEDS = 142;
-
 }  // namespace
 
 TEST(CorvaleDivisionStrokes, ReviewOneCancelsTheDivisorAgainstEachCoefficient) {
   int twoDigits = 0;
-  for (int seed = 0; seed < SEEDS; ++seed) {
+  for (const int seed : sweptSeeds()) {
     SCOPED_TRACE(clockFor(seed));
     const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", clockFor(seed));
     ASSERT_FALSE(run.error.has_value());
@@ -244,7 +243,7 @@ bool isDigitGlyph(const Glyph& g) { return isDigits(g.text); }
 
 TEST(CorvaleDivisionStrokes, ReviewOneArcsRunFromTheReciprocalToEachCoefficient) {
   int negativeDivisors = 0, negativeFirst = 0, positiveDivisors = 0;
-  for (int seed = 0; seed < SEEDS; ++seed) {
+  for (const int seed : sweptSeeds()) {
     SCOPED_TRACE(clockFor(seed));
     const HeadlessResult run = runScript(PROGRAM, "2\n1\n" + repeat("kkkkkkk2\n", 2) + "kkkkkkk1\n", clockFor(seed));
     ASSERT_FALSE(run.error.has_value());
@@ -285,7 +284,7 @@ TEST(CorvaleDivisionStrokes, ReviewOneArcsRunFromTheReciprocalToEachCoefficient)
 TEST(CorvaleDivisionStrokes, ExampleThreeCancelsNumbersAndLettersInEachFraction) {
   int exponents = 0, twoDigits = 0;
   std::vector<std::string> divisorLetters;
-  for (int seed = 0; seed < SEEDS; ++seed) {
+  for (const int seed : sweptSeeds()) {
     SCOPED_TRACE(clockFor(seed));
     const std::string keys = "2\n2\n" + repeat("kkkkk2\n", 2) + "kkkkk1\nk" + repeat("kkkkk2\n", 2) + "kkkkk1\n";
     const HeadlessResult run = runScript(PROGRAM, keys, clockFor(seed));

@@ -95,7 +95,7 @@ TEST(GenCommon, NumbersOfEachKindAndTheirSignedTexts) {
 // draw, which ends in kind 2 or 3; after 0, 4 or 5 (section 4's kinds) any kind can come first.
 TEST(GenCommon, AvoidsTheKindDrawnBeforeUnlessItStartsAgain) {
   std::map<float, std::set<float>> firstKinds;  // by the FMAESU found
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : allSeeds()) {
     for (const float before : {0.0f, 1.0f, 2.0f, 3.0f, 4.0f, 5.0f}) {
       PaRandomize(static_cast<float>(seed));
       FMAESU = before;
@@ -149,7 +149,7 @@ TEST(FenwistExample1Mathematics, EveryLineEqualsItsProblemAndEveryFactorisationI
   }
   keys += "k";
   std::set<std::string> shapes;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     const HeadlessResult run = runFenwist(keys, clockFor(seed));
     ASSERT_FALSE(run.error);
     const std::vector<Op> ops = drawn(run);

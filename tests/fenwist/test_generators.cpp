@@ -191,7 +191,7 @@ TEST(DiffSquaresDrill, SecondNumberOneIsShownAsTheDrillWants) {
 // which keeps the common factor 9. Drill 4 draws such a pair again.
 TEST(DiffSquaresDrill, DrillFourRedrawsAPairThatWouldLeaveACommonFactor) {
   int redrawn = 0;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     for (int pass = 0; pass < 40; ++pass) {
       // What the generator would draw next, and what the drill shows.
       PaRandomize(static_cast<float>(seed * 1000 + pass));

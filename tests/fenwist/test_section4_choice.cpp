@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Clocks, FenwistFormulaChoice, testing::Values("00:00:00
 // Runs check after every problem over every seed the clock can give, from the memory given.
 template <typename Check>
 void overSeeds(float memory, int passes, Check check) {
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : allSeeds()) {
     PaRandomize(static_cast<float>(seed));
     FMAESU = memory;
     for (int pass = 0; pass < passes; ++pass) {
@@ -122,7 +122,7 @@ int combinedKind(const std::map<float, std::string>& lines) {
 // through a dropped kind-1 draw (1 in 144), where a memory of its own would repeat k once in five.
 TEST(FenwistChoiceDraws, TheFirstKindAvoidsTheKindThatSectionFiveDrewLast) {
   std::map<int, int> afterKind, repeats;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     // One problem in each part of section 5's example, then the main menu, section 4, item 9.
     const HeadlessResult run = runFenwist("5\n1\nk1\nkkkk1\nkkkk1\nk3\n4\n9\nkk1\n", clockFor(seed));
@@ -187,7 +187,7 @@ TEST(FenwistChoiceDraws, EachKindHasItsNumbers) {
 
 TEST(FenwistChoiceDraws, TheTrapTakesThePairBelowTheEqualPair) {
   std::map<float, std::pair<float, float>> pairs;  // constant -> the positive pair taken
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : allSeeds()) {
     PaRandomize(static_cast<float>(seed));
     fenwist::GENTRAP();
     EXPECT_EQ(KOUSIKI, 1);
@@ -204,7 +204,7 @@ TEST(FenwistChoiceDraws, TheTrapTakesThePairBelowTheEqualPair) {
 
 TEST(FenwistChoiceDraws, TheLetterComesFromItsDraw) {
   std::map<float, std::string> letters;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : allSeeds()) {
     PaRandomize(static_cast<float>(seed));
     fenwist::PICKLETTER();
     letters[P] = X_S;

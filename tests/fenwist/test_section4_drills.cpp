@@ -282,7 +282,7 @@ TEST(FenwistTrinomialDraws, NumbersAndSignsOfEachDrill) {
                                      TrinomialDrill::OneNegative, TrinomialDrill::AnySigns}) {
     std::set<std::pair<bool, bool>> signs;
     bool sevenAndEight = false;
-    for (int seed = 0; seed <= 141; ++seed) {
+    for (const int seed : allSeeds()) {
       PaRandomize(static_cast<float>(seed));
       for (int pass = 0; pass < 20; ++pass) {
         T_A(5) = T_A(6) = 99;

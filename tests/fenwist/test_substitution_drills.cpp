@@ -95,7 +95,7 @@ TEST(FenwistExample2Mathematics, EveryLineEqualsItsProblemWithMPutBack) {
                            "\n" + steps(5) + "\n" + steps(5) + "1\n" + steps(7) + "\n" + steps(7) + "\n" + steps(7) +
                            "1\n" + steps(1);
   std::set<std::string> middles;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     const HeadlessResult run = runFenwist(keys, clockFor(seed));
     ASSERT_FALSE(run.error);
     const std::vector<Op> ops = drawn(run);

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "over_seeds.h"
 #include "programs/ombrel/exprvalue_drills.h"
+#include "support/over_seeds.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ class Draws {
 // c1, p, q, c2, r, s, x, y, each its magnitude and then its sign; x, y and k of task 1; d and c
 // of task 2, drawn again together while the key equals the one remembered.
 TEST(OmbrelExprValueDraws, EachNumberFromItsRandomNumbersInTurn) {
-  for (int seed = 0; seed < 142; ++seed) {
+  for (const int seed : sweptSeeds()) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Draws review(seed);
     GENREVIEWXY();
@@ -264,7 +265,7 @@ TEST(OmbrelHundredPairDraw, NeverTheSameDTwiceAndTheValueIsTheDifferenceOfSquare
 
 // The first problem of a task avoids the key number an earlier generator left in the memory.
 TEST(OmbrelTaskDraw, TheFirstProblemAvoidsTheKeyFoundOnEntry) {
-  for (int seed = 0; seed < 142; ++seed) {
+  for (const int seed : sweptSeeds()) {
     PaRandomize(static_cast<float>(seed));
     FMAESU = 3;
     GENPRODUCTDIFF();

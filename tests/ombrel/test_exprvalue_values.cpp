@@ -12,6 +12,7 @@
 #include "ombrel_support.h"
 #include "programs/ombrel/exprvalue_drills.h"
 #include "support/algebra.h"
+#include "support/over_seeds.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void checkReviewXY(const std::vector<Op>& ops, std::size_t from, std::size_t to)
 TEST(OmbrelReviewValues, EveryLineEqualsTheExpressionAtThePoint) {
   std::set<float> firstValues;
   int vanished = 0;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     const HeadlessResult run = runOmbrel(reviewKeys(12, 12), clockFor(seed));
     ASSERT_FALSE(run.error);
     const std::vector<Op> ops = drawn(run);
@@ -182,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Every row of both tasks over every clock: the working equals the problem as a polynomial, the
 // substitution rows its value at the point, each written cleanly.
 TEST(OmbrelTaskValues, EveryRowIsRight) {
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     FMAESU = 0;
     const HeadlessResult run = runOmbrel(taskKeys(6), clockFor(seed));
     ASSERT_FALSE(run.error);

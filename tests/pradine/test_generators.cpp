@@ -29,7 +29,7 @@ void expectSigned(const std::string& text, float value) {
 TEST(TaskNumbers, TheBoxesHoldTheSumAndTheProduct) {
   std::set<float> seen;
   std::set<std::pair<float, float>> pairs;
-  overSeeds([&](int) {
+  overAllSeeds([&](int) {
     TASKNUMBERS();
     const float a = T_A(1), b = T_A(2);
     seen.insert(a);
@@ -53,7 +53,7 @@ TEST(ExampleNumbers, TheThreeLinesAgreeAndAChangesEveryTime) {
   std::set<std::pair<float, float>> pairs;
   bool unitSum = false;
   float previous = 0;
-  overSeeds([&](int) {
+  overAllSeeds([&](int) {
     EXAMPLENUMBERS();
     const float a = T_A(1), b = T_A(2);
     pairs.insert({a, b});
@@ -90,7 +90,7 @@ TEST(ExampleNumbers, TheThreeLinesAgreeAndAChangesEveryTime) {
 TEST(SectionOneNumbers, DrawInTheirOrderWithTheirSignRules) {
   auto draw = [](float n) { return PnFInt(PaRnd() * n) + 1; };
   int checked = 0;
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : allSeeds()) {
     PaRandomize(static_cast<float>(seed));
     float a = draw(8), b = draw(8);
     a *= draw(2) == 1 ? -1 : 1;
@@ -125,7 +125,7 @@ TEST(SectionOneNumbers, DrawInTheirOrderWithTheirSignRules) {
 
 // After section 4's practice has left a formula kind in the memory, the first a differs from it.
 TEST(ExampleNumbers, AvoidsTheKindLeftBySection4) {
-  for (int seed = 0; seed <= 141; ++seed) {
+  for (const int seed : sweptSeeds()) {
     PaRandomize(static_cast<float>(seed));
     FMAESU = 3;
     EXAMPLENUMBERS();

@@ -28,7 +28,7 @@ TEST(MixedNumbers, EveryLineEqualsTheProblemAndTheKindChangesButAfterARejection)
   std::set<std::string> letters;
   std::map<float, int> kinds;
   int repeats = 0;
-  overSeeds([&](int pass) {
+  overAllSeeds([&](int pass) {
     if (pass == 0) FMAESU = 0;
     const float previous = FMAESU;
     MIXEDNUMBERS();
@@ -70,7 +70,7 @@ TEST(MixedNumbers, TheMemoryBlocksItsKindButAfterARejection) {
   for (const float memory : {-3.0f, 0.0f, 1.0f, 2.0f, 3.0f, 4.0f, 7.0f}) {
     std::map<float, int> kinds;
     int draws = 0;
-    overSeeds([&](int) {
+    overAllSeeds([&](int) {
       FMAESU = memory;
       MIXEDNUMBERS();
       ++kinds[KOUSIKI];
@@ -265,7 +265,7 @@ TEST(SubstDrills, WriteTheStepsAsTheLessonShowsThem) {
   };
   for (const SubstCase& c : cases) {
     bool found = false;
-    overSeeds([&](int) {
+    overAllSeeds([&](int) {
       if (found) return;
       SUBSTDRILLPROBLEM(c.drill);
       if (T_A(1) != c.p || T_A(2) != c.q || Y_S_A(1) != c.row) return;

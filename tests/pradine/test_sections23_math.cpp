@@ -53,7 +53,7 @@ TEST(SquareTaskNumbers, BoxOneIsTwiceTheNumberAndBoxTwoItsSquare) {
 
 TEST(SquareDrillNumbers, AlternatesThePlusAndTheMinusSquareAndExpandsBoth) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([&](int pass) {
+  overAllSeeds([&](int pass) {
     NO = static_cast<float>(pass);
     SQUAREDRILLNUMBERS();
     const float n = T_A(5);
@@ -69,7 +69,7 @@ TEST(SquareDrillNumbers, AlternatesThePlusAndTheMinusSquareAndExpandsBoth) {
 
 TEST(BoxPracticeNumbers, PartOneBoxesCompleteTheSquare) {
   std::set<std::pair<float, std::string>> draws;
-  overSeeds([&](int) {
+  overAllSeeds([&](int) {
     BOXSQUARENUMBERS();
     const float a = T_A(1);
     EXPECT_TRUE(a != 0 && std::fabs(a) <= 8);
@@ -86,7 +86,7 @@ TEST(BoxPracticeNumbers, PartOneBoxesCompleteTheSquare) {
 // Parts 2 and 3 share the binomial; part 2 boxes the two squares, part 3 the middle term.
 TEST(BoxPracticeNumbers, PartsTwoAndThreeBoxesCompleteTheSquare) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([&](int) {
+  overAllSeeds([&](int) {
     BINOMIALTERMS();
     const float p = T_A(1), q = T_A(2);
     EXPECT_NE(p, std::fabs(q));
@@ -135,7 +135,7 @@ TEST(SumDiffDrills, OneLetterProductsAreTheDifferenceOfTwoSquares) {
 
 TEST(SumDiffDrills, TwoLetterProductsTakeTheSignsOfTheirFactors) {
   std::set<std::tuple<float, float, std::string>> draws;
-  overSeeds([&](int) {
+  overAllSeeds([&](int) {
     SUMDIFFTERMS();
     const float p = T_A(1), q = std::fabs(T_A(2));
     EXPECT_NE(p, q);

@@ -8,11 +8,14 @@
 #include <map>
 #include <string>
 
+#include "engine/engine.h"
 #include "engine/platform/headless.h"
 #include "engine/platform/keys.h"
 #include "engine/platform/platform.h"
 #include "engine/runtime.h"
 #include "engine/state.h"
+#include "programs/common/main_menu.h"
+#include "programs/common/section_menu.h"
 #include "support/test_support.h"
 #include "tools/monkey.h"
 
@@ -58,8 +61,10 @@ std::string failureDir() {
   return outputPath(std::string("monkey/") + testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
+// The monkey's random keys through a program without menus to walk.
 MonkeyRun monkey(void (*menu)(), std::uint64_t keys, double stall = 60) {
   MonkeyOptions options;
+  options.walkFirst = false;
   options.keys = keys;
   options.seed = 3;
   options.stallSeconds = stall;
@@ -86,6 +91,7 @@ TEST(Monkey, TypesEveryKeyAcrossRuns) {
 // A run that would take keys for good is ended after its share, and the next starts afresh.
 TEST(Monkey, StartsAfreshAfterEachRunsShareOfKeys) {
   MonkeyOptions options;
+  options.walkFirst = false;
   options.keys = 100;
   options.runKeys = 30;
   options.failureDir = failureDir();
@@ -144,6 +150,82 @@ TEST(Monkey, CatchesARunThatEndsWithoutTakingAKey) {
   const MonkeyRun run = monkey([] { PsEND(); }, 100);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.report.find("ended without taking a key"), std::string::npos) << run.report;
+}
+
+// A program whose third scene of its one section crashes after its first step: the walk that
+// comes first reaches it, whatever the random keys would do.
+constexpr const char* ITEMS[] = {"1　一", "2　終了"};
+void crashesInThirdScene() {
+  static constexpr common::Routine SCENES[] = {[] { STEPWAIT(); }, [] { STEPWAIT(); },
+                                               [] {
+                                                 STEPWAIT();
+                                                 std::abort();
+                                               }};
+  for (;;) {
+    common::readMainMenu({.items = ITEMS});
+    common::SECTIONMENU("①一　②二　③三　④終了", SCENES, common::MenuEntry::Kept);
+  }
+}
+
+TEST(Monkey, WalksEveryMenuFirstAndSaysWhereItFailed) {
+  MonkeyOptions options;
+  options.keys = 0;
+  options.seed = 5;
+  options.failureDir = failureDir();
+  testing::internal::CaptureStderr();
+  const int status = runMonkey(ProgramInfo{"Monkey test", crashesInThirdScene, false}, "test", options);
+  const std::string report = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(report.find("monkey: test, seed 5: the scene walk crashed (signal 6) at main-menu item 1, sub-menu item 3"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("replay it: tools/replay test --walk --time "), std::string::npos) << report;
+}
+
+TEST(Monkey, SaysWhatTheWalkTookBeforeItsRandomKeys) {
+  MonkeyOptions options;
+  options.keys = 10;
+  options.failureDir = failureDir();
+  testing::internal::CaptureStdout();
+  const int status = runMonkey(ProgramInfo{"Monkey test",
+                                           [] {
+                                             static constexpr common::Routine SCENES[] = {[] { STEPWAIT(); }};
+                                             for (;;) {
+                                               common::readMainMenu({.items = ITEMS});
+                                               common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+                                             }
+                                           },
+                                           false},
+                               "test", options);
+  const std::string summary = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(summary.find("monkey: test, seed 1: the scene walk took 1 sections, 1 scenes, "), std::string::npos)
+      << summary;
+  EXPECT_NE(summary.find("monkey: test, seed 1: 10 keys in "), std::string::npos) << summary;
+}
+
+// A scene that ends the program keeps the walk from ending it through the main menu.
+TEST(Monkey, CatchesAWalkThatDoesNotEndTheProgram) {
+  MonkeyOptions options;
+  options.keys = 0;
+  options.failureDir = failureDir();
+  testing::internal::CaptureStderr();
+  const int status = runMonkey(ProgramInfo{"Monkey test",
+                                           [] {
+                                             static constexpr common::Routine SCENES[] = {[] {
+                                               STEPWAIT();
+                                               PsEND();
+                                             }};
+                                             common::readMainMenu({.items = ITEMS});
+                                             common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+                                           },
+                                           false},
+                               "test", options);
+  const std::string report = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(report.find("the scene walk did not end the program at main-menu item 1, sub-menu item 1"),
+            std::string::npos)
+      << report;
 }
 
 }  // namespace
