@@ -16,11 +16,13 @@
 class Backend {
  public:
   virtual ~Backend() = default;
-  // One key press as a one-character text, or "" when none is waiting. May show the canvas and
-  // wait a few milliseconds for an event. Throws ProgramEnd when the window is closed.
+  // One key press as a one-character text, or "" when none is waiting. May show the canvas; a
+  // poll that comes again with nothing changed since one that found no key may sleep until the
+  // next event. Throws ProgramEnd when the window is closed.
   virtual std::string pollKey() = 0;
   virtual std::string clockText() = 0;
-  // One pass of an idle loop: keep the window alive, wait a little. Throws ProgramEnd on close.
+  // One pass of an idle loop: keep the window alive, sleep until the next event. Throws
+  // ProgramEnd on close.
   virtual void idle() = 0;
   virtual void maximize() {}
 };
