@@ -11,6 +11,7 @@
 #include <time.h>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 #include "keys.h"
@@ -87,6 +88,17 @@ bool destroys(const SDL_SysWMmsg& msg) {
 }
 
 }  // namespace x11
+
+// Painted whole, a list may start with operations that paint only the background fitCanvas
+// has just painted: a clear, a box in colour 15 through and through. Colour 15 blended into
+// colour 15 stays exactly colour 15, so they are passed over.
+std::size_t firstShown(const std::vector<Op>& ops) {
+  std::size_t i = 0;
+  while (i < ops.size() && (ops[i].kind == OpKind::Clear ||
+                            (ops[i].kind == OpKind::FilledBox && ops[i].colour == 15 && ops[i].fill == 15)))
+    ++i;
+  return i;
+}
 
 // A rectangle of device pixels.
 struct DeviceRect {
@@ -329,7 +341,7 @@ class WindowBackend : public Backend {
     const bool whole = bindings_ != paintedBinding_ || c.generation() != paintedGeneration_;
     if (whole) {
       fitCanvas(cr_, width_, height_);
-      paintOps(cr_, c.displayList(), 0);
+      paintOps(cr_, c.displayList(), firstShown(c.displayList()));
       c.takeDamage();
       changed = {0, 0, width_, height_};
     } else if (c.fingerprint() == paintedFingerprint_) {
