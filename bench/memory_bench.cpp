@@ -1,15 +1,14 @@
-// memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--run-keys N] [--ops FILE]
-// Memory of a long headless session (run by hand, never a test): the program runs as
-// tools/replay runs it, no operation log kept (or the log written to FILE as it goes), with the
-// key monkey's keyboard typed for M minutes (10 by default) and the program started again
-// whenever it ends or a run has had N keys (2000, as the monkey's runs; 0 for no limit). Every
-// SECONDS (30) it prints the keys typed so far, the resident memory and the operations the
-// canvas holds for its picture; after warm-up the peak stays flat however many keys go by.
-// (Without a limit a run can stay at one drill's prompt for hundreds of thousands of keys, and
-// the canvas keeps the entries' echoes and cursor dots that partial erasures leave under them.)
+// memory-bench PROGRAM [--keys N] [--drill KEYS] [--seed N] [--every N] [--run-keys N] [--ops FILE]
+// Memory and CPU of a long headless session (run by hand, never a test): the program runs as
+// tools/replay runs it, no operation log kept (or the log written to FILE as it goes), for N key
+// presses (100,000). The keys are the key monkey's keyboard (seeded), or with --drill the key
+// script KEYS, which enters a drill, followed by Enter for the rest, one problem after another.
+// The program runs as long as it lasts, re-entering its sections and drills, and starts again
+// only when it ends or, with --run-keys, after that many keys. Every N keys (1,000) it prints
+// the resident memory, the CPU those keys took and the operations the canvas holds for its
+// picture; at the end, how the last of them compare with the first.
 #include <time.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,9 +22,9 @@
 
 namespace {
 
-double now() {
+double cpuSeconds() {
   timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
@@ -39,9 +38,16 @@ long statusKiB(const std::string& field) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: memory-bench PROGRAM [--minutes M] [--every SECONDS] [--seed N] [--run-keys N] [--ops FILE]\n");
+               "usage: memory-bench PROGRAM [--keys N] [--drill KEYS] [--seed N] [--every N] [--run-keys N] "
+               "[--ops FILE]\n");
   return 2;
 }
+
+// One row of the table: the memory after a stretch of keys and the CPU they took.
+struct Sample {
+  long rssKiB = 0;
+  double cpuMs = 0;
+};
 
 }  // namespace
 
@@ -49,63 +55,71 @@ int main(int argc, char** argv) {
   if (argc < 2) return usage();
   const ProgramInfo* program = findProgram(argv[1]);
   if (program == nullptr) return usage();
-  double minutes = 10, every = 30;
-  std::uint64_t seed = 1;
-  std::uint64_t runKeys = 2000;
+  std::uint64_t total = 100000, every = 1000, seed = 1, runKeys = 0;
+  std::string drill;
+  bool drilling = false;
   std::ofstream ops;
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string flag = argv[i], value = argv[i + 1];
-    if (flag == "--minutes") minutes = std::atof(value.c_str());
-    else if (flag == "--every") every = std::atof(value.c_str());
+    if (flag == "--keys") total = std::strtoull(value.c_str(), nullptr, 10);
+    else if (flag == "--drill") drill = value, drilling = true;
     else if (flag == "--seed") seed = std::strtoull(value.c_str(), nullptr, 10);
+    else if (flag == "--every") every = std::strtoull(value.c_str(), nullptr, 10);
     else if (flag == "--run-keys") runKeys = std::strtoull(value.c_str(), nullptr, 10);
     else if (flag == "--ops") ops.open(value);
     else return usage();
   }
-  if (argc % 2 != 0 || minutes <= 0 || every <= 0) return usage();
+  if (argc % 2 != 0 || total == 0 || every == 0) return usage();
 
-  const double start = now();
-  const double warmUp = std::min(60.0, minutes * 60 / 10);
-  double nextSample = start;
-  std::uint64_t keys = 0, runStart = 0;
-  int runs = 0;
-  long peakAfterWarmUp = -1;
-  bool done = false;
-  std::printf("memory-bench %s: %.1f min of the monkey's keys (seed %llu), %s, no operation log kept%s\n", argv[1],
-              minutes, static_cast<unsigned long long>(seed),
-              runKeys > 0 ? ("at most " + std::to_string(runKeys) + " keys a run").c_str() : "runs as long as they last",
+  const std::vector<std::string> drillKeys = parseKeys(drill);
+  if (drilling)
+    std::printf("memory-bench %s: the drill '%s', then Enter, %llu keys in all", argv[1], drill.c_str(),
+                static_cast<unsigned long long>(total));
+  else
+    std::printf("memory-bench %s: %llu of the key monkey's keys (seed %llu)", argv[1],
+                static_cast<unsigned long long>(total), static_cast<unsigned long long>(seed));
+  std::printf(", %s, no operation log kept%s\n",
+              runKeys > 0 ? ("at most " + std::to_string(runKeys) + " keys a run").c_str() : "one run as long as it lasts",
               ops.is_open() ? " but one written" : "");
-  std::printf("%8s %10s %6s %12s %12s %10s\n", "seconds", "keys", "runs", "VmRSS KiB", "VmHWM KiB", "shown ops");
+  std::printf("%10s %6s %12s %14s %10s\n", "keys", "runs", "VmRSS KiB", "CPU ms/stretch", "shown ops");
+
   HeadlessOptions options;
   options.keepOps = false;
   if (ops.is_open()) options.opsOut = &ops;
-  // The operations on the canvas now (the display list), beside the memory.
-  const auto sample = [&](double t) {
-    std::printf("%8.0f %10llu %6d %12ld %12ld %10zu\n", t - start, static_cast<unsigned long long>(keys), runs,
-                statusKiB("VmRSS"), statusKiB("VmHWM"), canvas().displayList().size());
+  std::uint64_t keys = 0, runStart = 0;
+  int runs = 0;
+  Sample first, last;
+  double stretchStart = cpuSeconds();
+  const auto sample = [&] {
+    const double now = cpuSeconds();
+    last = {statusKiB("VmRSS"), (now - stretchStart) * 1000};
+    stretchStart = now;
+    if (keys == every) first = last;
+    std::printf("%10llu %6d %12ld %14.1f %10zu\n", static_cast<unsigned long long>(keys), runs, last.rssKiB,
+                last.cpuMs, canvas().displayList().size());
     std::fflush(stdout);
   };
   options.keySource = [&]() -> std::string {
-    if (done) return "";
-    const double t = now();
-    if (t >= nextSample) {
-      sample(t);
-      nextSample += every;
-    }
-    if (peakAfterWarmUp < 0 && t - start >= warmUp) peakAfterWarmUp = statusKiB("VmHWM");
-    done = t - start >= minutes * 60;
-    if (done || (runKeys > 0 && keys - runStart >= runKeys)) return "";
-    return KeyScript(monkeyKey(seed, keys++)).next();
+    if (keys >= total || (runKeys > 0 && keys - runStart >= runKeys)) return "";
+    // The key of this press: the drill's keys of this run, then Enter; or the monkey's.
+    std::string key;
+    if (!drilling) key = KeyScript(monkeyKey(seed, keys)).next();
+    else if (keys - runStart < drillKeys.size()) key = drillKeys[keys - runStart];
+    else key = "\r";
+    ++keys;
+    if (keys % every == 0) sample();
+    return key;
   };
-  // One program run after another in this process, as long as the session lasts.
-  while (!done) {
+  // One program run after another in this process while keys are left.
+  while (keys < total) {
     ++runs;
     runStart = keys;
     runHeadless(*program, options);
   }
-  sample(now());
-  const long peak = statusKiB("VmHWM");
-  std::printf("peak after %.0f s of warm-up: %ld KiB; at the end, after %llu keys: %ld KiB (%+ld KiB)\n", warmUp,
-              peakAfterWarmUp, static_cast<unsigned long long>(keys), peak, peak - peakAfterWarmUp);
+  std::printf("after %llu keys in %d run%s: VmRSS %+ld KiB since the first %llu keys, the last %llu keys took "
+              "%.2f times the CPU of the first; peak VmHWM %ld KiB\n",
+              static_cast<unsigned long long>(keys), runs, runs == 1 ? "" : "s", last.rssKiB - first.rssKiB,
+              static_cast<unsigned long long>(every), static_cast<unsigned long long>(every),
+              first.cpuMs > 0 ? last.cpuMs / first.cpuMs : 0.0, statusKiB("VmHWM"));
   return 0;
 }

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,11 +16,13 @@
 class Backend {
  public:
   virtual ~Backend() = default;
-  // One key press as a one-character text, or "" when none is waiting. May show the canvas and
-  // wait a few milliseconds for an event. Throws ProgramEnd when the window is closed.
+  // One key press as a one-character text, or "" when none is waiting. May show the canvas; a
+  // poll that comes again with nothing changed since one that found no key may sleep until the
+  // next event. Throws ProgramEnd when the window is closed.
   virtual std::string pollKey() = 0;
   virtual std::string clockText() = 0;
-  // One pass of an idle loop: keep the window alive, wait a little. Throws ProgramEnd on close.
+  // One pass of an idle loop: keep the window alive, sleep until the next event. Throws
+  // ProgramEnd on close.
   virtual void idle() = 0;
   virtual void maximize() {}
 };
@@ -45,18 +49,22 @@ struct Bounds {
     return !empty() && !b.empty() && left >= b.left && right <= b.right && top >= b.top && bottom <= b.bottom;
   }
   void add(const Bounds& b);
+  // The part of this within b.
+  Bounds clippedTo(const Bounds& b) const;
 };
 
 // Every pixel an operation may touch, pen and antialiasing included.
 Bounds boundsOf(const Op& op);
 
-// The display list: the operations that make up the picture now. Operations that can no longer
-// show are dropped, so a long lesson does not pile them up:
+// The display list: the operations that make up the picture now, and nothing that can no longer
+// show, so that a lesson costs the same at its thousandth key as at its first:
 // - a clear, or a filled box over the whole canvas, restarts the list;
-// - a filled box drops the earlier operations it hides completely;
-// - an operation drawn again at the same place with the same shape (a text highlighted in another
-//   colour, a dot erased in colour 15) takes the place of the earlier one when nothing drawn in
-//   between overlaps it, so no trace of the earlier one's antialiased edge is left.
+// - a filled box drops every earlier operation whose paint it covers completely (inkBounds);
+// - an operation drawn again at the same place with the same shape (a text redrawn, or
+//   highlighted in another colour, a dot erased in colour 15) replaces the earlier one, so the
+//   picture is that of drawing it once, with no trace of the earlier one's antialiased edge: it
+//   takes the earlier one's place when nothing drawn in between paints over the same pixels,
+//   and otherwise comes last, over what was drawn in between.
 class Canvas {
  public:
   FontState font;
@@ -82,10 +90,11 @@ class Canvas {
   // Equal whenever the list holds the same operations as at another moment, though it changed in
   // between: a dot drawn and erased at every poll of a wait leaves it as it was.
   std::uint64_t fingerprint() const;
-  std::uint64_t serial(std::size_t i) const { return serials_[i]; }
+  std::uint64_t serial(std::size_t i) const { return entries_[i].serial; }
   std::uint64_t lastSerial() const { return nextSerial_ - 1; }
-  const Bounds& bounds(std::size_t i) const { return bounds_[i]; }
-  // The area whose picture changed other than by painting new operations over it; emptied by the call.
+  const Bounds& bounds(std::size_t i) const { return entries_[i].bounds; }
+  // The area whose picture changed other than by painting new operations over it (an operation
+  // that took an earlier one's place, or one dropped under a box), emptied by the call.
   Bounds takeDamage();
 
   const std::vector<Op>& log() const { return log_; }
@@ -94,23 +103,36 @@ class Canvas {
   std::vector<Op> takeLog() { return std::exchange(log_, {}); }
 
  private:
-  bool replaceSameShape(Op& op, const Bounds& b);
+  // What the list knows of each operation, beside it.
+  struct Entry {
+    Bounds bounds;               // boundsOf it
+    std::optional<Bounds> ink;   // inkBounds it, once it was needed
+    std::uint64_t serial;        // when it was added, or took an earlier one's place
+    std::uint64_t place;         // rises along the list and stays with the entry
+    std::uint64_t content;       // a hash of everything about it that shows
+    std::uint64_t shape;         // a hash of what makes two operations the same shape
+  };
+
+  void keep(Op op);
+  const Bounds& ink(std::size_t i);
+  bool replaceSameShape(Op& op, const Bounds& b, std::uint64_t shape);
+  void remove(std::size_t i);
   void dropHiddenBy(const Bounds& opaque);
+  void append(Op op, const Bounds& b, std::uint64_t shape);
   void restart();
 
-  void append(Op op, const Bounds& b);
-
   std::vector<Op> display_;
-  std::vector<Bounds> bounds_;
-  std::vector<std::uint64_t> serials_;
-  std::vector<std::uint64_t> hashes_;  // of each operation's content
-  std::uint64_t contentSum_ = 0;       // the sum of hashes_
+  std::vector<Entry> entries_;
+  // The place of the latest operation of each shape hash.
+  std::unordered_map<std::uint64_t, std::uint64_t> latestOfShape_;
+  std::uint64_t contentSum_ = 0;       // the sum of the entries' content hashes
   std::uint64_t structure_ = 0;        // counts the appends and removals
   std::vector<Op> log_;
   Bounds damage_;
   unsigned generation_ = 0;
   std::uint64_t revision_ = 0;
   std::uint64_t nextSerial_ = 1;
+  std::uint64_t nextPlace_ = 0;
 };
 
 Canvas& canvas();

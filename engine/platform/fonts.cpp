@@ -1,8 +1,12 @@
 #include "fonts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <tuple>
+
+#include "platform.h"
+#include "text_metrics.h"
 
 namespace {
 
@@ -96,17 +100,8 @@ int halfCells(const std::string& utf8) {
   return cells;
 }
 
-void setEm(cairo_t* cr, double emX, double emY) {
-  cairo_matrix_t matrix;
-  cairo_matrix_init_scale(&matrix, emX, emY);
-  cairo_set_font_matrix(cr, &matrix);
-}
-
-cairo_text_extents_t extentsOf(cairo_t* cr, const std::string& text) {
-  cairo_text_extents_t extents;
-  cairo_text_extents(cr, text.c_str(), &extents);
-  return extents;
-}
+// The largest text cell drawn: a glyph beyond it covers more than the whole canvas.
+constexpr double MAX_CELL = 4 * CANVAS_WIDTH;
 
 // An exponent is raised gothic text at 16 points and magnification (3, 2), in a cell 24 px wide
 // after the glyph it belongs to: its ink starts a pixel into the cell rather than centred in it,
@@ -123,7 +118,7 @@ bool ordinaryBracket(const Op& op) { return (op.text == "(" || op.text == ")") &
 
 }  // namespace
 
-PlacedText placeText(cairo_t* cr, const Op& op) {
+PlacedText placeText(const Op& op, const cairo_matrix_t& ctm) {
   const Calibration& c = calibrationFor(op);
   const double cellWidth = static_cast<double>(op.size) * op.magX;  // a full-width cell
   const double cellHeight = static_cast<double>(op.size) * op.magY;
@@ -136,10 +131,10 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
     baseline -= c.axis * (emY - lowered);
     emY = lowered;
   }
-  cairo_set_font_face(cr, fontFace(c, op.bold, op.italic));
-  setEm(cr, emX, emY);
-  PlacedText placed{op.x1, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text};
-  const cairo_text_extents_t ink = extentsOf(cr, placed.text);
+  cairo_font_face_t* face = fontFace(c, op.bold, op.italic);
+  PlacedText placed{op.x1, op.y1 + baseline, c.mapText ? c.mapText(op.text) : op.text, nullptr};
+  placed.font = scaledFont(face, emX, emY, ctm);
+  const cairo_text_extents_t ink = textExtents(placed.font, placed.text);
   if (c.centreAt > 0) placed.x += c.centreAt * cellWidth - ink.x_advance / 2;
   if (!c.centre) return placed;
   if (exponent(op)) {
@@ -153,19 +148,24 @@ PlacedText placeText(cairo_t* cr, const Op& op) {
     // Widened, the bracket keeps the edge that faces what it encloses.
     const bool closing = op.text == ")";
     const double inner = placed.x + ink.x_bearing + (closing ? 0 : ink.width);
-    setEm(cr, emX * BRACKET_WIDENING, emY);
-    cairo_text_extents_t wide = extentsOf(cr, placed.text);
+    placed.font = scaledFont(face, emX * BRACKET_WIDENING, emY, ctm);
+    cairo_text_extents_t wide = textExtents(placed.font, placed.text);
     // The face's bracket reaches a pixel above its cell: kept within the cell's height, it leaves
     // nothing behind when the line's own erase, which starts at the cell's top, wipes it.
     const double top = placed.y + wide.y_bearing;
     if (top < op.y1 || top + wide.height > op.y1 + cellHeight) {
-      setEm(cr, emX * BRACKET_WIDENING, emY * std::min(1.0, cellHeight / wide.height));
-      wide = extentsOf(cr, placed.text);
+      placed.font = scaledFont(face, emX * BRACKET_WIDENING, emY * std::min(1.0, cellHeight / wide.height), ctm);
+      wide = textExtents(placed.font, placed.text);
       placed.y = op.y1 - wide.y_bearing;
     }
     placed.x = inner - wide.x_bearing - (closing ? 0 : wide.width);
   }
   return placed;
+}
+
+bool textPaintable(const Op& op) {
+  const double w = static_cast<double>(op.size) * op.magX, h = static_cast<double>(op.size) * op.magY;
+  return std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0 && w <= MAX_CELL && h <= MAX_CELL;
 }
 
 std::optional<EqualsBars> equalsBars(const Op& op) {

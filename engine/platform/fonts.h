@@ -10,15 +10,22 @@
 
 #include "oplog.h"
 
-// A text operation ready to paint: the face and font matrix are set on the context; show the
-// text (UTF-8, after any symbol substitution of its face) with its baseline origin at (x, y).
+// A text operation ready to paint: show the text (UTF-8, after any symbol substitution of its
+// face) in the font, with its baseline origin at (x, y). The font stays valid until the next text
+// is placed.
 struct PlacedText {
   double x;
   double y;
   std::string text;
+  cairo_scaled_font_t* font;
 };
 
-PlacedText placeText(cairo_t* cr, const Op& op);
+// Places the text for painting under ctm, the transform from canvas to device pixels.
+PlacedText placeText(const Op& op, const cairo_matrix_t& ctm);
+
+// Text whose cell is empty, not a number or absurdly large is not drawn: cairo refuses such a
+// font matrix, and a refused call would stop all later drawing on the same context.
+bool textPaintable(const Op& op);
 
 // The gothic face's "=" is drawn as two bars, as the typesetter draws its plus and minus, about as
 // wide as they are and on their axis: the face's own "=" is small and high beside the 16-point

@@ -36,7 +36,9 @@ void PsSYMBOL40(float x, float y, int magX, int magY, int colour, const std::str
 void PsCLS();
 
 // The waiting key as a one-character text, "" when none is waiting. Printable keys as typed,
-// Enter 13, Backspace 8, Delete 12, any other key some other non-empty text. Never blocks for long.
+// Enter 13, Backspace 8, Delete 12, any other key some other non-empty text. A poll that finds no
+// key returns at once; polled again with the picture unchanged, the window sleeps until its next
+// event, so a wait costs nothing.
 std::string PfINKEY24();
 // The clock as "hh:mm:ss".
 std::string PfTIME24();

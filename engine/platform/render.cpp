@@ -15,8 +15,6 @@ namespace {
 constexpr double MARGIN = 4000;
 constexpr double MIN_X = -MARGIN, MAX_X = CANVAS_WIDTH + MARGIN;
 constexpr double MIN_Y = -MARGIN, MAX_Y = CANVAS_HEIGHT + MARGIN;
-// The largest text cell drawn: a glyph beyond it covers more than the whole canvas.
-constexpr double MAX_CELL = 4 * CANVAS_WIDTH;
 
 void setColour(cairo_t* cr, int colour) {
   const Rgb& c = PALETTE[colour < 0 || colour > 15 ? 15 : colour];
@@ -251,17 +249,13 @@ void paintText(cairo_t* cr, const Op& op) {
     cairo_stroke(cr);
     return;
   }
-  const PlacedText placed = placeText(cr, op);
+  cairo_matrix_t ctm;
+  cairo_get_matrix(cr, &ctm);
+  const PlacedText placed = placeText(op, ctm);
+  cairo_set_scaled_font(cr, placed.font);
   cairo_move_to(cr, placed.x, placed.y);
   cairo_show_text(cr, placed.text.c_str());
   cairo_new_path(cr);
-}
-
-// Text whose cell is empty, not a number or absurdly large is not drawn: cairo refuses such a
-// font matrix, and a refused call would stop all later drawing on the same context.
-bool textPaintable(const Op& op) {
-  const double w = static_cast<double>(op.size) * op.magX, h = static_cast<double>(op.size) * op.magY;
-  return std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0 && w <= MAX_CELL && h <= MAX_CELL;
 }
 
 }  // namespace

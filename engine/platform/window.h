@@ -13,3 +13,9 @@ struct WindowStats {
   double longestFrameMs = 0;  // the longest such time
 };
 const WindowStats& windowStats();
+
+// For benchmarks: shows the window's picture again as one image, as a program that keeps each
+// page as an image would: a copy of it made beforehand is blitted onto the window and sent to
+// the screen. Returns how long that took in milliseconds, measured as frames are; 0 without a
+// window.
+double blitPictureMs();

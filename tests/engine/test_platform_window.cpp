@@ -5,6 +5,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -82,17 +83,18 @@ void pushClose() {
   SDL_PushEvent(&e);
 }
 
-// The keys read until the queue is empty.
+// An event that is no key, as the mouse moving over the window sends.
+void pushNoKey() {
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.windowID = 1;
+  SDL_PushEvent(&e);
+}
+
+// The keys read until a poll finds none: every event pushed is in the queue by then.
 std::vector<std::string> keysWaiting() {
   std::vector<std::string> keys;
-  for (int empty = 0; empty < 3;) {
-    std::string key = PfINKEY24();
-    if (key.empty()) {
-      ++empty;
-    } else {
-      keys.push_back(key);
-    }
-  }
+  for (std::string key = PfINKEY24(); !key.empty(); key = PfINKEY24()) keys.push_back(key);
   return keys;
 }
 
@@ -150,6 +152,7 @@ TEST(Window, DotRedrawnAtEveryPollCostsNoFrames) {
     PfINKEY24();
     for (int i = 0; i < 20; ++i) {
       PsCIRCLE(1064, 656, 4, 5, 0, 0, true);
+      pushNoKey();  // wakes the poll, which would otherwise sleep until an event
       PfINKEY24();
       if (i == 0) framesAfterFirstPoll = windowStats().frames;
       PsCIRCLE(1064, 656, 4, 15, 0, 0, true);
@@ -161,6 +164,52 @@ TEST(Window, DotRedrawnAtEveryPollCostsNoFrames) {
   EXPECT_EQ(framesAfterWaiting, framesAfterFirstPoll);
   EXPECT_EQ(windowStats().frames, framesAfterWaiting + 1);
   EXPECT_EQ(differing, 0);
+}
+
+// In a window smaller than the canvas a box's edges are antialiased: a box erased where it
+// stood would leave a faint outline of itself on a kept picture, which the display list no
+// longer holds. The window paints the erased box's place afresh, as the whole list paints it.
+TEST(Window, ErasedBoxLeavesNoTraceInASmallWindow) {
+  double scale = 0;
+  int differing = -1;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    PsLINE(96, 657, 400, 693, 13, LineMode::FilledBox, 4);
+    PsSYMBOL40(128, 666, 1, 1, 9, "何かキーを押して下さい。");
+    PfINKEY24();
+    PsLINE(0, 657, 400, 693, 15, LineMode::FilledBox, 15);
+    PfINKEY24();
+    scale = std::min(windowSurface()->w / 1366.0, windowSurface()->h / 768.0);
+    differing = pixelsUnlikeAFullPaint();
+  });
+  EXPECT_LT(scale, 1);
+  EXPECT_EQ(differing, 0);
+}
+
+// A wait whose picture does not change sleeps on the window's events: it polls once to show the
+// picture and once more to sleep, and the key typed a while later ends the sleep.
+TEST(Window, WaitSleepsUntilAKeyComes) {
+  int polls = 0;
+  std::string key;
+  runWindowed([&] {
+    FE_MAXIMIZEWINDOW();
+    drawPage();
+    // Typed from SDL's timer thread, a fifth of a second into the wait.
+    SDL_AddTimer(
+        200,
+        [](Uint32, void*) -> Uint32 {
+          pushText(u8"7");
+          return 0;
+        },
+        nullptr);
+    do {
+      ++polls;
+      key = PfINKEY24();
+    } while (key.empty() && polls < 1000);
+  });
+  EXPECT_EQ(key, "7");
+  EXPECT_LE(polls, 3);
 }
 
 // A new window size paints the picture afresh at that size, scaled to fit.

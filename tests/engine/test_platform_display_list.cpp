@@ -1,0 +1,157 @@
+// The display list keeps only what can still be seen: what it drops never changes the picture,
+// and a lesson that goes on for a thousand steps keeps it no larger than after a few.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/platform/canvas.h"
+#include "engine/platform/render.h"
+#include "support/test_support.h"
+
+namespace {
+
+// The window sizes the picture is compared at: the canvas's own, and a 1920 x 1080 screen's.
+constexpr std::pair<int, int> SIZES[] = {{CANVAS_WIDTH, CANVAS_HEIGHT}, {1920, 1080}};
+
+// The operations painted in order, whole, into a window of w x h device pixels.
+std::vector<unsigned char> painted(const std::vector<Op>& ops, int w, int h) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(surface);
+  fitCanvas(cr, w, h);
+  paintOps(cr, ops, 0);
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  std::vector<unsigned char> pixels(data, data + cairo_image_surface_get_stride(surface) * h);
+  cairo_surface_destroy(surface);
+  return pixels;
+}
+
+// Every operation the run drew since its last clear, in order: the picture as it was drawn.
+std::vector<Op> sinceLastClear(const HeadlessResult& run) {
+  std::vector<Op> ops;
+  for (const Op& op : drawn(run)) {
+    if (op.kind == OpKind::Clear) ops.clear();
+    ops.push_back(op);
+  }
+  return ops;
+}
+
+// The list paints, pixel for pixel, what every operation drawn paints.
+void expectSamePictureAsEverythingDrawn(const HeadlessResult& run) {
+  const std::vector<Op> everything = sinceLastClear(run);
+  ASSERT_LT(canvas().displayList().size(), everything.size()) << "nothing was dropped";
+  for (const auto& [w, h] : SIZES)
+    EXPECT_TRUE(painted(canvas().displayList(), w, h) == painted(everything, w, h)) << w << "x" << h;
+}
+
+// Boxes erased where they stood, the texts in them, the prompts' boxes, echoes and cursor dots,
+// shapes that reach a pixel past an erase or stop a pixel short of its edge.
+TEST(DisplayListPicture, WhatItDropsNeverShows) {
+  const HeadlessResult run = runRoutine(
+      [] {
+        PsCLS();
+        PsLINE(22, 10, 1320, 600, 15, LineMode::FilledBox, 10, Corner::Step);
+        PsSYMBOL40(264, 30, 2, 2, 15, "＜例題＞");
+        X = 66;
+        Y = 130;
+        CCC1 = 0;
+        AA_S = "(x+3)^2=x^2+6x+9";
+        DRAWFORMULA();
+        X = 66;
+        Y = 230;
+        AA_S = "ﾀx+1/2ﾀ+√3ﾝ";
+        DRAWFORMULA();
+        STEPWAIT();
+        // Boxes that cut through the formulas, or end just short of them.
+        PsLINE(60, 120, 200, 200, 15, LineMode::FilledBox, 15);
+        PsLINE(66, 225, 300, 290, 15, LineMode::FilledBox, 15);
+        PsLINE(400, 300, 600, 300, 3);
+        PsLINE(400, 299, 600, 301, 15, LineMode::FilledBox, 15);
+        PsCIRCLE(700, 400, 30, 9);
+        PsLINE(669, 369, 731, 431, 15, LineMode::FilledBox, 15);
+        PsCIRCLE(800, 400, 30, 9);
+        PsLINE(765, 365, 835, 435, 15, LineMode::FilledBox, 15);
+        NEXTSTEP();
+        STEPWAIT();
+      },
+      "k12\b34\nk");
+  expectSamePictureAsEverythingDrawn(run);
+}
+
+// The step box and its message, erased where they stood: nothing of them is kept, whatever
+// margins their bounds carry.
+TEST(DisplayList, StepBoxAndItsMessageAreGoneOnceErased) {
+  runRoutine([] {
+    PsCLS();
+    const std::size_t before = canvas().displayList().size();
+    STEPWAIT();
+    const std::vector<Op>& list = canvas().displayList();
+    ASSERT_EQ(list.size(), before + 1);
+    EXPECT_EQ(list.back().kind, OpKind::FilledBox);
+    EXPECT_EQ(list.back().fill, 15);
+  },
+             "k");
+}
+
+// A text a box covers but for a sliver of one glyph is kept: the sliver still shows.
+TEST(DisplayList, TextThatShowsPastABoxIsKept) {
+  PsSYMBOL40(100, 300, 1, 1, 0, "ABC");
+  PsLINE(102, 290, 200, 330, 15, LineMode::FilledBox, 15);
+  EXPECT_EQ(canvas().displayList().size(), 2u);
+  PsLINE(90, 290, 200, 330, 15, LineMode::FilledBox, 15);
+  EXPECT_EQ(canvas().displayList().size(), 1u);
+}
+
+// A drill's steps, as the practice scenes draw them: the work area cleared but for the
+// heading, which is drawn again over a box that cuts into it; a new problem with a fraction and
+// a dotted arc; the step waits and the next-step prompt. The list after a thousand steps is
+// the size it was after a few.
+TEST(DisplayList, StaysTheSameSizeThroughAThousandStepsOfADrill) {
+  constexpr int STEPS = 1000;
+  std::vector<std::size_t> sizes;
+  runRoutine(
+      [&] {
+        PsCLS();
+        for (int step = 1; step <= STEPS; ++step) {
+          PsLINE(88, 30, 1012, 240, 15, LineMode::FilledBox, 15);
+          PsLINE(660, 20, 1980, 920, 15, LineMode::FilledBox, 15);
+          CCC1 = 0;
+          X = 66;
+          Y = 30;
+          AA_S = "①次の式を計算しなさい。";
+          PROMPTTEXT();
+          X = 100;
+          Y = 130;
+          AA_S = "(x+" + PfSTR244(static_cast<float>(step % 9 + 1)).substr(1) + ")^2=ﾀ1/" +
+                 PfSTR244(static_cast<float>(step % 90 + 10)).substr(1) + "ﾀ";
+          DRAWFORMULA();
+          ZX0 = 700;
+          ZY0 = 400;
+          ZX1 = 900;
+          ZY1 = 400;
+          TAKASA = 2;
+          HOUKOU = 1;
+          HABA = 2;
+          CCC2 = 7;
+          SPANARC();
+          STEPWAIT();
+          NEXTSTEP();
+          sizes.push_back(canvas().displayList().size());
+        }
+      },
+      [] {
+        std::string keys;
+        for (int step = 0; step < STEPS; ++step) keys += step % 2 ? "k\n" : "k5\n";
+        return keys;
+      }());
+  ASSERT_EQ(sizes.size(), static_cast<std::size_t>(STEPS));
+  EXPECT_EQ(sizes.back(), sizes[9]);
+  EXPECT_LT(*std::max_element(sizes.begin(), sizes.end()), 400u);
+}
+
+}  // namespace
