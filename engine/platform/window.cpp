@@ -89,14 +89,12 @@ bool destroys(const SDL_SysWMmsg& msg) {
 
 }  // namespace x11
 
-// Painted whole, a list may start with operations that paint only the background fitCanvas
-// has just painted: a clear, a box in colour 15 through and through. Colour 15 blended into
-// colour 15 stays exactly colour 15, so they are passed over.
+// Painted whole, a list may start with boxes in colour 15 through and through, which paint only
+// the background fitCanvas has just painted: colour 15 blended into colour 15 stays exactly
+// colour 15, so they are passed over. A clear paints its own colour and is painted.
 std::size_t firstShown(const std::vector<Op>& ops) {
   std::size_t i = 0;
-  while (i < ops.size() && (ops[i].kind == OpKind::Clear ||
-                            (ops[i].kind == OpKind::FilledBox && ops[i].colour == 15 && ops[i].fill == 15)))
-    ++i;
+  while (i < ops.size() && ops[i].kind == OpKind::FilledBox && ops[i].colour == 15 && ops[i].fill == 15) ++i;
   return i;
 }
 
