@@ -1,0 +1,217 @@
+// Places, pieces and tables of the lines of a fixed page.
+#include "support/page_lines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "engine/strings.h"
+
+namespace page {
+
+namespace {
+
+bool near(float a, float b) { return std::fabs(a - b) <= PLACE; }
+
+// The background colour: a box of it erases what it covers.
+constexpr int BACKGROUND = 15;
+
+// Where a text drawn right after the line, which its lesson wrote as markup, starts: its trailing
+// blanks count.
+float endOf(const Line& line, const std::string& markup) {
+  const std::size_t last = markup.find_last_not_of(' ');
+  const std::size_t trailing = last == std::string::npos ? markup.size() : markup.size() - 1 - last;
+  return line.right + reading::BLANK * static_cast<float>(trailing);
+}
+
+}  // namespace
+
+float firstGlyph(float x, const std::string& markup) {
+  return x + reading::BLANK * static_cast<float>(reading::leadingBlanks(markup));
+}
+
+std::vector<std::size_t> placedAt(const std::vector<Line>& lines, float x, float y, int colour, std::size_t from) {
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
+    if (line.first >= from && near(line.x, x) && near(line.y, y) && (colour == ANY_COLOUR || line.colour == colour))
+      found.push_back(i);
+  }
+  return found;
+}
+
+testing::AssertionResult reads(const Line& line, const std::string& markup) {
+  const std::string want = line.kind == reading::Kind::Formula ? reading::asRead(markup) : reading::asReadPlain(markup);
+  if (line.text == want) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << reading::describe(line) << " should read \"" << toUtf8(want) << "\"";
+}
+
+std::string nothingAt(const std::vector<Line>& lines, const std::string& markup, float x, float y, int colour,
+                      std::size_t from) {
+  std::vector<Line> around;
+  for (const Line& line : lines)
+    if (line.first >= from && std::fabs(line.y - y) <= 40) around.push_back(line);
+  std::ostringstream out;
+  out << "no line ";
+  if (!markup.empty()) out << "\"" << toUtf8(reading::asRead(markup)) << "\" ";
+  if (std::isnan(x))
+    out << "on the text line " << y;
+  else
+    out << "at (" << x << "," << y << ")";
+  if (colour != ANY_COLOUR) out << " in colour " << colour;
+  out << "; the lines drawn near that text line:" << reading::describe(around);
+  return out.str();
+}
+
+Line continued(const std::vector<Line>& lines, std::size_t start, const Continuing& how) {
+  Line line = lines[start];
+  for (std::size_t i = start + 1; i < lines.size() && lines[i].first < how.until; ++i) {
+    const Line& next = lines[i];
+    const float blanks = std::round((next.x - line.right) / line.blank());
+    if (next.kind != line.kind || !near(next.y, line.y) || blanks < 0 || blanks > static_cast<float>(how.blanks) ||
+        !near(next.x, line.right + blanks * line.blank()))
+      continue;
+    line.text += std::string(static_cast<std::size_t>(blanks), ' ') + next.text;
+    line.right = next.right;
+    line.end = next.end;
+  }
+  return line;
+}
+
+std::vector<std::string> split(const std::string& text, const std::string& separator) {
+  const auto trimmed = [](const std::string& piece) {
+    const std::size_t first = piece.find_first_not_of(' ');
+    return first == std::string::npos ? "" : piece.substr(first, piece.find_last_not_of(' ') - first + 1);
+  };
+  std::vector<std::string> pieces;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
+    pieces.push_back(trimmed(text.substr(from, at - from)));
+    from = at + separator.size();
+  }
+  pieces.push_back(trimmed(text.substr(from)));
+  return pieces;
+}
+
+std::optional<Line> across(const std::vector<Line>& lines, float x, float y, float through) {
+  std::vector<Line> pieces;
+  for (const Line& line : lines)
+    if (near(line.y, y) && line.x >= x - PLACE && line.x <= through) pieces.push_back(line);
+  if (pieces.empty()) return std::nullopt;
+  std::stable_sort(pieces.begin(), pieces.end(), [](const Line& a, const Line& b) { return a.x < b.x; });
+  Line whole = pieces.front();
+  for (std::size_t i = 1; i < pieces.size(); ++i) {
+    whole.text += pieces[i].text;
+    whole.right = pieces[i].right;
+    whole.first = std::min(whole.first, pieces[i].first);
+    whole.end = std::max(whole.end, pieces[i].end);
+  }
+  return whole;
+}
+
+std::size_t erasedAt(const std::vector<Op>& ops, const Line& line) {
+  // The middle of its first glyph.
+  const float x = line.x + 1, y = line.y + 10;
+  for (std::size_t i = line.end; i < ops.size(); ++i) {
+    const Op& op = ops[i];
+    if (op.kind == OpKind::FilledBox && op.fill == BACKGROUND && op.x1 <= x && op.x2 >= x && op.y1 <= y && op.y2 >= y)
+      return i;
+  }
+  return ops.size();
+}
+
+std::vector<Page> pagesOf(const std::vector<Op>& ops, int entered) {
+  const auto isClear = [](const Op& op) {
+    return op.kind == OpKind::FilledBox && op.colour == BACKGROUND && op.fill == BACKGROUND && op.y1 == 0 &&
+           op.y2 > op.y1;
+  };
+  std::vector<std::size_t> clears;
+  for (std::size_t i = reading::afterKeys(ops, entered); i < ops.size(); ++i)
+    if (isClear(ops[i])) clears.push_back(i);
+  std::vector<Page> pages;
+  for (std::size_t k = 0; k < clears.size(); ++k) {
+    Page page;
+    page.first = clears[k];
+    page.end = k + 1 < clears.size() ? clears[k + 1] : ops.size();
+    page.lines = reading::readLines(ops, page.first, page.end);
+    pages.push_back(std::move(page));
+  }
+  return pages;
+}
+
+StepRows::StepRows(const std::vector<Op>& ops, int entered, std::string scene)
+    : ops_(ops), entered_(entered), scene_(std::move(scene)) {}
+
+StepRows::Step& StepRows::step(int n) {
+  auto [at, added] = steps_.try_emplace(n);
+  if (added) {
+    at->second.lines = reading::linesOfStep(ops_, entered_ + n);
+    at->second.taken.assign(at->second.lines.size(), false);
+  }
+  return at->second;
+}
+
+std::vector<std::optional<Line>> StepRows::read(const std::vector<Row>& rows, const std::vector<bool>& aside) {
+  // Every step up to the last a row names is read, those that show no row too.
+  int last = 0;
+  for (const Row& row : rows) last = std::max(last, row.step);
+  for (int n = 0; n <= last; ++n) step(n);
+
+  std::vector<std::optional<Line>> read(rows.size());
+  const Line* before = nullptr;    // the line the next row placed after() follows
+  const Row* beforeRow = nullptr;  // and its row
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const Row& row = rows[i];
+    Step& shown = step(row.step);
+    // A row after a missing one: anywhere on its text line.
+    const bool anywhere = row.x.after && before == nullptr;
+    const float x =
+        firstGlyph(row.x.after && before ? endOf(*before, beforeRow->markup) + row.x.x : row.x.x, row.markup);
+    std::size_t at = shown.lines.size();
+    for (std::size_t k = 0; k < shown.lines.size() && at == shown.lines.size(); ++k) {
+      const Line& line = shown.lines[k];
+      if (!shown.taken[k] && line.colour == row.colour && near(line.y, row.y) && (anywhere || near(line.x, x))) at = k;
+    }
+    if (at == shown.lines.size()) {
+      ADD_FAILURE() << scene_ << ": step " << row.step << ": "
+                    << nothingAt(shown.lines, row.markup, anywhere ? std::numeric_limits<float>::quiet_NaN() : x, row.y,
+                                 row.colour);
+    } else {
+      shown.taken[at] = true;
+      read[i] = shown.lines[at];
+      EXPECT_TRUE(reads(*read[i], row.markup)) << scene_ << ": step " << row.step;
+    }
+    if (i >= aside.size() || !aside[i]) {
+      before = read[i] ? &*read[i] : nullptr;
+      beforeRow = &row;
+    }
+  }
+  return read;
+}
+
+void StepRows::expectNothingOver() const {
+  for (const auto& [n, shown] : steps_)
+    for (std::size_t k = 0; k < shown.lines.size(); ++k) {
+      if (!shown.taken[k]) continue;
+      const Line& line = shown.lines[k];
+      for (std::size_t later = k + 1; later < shown.lines.size(); ++later) {
+        const Line& over = shown.lines[later];
+        if (!shown.taken[later] && near(over.x, line.x) && near(over.y, line.y) &&
+            (over.text != line.text || over.colour != line.colour))
+          ADD_FAILURE() << scene_ << ": step " << n << ": " << reading::describe(over) << " is drawn over "
+                        << reading::describe(line);
+      }
+    }
+}
+
+std::vector<std::pair<int, Line>> StepRows::untaken() const {
+  std::vector<std::pair<int, Line>> found;
+  for (const auto& [n, shown] : steps_)
+    for (std::size_t k = 0; k < shown.lines.size(); ++k)
+      // The engine's prompts (the step wait, the sub-menu line) are not the page's lines.
+      if (!shown.taken[k] && shown.lines[k].kind != reading::Kind::Prompt) found.emplace_back(n, shown.lines[k]);
+  return found;
+}
+
+}  // namespace page
