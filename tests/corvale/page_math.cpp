@@ -3,81 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
-#include "engine/strings.h"
 #include "support/algebra.h"
-#include "support/line_chain.h"
 
 namespace page_math {
 
 namespace {
 
-// How far a line may stand from its place: the places are whole or half pixels.
-constexpr float TOLERANCE = 1;
 // The advance of every half-width character of a product line.
 constexpr float CHARACTER = 27;
 
-bool near(float a, float b) { return std::fabs(a - b) <= TOLERANCE; }
-
-bool isClear(const Op& op) {
-  return op.kind == OpKind::FilledBox && op.colour == 15 && op.fill == 15 && op.y1 == 0 && op.y2 > op.y1;
-}
-
 bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.radius == 0.5f; }
-
-// The characters of a code-page-932 text, a double-byte character as one.
-std::vector<std::string> characters(const std::string& text) {
-  std::vector<std::string> chars;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-    chars.push_back(text.substr(i, n));
-    i += n;
-  }
-  return chars;
-}
-
-std::string trimmed(std::string text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The line from `start` on with the lines that continue it: each drawn later on its text line,
-// starting where the one before it ends.
-reading::Line continued(const std::vector<reading::Line>& lines, const reading::Line& start) {
-  reading::Line line = start;
-  for (bool more = true; more;) {
-    more = false;
-    for (const reading::Line& next : lines) {
-      if (next.first < line.end || !near(next.y, line.y) || !near(next.x, line.right)) continue;
-      line.text += next.text;
-      line.right = next.right;
-      line.end = next.end;
-      more = true;
-      break;
-    }
-  }
-  return line;
-}
-
-// Every line on the text line y from x to through, in order across, read as one.
-std::optional<reading::Line> row(const std::vector<reading::Line>& lines, float x, float y, float through) {
-  std::vector<reading::Line> pieces;
-  for (const reading::Line& line : lines)
-    if (near(line.y, y) && line.x >= x - TOLERANCE && line.x <= through) pieces.push_back(line);
-  if (pieces.empty()) return std::nullopt;
-  std::stable_sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
-  reading::Line whole = pieces.front();
-  for (std::size_t i = 1; i < pieces.size(); ++i) {
-    whole.text += pieces[i].text;
-    whole.right = pieces[i].right;
-    whole.first = std::min(whole.first, pieces[i].first);
-    whole.end = std::max(whole.end, pieces[i].end);
-  }
-  return whole;
-}
 
 // The number of a circled-number label, or 0.
 std::size_t circledNumber(const std::string& label) {
@@ -100,52 +37,22 @@ std::string withoutPlus(const std::string& term) { return term.rfind('+', 0) == 
 
 }  // namespace
 
-std::vector<Page> pagesOf(const HeadlessResult& run, int entered) {
-  std::vector<std::size_t> clears;
-  for (std::size_t i = reading::afterKeys(run.ops, entered); i < run.ops.size(); ++i)
-    if (isClear(run.ops[i])) clears.push_back(i);
-  std::vector<Page> pages;
-  for (std::size_t k = 0; k < clears.size(); ++k) {
-    Page page;
-    page.first = clears[k];
-    page.end = k + 1 < clears.size() ? clears[k + 1] : run.ops.size();
-    page.lines = reading::readLines(run.ops, page.first, page.end);
-    pages.push_back(std::move(page));
-  }
-  return pages;
-}
-
 std::optional<reading::Line> mathAt(const Page& page, const Shown& shown) {
-  const std::string expected = reading::asRead(shown.text);
-  const float x = shown.x + reading::BLANK * static_cast<float>(reading::leadingBlanks(shown.text));
+  const float x = page::firstGlyph(shown.x, shown.text);
   std::optional<reading::Line> found;
   if (shown.through > 0) {
-    found = row(page.lines, x, shown.y, shown.through);
-    if (found && !(near(found->x, x) && found->colour == shown.colour)) found.reset();
+    found = page::across(page.lines, x, shown.y, shown.through);
+    if (found && !(std::fabs(found->x - x) <= page::PLACE && found->colour == shown.colour)) found.reset();
   } else {
-    for (const reading::Line& line : page.lines) {
-      if (!near(line.x, x) || !near(line.y, shown.y) || line.colour != shown.colour) continue;
-      const reading::Line whole = continued(page.lines, line);
-      if (!found || found->text != expected) found = whole;
-    }
+    for (const std::size_t at : page::placedAt(page.lines, x, shown.y, shown.colour))
+      if (!found || !page::reads(*found, shown.text)) found = page::continued(page.lines, at);
   }
   if (!found) {
-    std::vector<reading::Line> there;
-    for (const reading::Line& line : page.lines)
-      if (near(line.y, shown.y)) there.push_back(line);
-    ADD_FAILURE() << "no line at (" << x << "," << shown.y << ") c" << shown.colour << " reading \"" << toUtf8(expected)
-                  << "\"; the lines on that text line:" << reading::describe(there);
+    ADD_FAILURE() << page::nothingAt(page.lines, shown.text, x, shown.y, shown.colour);
     return std::nullopt;
   }
-  EXPECT_EQ(toUtf8(found->text), toUtf8(expected)) << "the line " << reading::describe(*found);
-  std::string math = found->text;
-  const std::string lead = reading::asRead(shown.lead), trail = reading::asRead(shown.trail);
-  if (!lead.empty() && math.rfind(lead, 0) == 0) math.erase(0, lead.size());
-  if (!trail.empty() && math.size() >= trail.size() &&
-      math.compare(math.size() - trail.size(), trail.size(), trail) == 0)
-    math.erase(math.size() - trail.size());
-  found->text = trimmed(math);
-  return found;
+  EXPECT_TRUE(page::reads(*found, shown.text));
+  return reading::mathIn(*found, shown.lead, shown.trail);
 }
 
 std::vector<reading::Line> mathOf(const Page& page, const std::vector<Shown>& shown) {
@@ -158,19 +65,8 @@ std::vector<reading::Line> mathOf(const Page& page, const std::vector<Shown>& sh
 void expectChain(const Page& page, const std::vector<Shown>& shown) {
   const std::vector<reading::Line> lines = mathOf(page, shown);
   if (!lines.empty()) {
-    EXPECT_TRUE(reading::sameChain(lines));
+    EXPECT_TRUE(reading::cleanChain(lines));
   }
-}
-
-reading::Line substituted(reading::Line line, char name, const std::string& value) {
-  // A number or a product of letters goes in as it is; anything else in brackets.
-  const bool single =
-      std::all_of(value.begin(), value.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
-  const std::string put = single ? value : "(" + value + ")";
-  std::string text;
-  for (const std::string& c : characters(line.text)) text += c == std::string(1, name) ? put : c;
-  line.text = text;
-  return line;
 }
 
 std::vector<Arc> arcsOf(const HeadlessResult& run, const Page& page) {
@@ -193,7 +89,7 @@ std::optional<reading::Line> labelOf(const Page& page, const std::vector<Arc>& a
 }
 
 std::string termAt(const reading::Line& product, float x) {
-  const std::vector<std::string> chars = characters(product.text);
+  const std::vector<std::string> chars = reading::characters(product.text);
   std::size_t count = chars.size();
   for (std::size_t i = 1; i < chars.size(); ++i)
     if (chars[i] == "=") {
@@ -205,7 +101,7 @@ std::string termAt(const reading::Line& product, float x) {
       chars.begin(), chars.begin() + static_cast<std::ptrdiff_t>(count),
       [](const std::string& c) { return (c.size() == 1 && c != "^" && c != "\\" && c != "ﾀ") || c == "×"; });
   const float width = CHARACTER * static_cast<float>(count);
-  if (!halfWidth || (count == chars.size() && std::fabs(product.width() - width) > TOLERANCE)) {
+  if (!halfWidth || (count == chars.size() && std::fabs(product.width() - width) > page::PLACE)) {
     ADD_FAILURE() << reading::describe(product) << " is not a product of half-width characters";
     return "";
   }
@@ -228,18 +124,11 @@ std::string termAt(const reading::Line& product, float x) {
   return withoutPlus(term);
 }
 
-std::string lastSide(const std::string& line) {
-  const std::vector<std::string> chars = characters(line);
-  std::string side;
-  for (const std::string& c : chars) side = c == "=" || c == "＝" ? "" : side + c;
-  return side;
-}
-
 std::vector<std::string> termsOf(const std::string& line) {
   std::vector<std::string> terms;
   std::string before;
   int depth = 0;
-  for (const std::string& c : characters(lastSide(line))) {
+  for (const std::string& c : reading::characters(reading::lastSide(line))) {
     const bool split = depth == 0 && (c == "+" || c == "-") && !before.empty() && before != "^" && before != "\\";
     if (split || terms.empty()) terms.emplace_back();
     terms.back() += c;

@@ -1,6 +1,6 @@
 // The mathematics of Corvale's fixed pages, explanations and panels as a pupil reads it: lines
-// read back from a run's operation log (support/line_reader.h), found at the places the lessons
-// give them, compared whole with the text the lesson writes, and put through the algebra checker
+// found on a page (from one clear to the next) at the places the lessons give them, compared whole
+// with the text the lesson writes (support/page_lines.h) and put through the algebra checker
 // (support/line_chain.h): chains of "=" lines, stated formulas, and the terms that dotted arcs
 // join on a product line.
 #pragma once
@@ -10,13 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "support/line_reader.h"
+#include "support/line_chain.h"
+#include "support/page_lines.h"
 #include "support/test_support.h"
 
 namespace page_math {
 
-// A line as a lesson places it. Its mathematics is its text without the words or the name in
-// front of it (lead) and the words or the unit after it (trail).
+using page::Page;
+using page::pagesOf;
+using reading::lastSide;
+
+// A line as a lesson places it. Its mathematics is its text after the words or the name in front
+// of it (lead) and before the words or the unit after it (trail).
 struct Shown {
   float x, y;        // where the lesson starts drawing it: its leading blanks move its first glyph
   int colour;        // the colour of its first piece
@@ -28,32 +33,18 @@ struct Shown {
   float through = 0;
 };
 
-// What one window of a scene showed: the operations from one clear to the next (a colour-15 box
-// from the top edge), and the lines they drew.
-struct Page {
-  std::size_t first = 0, end = 0;
-  std::vector<reading::Line> lines;
-};
-
-// The pages of a run from the key press `entered` on: one per clear, from the first clear.
-std::vector<Page> pagesOf(const HeadlessResult& run, int entered);
-
-// The line a pupil reads where `shown` stands in colour, with the lines that continue it on its
-// text line whatever their colour (each drawn later, starting where the one before ends). Its text
-// must be the shown text, as read; a line missing, or reading otherwise, fails naming it. What
-// comes back is its mathematics: its text without the lead and the trail.
+// The line a pupil reads where `shown` stands in colour, with the pieces that continue it on its
+// text line whatever their colour. A page may draw at one place more than once: one of the lines
+// there must read the shown text. A line missing, or reading otherwise, fails naming it. What
+// comes back is its mathematics (reading::mathIn).
 std::optional<reading::Line> mathAt(const Page& page, const Shown& shown);
 
 // The lines found, as mathAt reads them; the missing ones are failures already.
 std::vector<reading::Line> mathOf(const Page& page, const std::vector<Shown>& shown);
 
-// Every line shown equals the first: a problem and its working, or one line that states a formula
-// (each side equal to its first side). A failure names the line.
+// Every line shown is written cleanly and equals the first: a problem and its working, or one line
+// that states a formula (each side equal to its first side). A failure names the line.
 void expectChain(const Page& page, const std::vector<Shown>& shown);
-
-// The line with every `name` in it replaced by `value` (code page 932), bracketed unless it is a
-// number or a product of letters, as a pupil puts back what a letter was set to stand for.
-reading::Line substituted(reading::Line line, char name, const std::string& value);
 
 // A dotted arc: a run of dots of one colour, from its first dot to its last.
 struct Arc {
@@ -70,8 +61,6 @@ std::optional<reading::Line> labelOf(const Page& page, const std::vector<Arc>& a
 // characters, each 27 px wide.
 std::string termAt(const reading::Line& product, float x);
 
-// The last side of a line: its text after its last "=" or "＝".
-std::string lastSide(const std::string& line);
 // The terms of the last side of a line, their signs with them: "=6a^2-3ab+4ab" gives "6a^2",
 // "-3ab", "4ab".
 std::vector<std::string> termsOf(const std::string& line);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "page_math.h"
@@ -50,7 +51,7 @@ TEST(CorvalePageMathSection1, CardTrickExampleExplanationAndFigures) {
   // Page 1's fifteen steps, page 2's five, then the cards 13 and 2 once, and 1 to leave.
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(1) + steps(20) + "13\\n2\\n1\\n");
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_EQ(pages.size(), 3u);  // the two pages, and the figure's side cleared for the cards
 
   // Page 1: each equation holds, its boxes filled in; D is A×B+C of the values found above it.
@@ -63,8 +64,9 @@ TEST(CorvalePageMathSection1, CardTrickExampleExplanationAndFigures) {
   const auto rule = mathAt(example, {1016, 230, 3, "A*B+C"});
   ASSERT_TRUE(a && b && c && d && rule);
   for (const auto& line : {a, b, c, d}) EXPECT_TRUE(reading::sameChain({*line}));
-  const reading::Line byRule = substituted(
-      substituted(substituted(*rule, 'A', lastSide(a->text)), 'B', lastSide(b->text)), 'C', lastSide(c->text));
+  reading::Line byRule = *rule;
+  for (const auto& [name, line] : {std::pair{"A", a}, std::pair{"B", b}, std::pair{"C", c}})
+    byRule.text = reading::substituted(byRule.text, name, lastSide(line->text));
   EXPECT_TRUE(reading::sameChain({*d, byRule}));
 
   // Page 2: the area (8+3)(8-3)+3^2 is the square of side 8, and it is the D of page 1.
@@ -86,7 +88,7 @@ TEST(CorvalePageMathSection1, CardTrickExampleExplanationAndFigures) {
 TEST(CorvalePageMathSection1, FlowerBedItsLinesCellsAndArcs) {
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(2) + steps(9));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_EQ(pages.size(), 1u);
   const Page& page = pages[0];
   const Shown product{528, 210, 0, "(2a+b)*3a"}, distributed{484, 280, 0, "=2a*3a+b*3a"};
@@ -124,7 +126,7 @@ TEST(CorvalePageMathSection1, ExampleOneSummaryStatesTheLawInBothOrders) {
   const HeadlessResult run =
       runScript(corvale::PROGRAM, toItem(3) + steps(5) + "1\\n" + steps(5) + "1\\n" + steps(6) + "1\\n" + steps(1));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_EQ(pages.size(), 1u);
   expectChain(pages[0], {{680, 460, 7, "(a+b)*c=ac+bc"}, {680, 510, 7, "c(a+b)=ac+bc"}});
 }
@@ -150,7 +152,7 @@ TEST(CorvalePageMathSection1, AnswersOfProblemOneEveryItem) {
   };
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(4) + steps(2));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_EQ(pages.size(), items.size());
   for (std::size_t p = 0; p < pages.size(); ++p)
     for (const Item& item : items[p]) {

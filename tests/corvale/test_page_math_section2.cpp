@@ -40,7 +40,7 @@ TEST(CorvalePageMathSection2, ReviewTwoEveryTermItsFractionAndItsReciprocal) {
   const HeadlessResult run = runScript(corvale::PROGRAM, keys);
   ASSERT_FALSE(run.error.has_value());
   // Review 1's page, then a page for each row: every row clears the right part from the top.
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_EQ(pages.size(), 1 + std::size(rows));
   for (std::size_t k = 0; k < std::size(rows); ++k) {
     const Row& row = rows[k];
@@ -66,7 +66,7 @@ TEST(CorvalePageMathSection2, ExampleThreeSummaryBothRules) {
   const HeadlessResult run =
       runScript(corvale::PROGRAM, "2\\n2\\n" + steps(5) + "1\\n" + steps(1) + steps(5) + "1\\n" + steps(1));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, ENTERED);
+  const std::vector<Page> pages = pagesOf(run.ops, ENTERED);
   ASSERT_FALSE(pages.empty());
   // Dividing is multiplying by the reciprocal: by c, and by the fraction d/c.
   expectChain(pages.back(), {{640, 500, 0, "①(a+b)/c=(a+b)*ﾀ1/cﾀ"}});

@@ -25,7 +25,7 @@ int pressesTo(int item) { return 3 + static_cast<int>(std::to_string(item).size(
 std::vector<Page> scene(int item, int keys) {
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(item) + steps(keys));
   EXPECT_FALSE(run.error.has_value());
-  return pagesOf(run, pressesTo(item));
+  return pagesOf(run.ops, pressesTo(item));
 }
 
 // The x of a text of n half-width characters centred in a box from left, width wide.
@@ -128,13 +128,12 @@ void expectSubstitution(const HeadlessResult& run, const Page& page) {
   const auto back = mathAt(page, {660, 370, 3, "  Mをc+d　にもどすと、", "Mを", "　にもどすと、"});
   ASSERT_TRUE(back);
   EXPECT_TRUE(algebra::sameValue(back->text, value)) << reading::describe(*back);
-  std::vector<reading::Line> chain;
-  for (const reading::Line& line : mathOf(page, {{704, 90, 0, "(a+b)(c+d)"},
-                                                 {660, 230, 0, "=(a+b)M"},
-                                                 {660, 300, 0, "=aM+bM"},
-                                                 {660, 440, 0, "=a(c+d)+b(c+d)"},
-                                                 {660, 510, 5, "=ac+ad+bc+bd "}}))
-    chain.push_back(substituted(line, 'M', value));
+  std::vector<reading::Line> chain = mathOf(page, {{704, 90, 0, "(a+b)(c+d)"},
+                                                   {660, 230, 0, "=(a+b)M"},
+                                                   {660, 300, 0, "=aM+bM"},
+                                                   {660, 440, 0, "=a(c+d)+b(c+d)"},
+                                                   {660, 510, 5, "=ac+ad+bc+bd "}});
+  for (reading::Line& line : chain) line.text = reading::substituted(line.text, "M", value);
   EXPECT_EQ(chain.size(), 5u);
   EXPECT_TRUE(reading::sameChain(chain));
 }
@@ -144,7 +143,7 @@ void expectSubstitution(const HeadlessResult& run, const Page& page) {
 TEST(CorvalePageMathSection3, FlowerBedAndTheSubstitution) {
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(1) + steps(19));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, pressesTo(1));
+  const std::vector<Page> pages = pagesOf(run.ops, pressesTo(1));
   ASSERT_EQ(pages.size(), 2u);
   expectBed(run, pages[0]);
   expectSubstitution(run, pages[1]);
@@ -230,7 +229,7 @@ TEST(CorvalePageMathSection3, FixedPagesEveryLineOfEveryChain) {
 TEST(CorvalePageMathSection3, ExampleSevenWorkedTwiceAndItsNumberedArcs) {
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(6) + steps(9));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, pressesTo(6));
+  const std::vector<Page> pages = pagesOf(run.ops, pressesTo(6));
   ASSERT_GE(pages.size(), 1u);
   const Page& page = pages[0];
   // Term by term, then by the arcs: the product line with the four partial products after it.
@@ -261,7 +260,7 @@ TEST(CorvalePageMathSection3, ProblemFiveEachItemAndItsNumberedArcs) {
   };
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(7) + steps(4));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, pressesTo(7));
+  const std::vector<Page> pages = pagesOf(run.ops, pressesTo(7));
   ASSERT_EQ(pages.size(), 1u);
   const Page& page = pages[0];
   const std::vector<Arc> arcs = arcsOf(run, page);
@@ -283,7 +282,7 @@ TEST(CorvalePageMathSection3, ProblemFiveEachItemAndItsNumberedArcs) {
 TEST(CorvalePageMathSection3, SummaryFormulasAndTheFourCombinations) {
   const HeadlessResult run = runScript(corvale::PROGRAM, toItem(8));
   ASSERT_FALSE(run.error.has_value());
-  const std::vector<Page> pages = pagesOf(run, pressesTo(8));
+  const std::vector<Page> pages = pagesOf(run.ops, pressesTo(8));
   ASSERT_EQ(pages.size(), 1u);
   const Page& page = pages[0];
   const Shown expansion{132, 88, 0, "(a+b)(c+d)＝ac+ad+bc+bd"}, diagram{572, 458, 0, " (a+b)(c+d)"};
