@@ -1,6 +1,7 @@
 // The mathematics of Fenwist's fixed pages, explanations and panels, read back from a run: the rows
-// a pupil reads at their places (support/line_reader.h), and what they state checked through the
-// algebra checker (support/algebra.h): chains of "=" lines, identities, areas of figures, factors.
+// a pupil reads at their places (support/page_lines.h), and what they state checked through the
+// algebra checker (support/line_chain.h): chains of "=" lines, identities, areas of figures, and
+// the factors a page names.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "support/line_reader.h"
+#include "support/line_chain.h"
+#include "support/page_lines.h"
 #include "support/test_support.h"
 
 namespace page_math {
@@ -20,8 +22,8 @@ namespace page_math {
 struct At {
   float x = 0;
   float y = 0;
-  const char* from = "";  // the mathematics starts after this marker (code page 932); "": at the start
-  const char* to = "";    // and ends before this one; "": at the end
+  const char* from = "";  // the mathematics starts after these words; "": at the start
+  const char* to = "";    // and ends before these; "": at the end
   const char* text = "";  // the markup the lesson draws there, whole row; "": compared elsewhere
 };
 
@@ -31,30 +33,20 @@ class Page {
   explicit Page(const HeadlessResult& run);
 
   // The row whose first line is the first one drawn after `keys` key presses with its first
-  // glyph at (x, y), to within a pixel; the lines drawn later that continue it are part of it:
-  // each on its text line where the one before ends or a few blanks after it, in any colour,
-  // until a box erases the row. Fails, naming the place and the rows near it, when no line starts
-  // there, and when the row does not read at.text.
+  // glyph at (x, y); the lines drawn later that continue it are part of it: each on its text line
+  // where the one before ends or a few blanks after it, in any colour, until a box erases the row.
+  // Fails, naming the place and the rows near it, when no line starts there, and when the row
+  // does not read at.text.
   std::optional<reading::Line> row(int keys, const At& at) const;
 
  private:
-  bool erases(const Op& op, const reading::Line& line) const;
-
   std::vector<Op> ops_;
   std::vector<reading::Line> lines_;
 };
 
-// The mathematics of a row (code page 932): its text between the markers of at, without an item
-// label ("(1)", "①") in front.
-std::string mathOf(const reading::Line& row, const At& at);
-// The row with its text replaced by its mathematics, so that a failure names the place it stands.
-reading::Line asMath(const reading::Line& row, const At& at);
-
-// Every side of every row equals the first side of the first row, and each is written cleanly
-// (no "+-", no written-out coefficient 1, ...).
-testing::AssertionResult chain(const std::vector<reading::Line>& rows);
-// The last side of the row is a product that does not factorise further.
-testing::AssertionResult factorisedAtEnd(const reading::Line& row);
+// The row with its text replaced by its mathematics, between the words of at, so that a failure
+// names the place it stands.
+std::optional<reading::Line> asMath(const reading::Line& row, const At& at);
 
 // The polynomial divided by factor leaves a polynomial with whole coefficients (markup).
 testing::AssertionResult divides(const std::string& factor, const std::string& polynomial);
@@ -64,11 +56,9 @@ testing::AssertionResult commonFactor(const std::string& factor, const std::stri
 // term, with either sign, is one of the terms of the polynomial multiplied out.
 testing::AssertionResult termOf(const std::string& term, const std::string& polynomial);
 
-// text with every placeholder (a key of values, "①", "○") put as its value in braces, which no
-// item label takes: "②^2=9" with ② = 3 reads "{3}^2=9".
+// text with every placeholder (a key of values, "①", "○") put as its value (reading::substituted).
 std::string substituted(std::string text, const std::map<std::string, std::string>& values);
 
-// The pieces of text between the separators, each without blanks at its ends.
-std::vector<std::string> split(const std::string& text, const std::string& separator);
+using page::split;
 
 }  // namespace page_math

@@ -194,8 +194,8 @@ TEST(FenwistPageFacts, Section1CommonFactorDrillShowsEveryEntryOfItsTables) {
     } else {
       reading::Line whole = *problem;
       whole.text = text + box->text + ")";
-      EXPECT_TRUE(page_math::chain({whole}));
-      EXPECT_TRUE(page_math::factorisedAtEnd(whole));
+      EXPECT_TRUE(reading::cleanChain({whole}));
+      EXPECT_TRUE(reading::factoredAtEnd(whole));
     }
   }
   EXPECT_EQ(shown, (std::map<float, int>{{98, 8}, {180, 6}, {380, 8}, {480, 6}}));
@@ -239,7 +239,7 @@ TEST(FenwistPageFacts, Section3Problem5ValuesMakeTheIdentitiesTrue) {
     statements.push_back(*identity);
     for (reading::Line statement : statements) {
       statement.text = page_math::substituted(statement.text, values);
-      EXPECT_TRUE(page_math::chain({statement}));
+      EXPECT_TRUE(reading::cleanChain({statement}));
     }
   }
 }
@@ -286,7 +286,7 @@ TEST(FenwistPageFacts, Section4Example5FindsTheNumbersItsProblemNeeds) {
   ASSERT_EQ(values.size(), 2u) << "no pair marked";
   reading::Line found = unknowns;
   found.text = page_math::substituted(problem.text + unknowns.text, values);
-  EXPECT_TRUE(page_math::chain({found}));
+  EXPECT_TRUE(reading::cleanChain({found}));
   EXPECT_EQ(down.text, "○") << reading::describe(down);
   EXPECT_EQ(across.text, "△") << reading::describe(across);
   EXPECT_TRUE(algebra::sameValue(corner.text, page_math::substituted("○*△", values))) << reading::describe(corner);

@@ -55,18 +55,19 @@ void expectHolds(const page_math::Page& page, const Math& math) {
   std::vector<reading::Line> rows;
   for (const At& at : math.rows) {
     const std::optional<reading::Line> row = page.row(math.keys, at);
-    if (!row) return;
-    rows.push_back(page_math::asMath(*row, at));
+    const std::optional<reading::Line> math = row ? page_math::asMath(*row, at) : std::nullopt;
+    if (!math) return;
+    rows.push_back(*math);
   }
   switch (math.kind) {
     case Math::Factorised:
-      EXPECT_TRUE(page_math::chain(rows));
-      EXPECT_TRUE(page_math::factorisedAtEnd(rows.back()));
+      EXPECT_TRUE(reading::cleanChain(rows));
+      EXPECT_TRUE(reading::factoredAtEnd(rows.back()));
       break;
     case Math::Identities:
       for (const reading::Line& row : rows) {
         EXPECT_NE(row.text.find('='), std::string::npos) << reading::describe(row) << " states nothing";
-        EXPECT_TRUE(page_math::chain({row}));
+        EXPECT_TRUE(reading::cleanChain({row}));
       }
       break;
     case Math::Area: {
