@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +23,10 @@ struct SceneRun {
   std::vector<reading::Line> step(int n) const { return reading::linesOfStep(run.ops, before + n); }
   // The row a pupil reads at (x, y) in step n, its pieces joined.
   std::string row(int n, float x, float y) const {
-    const std::optional<reading::Line> line = pages::lineAt(reading::joined(step(n)), x, y);
-    EXPECT_TRUE(line) << "no line at (" << x << "," << y << ") in step " << n << reading::describe(step(n));
-    return line ? line->text : "0";
+    const std::vector<reading::Line> rows = reading::joined(step(n));
+    const std::vector<std::size_t> there = page::placedAt(rows, x, y);
+    EXPECT_FALSE(there.empty()) << "step " << n << ": " << page::nothingAt(rows, "", x, y);
+    return there.empty() ? "0" : rows[there.back()].text;
   }
   HeadlessResult run;
   int before;

@@ -273,7 +273,7 @@ TEST(PageMath, SectionThreeProofOfTheCardTrick) {
     EXPECT_TRUE(algebra::sameValue(c, smaller + "^2")) << "C on the line " << y;
     std::string d = rule;
     for (const auto& [letter, value] : {std::pair{"A", a}, std::pair{"B", b}, std::pair{"C", c}})
-      d = pages::replaced(d, letter, "(" + value + ")");
+      d = reading::substituted(d, letter, value);
     EXPECT_TRUE(algebra::sameValue(given("D", dY), d)) << "D's first formula on the line " << dY << " is "
                                                        << toUtf8(rule) << " of A, B and C";
     std::vector<std::string> formulas;
