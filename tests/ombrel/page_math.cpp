@@ -6,6 +6,8 @@
 
 #include "engine/strings.h"
 #include "support/algebra.h"
+#include "support/line_chain.h"
+#include "support/page_lines.h"
 
 namespace ombrel_page {
 
@@ -43,24 +45,13 @@ std::string trimmed(const std::string& s) {
   return s.substr(from, s.find_last_not_of(' ') - from + 1);
 }
 
-std::vector<std::string> split(const std::string& text, const std::string& by) {
-  std::vector<std::string> parts;
-  std::size_t from = 0, at;
-  while ((at = text.find(by, from)) != std::string::npos) {
-    parts.push_back(text.substr(from, at - from));
-    from = at + by.size();
-  }
-  parts.push_back(text.substr(from));
-  return parts;
-}
-
 std::string utf8Of(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 // The expressions a line lists, split at "," and "と", each the formula in its part.
 std::vector<std::string> listed(const std::string& utf8) {
   std::vector<std::string> items;
-  for (const std::string& part : split(utf8, ","))
-    for (const std::string& item : split(part, utf8Of(u8"と")))
+  for (const std::string& part : page::split(utf8, ","))
+    for (const std::string& item : page::split(part, utf8Of(u8"と")))
       if (std::string f = formulaIn(item); !f.empty()) items.push_back(f);
   return items;
 }
@@ -152,8 +143,8 @@ void PageMath::check(const MathLine& line) {
       sidesEqual(line, algebra::sides(formula), 0, problem());
       if (line.math == Math::FACTORED) {
         ++checks_;
-        const std::string last = formula.substr(formula.rfind('=') + 1);
-        if (const auto factored = algebra::completelyFactored(last); !factored) fault(line, factored.message());
+        if (const auto factored = algebra::completelyFactored(reading::lastSide(formula)); !factored)
+          fault(line, factored.message());
       }
       return;
     }
@@ -167,7 +158,7 @@ void PageMath::check(const MathLine& line) {
       return;
     }
     case Math::LET:
-      for (const std::string& part : split(toUtf8(formula), ",")) {
+      for (const std::string& part : page::split(toUtf8(formula), ",")) {
         const auto sides = algebra::sides(fromUtf8(part));
         if (sides.size() != 2) throw std::runtime_error("a substitution has two sides");
         if (GiNaC::is_a<GiNaC::symbol>(sides[1]))
@@ -179,7 +170,7 @@ void PageMath::check(const MathLine& line) {
       }
       return;
     case Math::FACTS:
-      for (const std::string& part : split(toUtf8(formula), ",")) {
+      for (const std::string& part : page::split(toUtf8(formula), ",")) {
         const auto sides = algebra::sides(fromUtf8(part));
         sidesEqual(line, sides, 1, sides[0]);
       }
@@ -196,7 +187,7 @@ void PageMath::check(const MathLine& line) {
       if (line.math == Math::SET) {
         const std::size_t open = utf8.find(utf8Of(u8"｛")), close = utf8.find(utf8Of(u8"｝"));
         if (open == std::string::npos || close == std::string::npos) throw std::runtime_error("no set");
-        for (const std::string& part : split(utf8.substr(open + 3, close - open - 3), ","))
+        for (const std::string& part : page::split(utf8.substr(open + 3, close - open - 3), ","))
           if (std::string f = formulaIn(part); !f.empty()) items.push_back(toUtf8(f));
       } else {
         for (const std::string& item : listed(utf8)) items.push_back(toUtf8(item));
@@ -231,18 +222,8 @@ void PageMath::check(const MathLine& line) {
     case Math::FACTOR: {
       const std::string at = utf8Of(u8"は");
       const GiNaC::ex factor = algebra::parse(fromUtf8(trimmed(utf8.substr(utf8.find(at) + at.size()))));
-      const GiNaC::ex rest = GiNaC::normal(value(problem()) / factor);
       checks_ += 2;
-      if (!GiNaC::denom(rest).is_equal(1)) {
-        fault(line, shown(factor) + " does not divide the problem");
-        return;
-      }
-      const GiNaC::ex terms = GiNaC::expand(rest);
-      GiNaC::ex common = GiNaC::is_a<GiNaC::add>(terms) ? terms.op(0) : terms;
-      for (std::size_t k = 1; GiNaC::is_a<GiNaC::add>(terms) && k < terms.nops(); ++k)
-        common = GiNaC::gcd(common, terms.op(k));
-      if (!GiNaC::is_a<GiNaC::numeric>(common) || !GiNaC::abs(GiNaC::ex_to<GiNaC::numeric>(common)).is_equal(1))
-        fault(line, "what is left, " + shown(terms) + ", still has the common factor " + shown(common));
+      if (const auto common = reading::commonFactor(factor, value(problem())); !common) fault(line, common.message());
       return;
     }
     case Math::MULTIPLE: {

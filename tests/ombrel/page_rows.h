@@ -1,9 +1,8 @@
 // Ombrel's fixed pages, explanations and worked examples as tables of rows: every line a pupil
 // reads on the page, with the key presses before it, its exact place, colour and text, and what
-// its mathematics must satisfy. A page is run once; each row is read back from the operation log
-// (support/line_reader.h) at its place and compared whole, signs and brackets included; a line
-// that no row names is a fault too; then the rows' mathematics goes through the algebra checker
-// (page_math.h).
+// its mathematics must satisfy. A page is run once; each row is read back at its place in its step
+// and compared whole, signs and brackets included (support/page_lines.h); a line that no row names
+// is a fault too; then the rows' mathematics goes through the algebra checker (page_math.h).
 #pragma once
 
 #include <optional>
@@ -11,21 +10,18 @@
 #include <vector>
 
 #include "page_math.h"
-#include "support/line_reader.h"
+#include "support/page_lines.h"
 
 namespace ombrel_page {
 
 // Where a row starts: n px after the end of the row before it in the table (its trailing and its
 // own leading blanks counted), on its line.
-constexpr float after(float dx = 0) { return -1 - dx; }
-inline constexpr float AFTER = after();
+using page::after;
+inline constexpr page::At AFTER = after();
 
-struct Row {
-  int step;  // key presses since the page's choice before the row is shown
-  float x;   // where its lesson starts drawing it (its leading blanks counted), or after()
-  float y;   // its line
-  int colour;
-  const char* text;  // the markup as the lesson writes it
+// A line of the page (page::Row: its step since the page's choice, place, colour and text), and
+// what its mathematics must satisfy.
+struct Row : page::Row {
   Math math = Math::PROSE;
   const char* ref = "";  // what VALUE, FORM, PAIRS, SET, MULTIPLE and LARGER compare with
 };
