@@ -38,9 +38,9 @@ std::vector<std::size_t> placedAt(const std::vector<Line>& lines, float x, float
 // A failure names the line and what it should read.
 testing::AssertionResult reads(const Line& line, const std::string& markup);
 
-// A failure's text when no line reading markup ("": any text) stands at (x, y) (x NaN: anywhere on the text line
-// y): the place, the colour (unless ANY_COLOUR) and the lines drawn near that text line from the
-// operation `from` on.
+// A failure's text when no line reading markup ("": any text) stands at (x, y), or with x NaN
+// anywhere on the text line y: the place, the colour (unless ANY_COLOUR) and the lines drawn near
+// that text line from the operation `from` on.
 std::string nothingAt(const std::vector<Line>& lines, const std::string& markup, float x, float y,
                       int colour = ANY_COLOUR, std::size_t from = 0);
 
