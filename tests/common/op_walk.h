@@ -2,9 +2,10 @@
 // text lines, filled boxes, the cells and dimension arcs of diagrams, and how many key presses
 // came between one checked drawing and the next (the scene's step waits and prompts).
 //
-// A text line is what a pupil reads (support/line_reader.h): its whole text, signs, brackets,
-// fractions, exponents and roots included, at its place to within a pixel. The expected text is
-// the markup as the lesson writes it; its leading blanks move the place of its first glyph.
+// A text line is what a pupil reads (support/line_reader.h), found and compared as the page
+// support finds and compares it (support/page_lines.h): its whole text, signs, brackets,
+// fractions, exponents and roots included, at its place to within page::PLACE. The expected text
+// is the markup as the lesson writes it; its leading blanks move the place of its first glyph.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,16 +18,14 @@
 
 #include "engine/strings.h"
 #include "support/line_reader.h"
+#include "support/page_lines.h"
 #include "support/test_support.h"
 
 namespace walk {
 
-// How far a line may stand from the place its lesson gives it: the places are whole or half
-// pixels, so this only absorbs the half pixel of a centred text.
-inline constexpr float PLACE_TOLERANCE = 1;
-
 class OpWalk {
  public:
+  // Walks the run's log, which must outlive it.
   explicit OpWalk(const HeadlessResult& run) : ops_(run.ops), lines_(reading::readLines(run.ops)) {}
 
   // The next line drawn in colour at (x, y), where x is where the lesson starts drawing text
@@ -37,15 +36,16 @@ class OpWalk {
   // The next line drawn right where the line checked last ends (its trailing blanks counted),
   // on its text line.
   reading::Line follows(int colour, const std::string& text, int keysBefore = 0) {
-    const float end = last_.right + last_.blank() * static_cast<float>(lastTrailing_);
-    return expectLine(end, last_.y, colour, text, keysBefore, " after " + reading::describe(last_));
+    return expectLine(page::endOf(last_, lastText_), last_.y, colour, text, keysBefore,
+                      " after " + reading::describe(last_));
   }
   // The next line centred in a box from left, width wide, on the text line y: a formula boxed as
   // BOXFORMULA does (its width measured with its blanks; from the left edge when it is wider).
   reading::Line readsCentred(float left, float width, float y, int colour, const std::string& text,
                              int keysBefore = 0) {
-    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
-      return std::fabs(l.x - centredX(left, width, l, text)) <= PLACE_TOLERANCE;
+    const std::size_t at = find(colour, [&](const reading::Line& l) {
+      const float measured = l.width() + l.blank() * static_cast<float>(blanksAround(text));
+      return page::standsAt(l, left + std::max(0.0f, (width - measured) / 2), y, text);
     });
     if (at == lines_.size()) {
       missing(left, y, colour, text, " centred in " + std::to_string(width) + " px");
@@ -86,7 +86,7 @@ class OpWalk {
     }
     const auto before =
         std::find_if(lines_.rbegin(), lines_.rend(), [&](const reading::Line& l) { return l.end <= i; });
-    EXPECT_TRUE(before != lines_.rend() && near(ops_[i].x1, before->right + gap, PLACE_TOLERANCE))
+    EXPECT_TRUE(before != lines_.rend() && page::atPlace(ops_[i].x1, before->right + gap))
         << "box at x " << ops_[i].x1 << ", expected " << gap << " px after "
         << (before != lines_.rend() ? reading::describe(*before) : "a line");
     step(i, i + 1, keysBefore, "box");
@@ -154,11 +154,9 @@ class OpWalk {
   void arcLabel(float px, float py, float nx, float ny, int colour, const std::string& label, int keysBefore = 0) {
     const float halfHeight = label.find("ﾀ") != std::string::npos ? 40 : 22;
     const float top = py - halfHeight * (1 - ny);
-    const std::size_t at = find(top, colour, [&](const reading::Line& l) {
-      const float width = l.width() + reading::BLANK * static_cast<float>(blanksAround(label));
-      const float left = px + width * (nx / 2 - 0.5f);
-      return std::fabs(l.x - left - reading::BLANK * static_cast<float>(reading::leadingBlanks(label))) <=
-             PLACE_TOLERANCE;
+    const std::size_t at = find(colour, [&](const reading::Line& l) {
+      const float width = l.width() + l.blank() * static_cast<float>(blanksAround(label));
+      return page::standsAt(l, px + width * (nx / 2 - 0.5f), top, label);
     });
     if (at == lines_.size()) {
       missing(px, top, colour, label, " beside the point (" + std::to_string(px) + "," + std::to_string(py) + ")");
@@ -176,33 +174,23 @@ class OpWalk {
  private:
   static bool near(float a, float b, float tolerance = 0.01f) { return std::fabs(a - b) <= tolerance; }
   static bool isDot(const Op& op) { return op.kind == OpKind::Circle && op.colour == 9 && op.radius == 0.5f; }
-  static int trailingBlanks(const std::string& text) {
-    const std::size_t last = text.find_last_not_of(' ');
-    return last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
-  }
-  static int blanksAround(const std::string& text) { return reading::leadingBlanks(text) + trailingBlanks(text); }
-  static float centredX(float left, float width, const reading::Line& l, const std::string& text) {
-    const float measured = l.width() + l.blank() * static_cast<float>(blanksAround(text));
-    const float offset = std::max(0.0f, (width - measured) / 2);
-    return left + offset + l.blank() * static_cast<float>(reading::leadingBlanks(text));
+  static int blanksAround(const std::string& text) {
+    return reading::leadingBlanks(text) + reading::trailingBlanks(text);
   }
 
-  // The first line not yet passed on the text line y in colour that placed(line) accepts.
+  // The first line not yet passed in colour that placed(line) accepts.
   template <typename Placed>
-  std::size_t find(float y, int colour, Placed placed) const {
+  std::size_t find(int colour, Placed placed) const {
     for (std::size_t k = 0; k < lines_.size(); ++k) {
       const reading::Line& l = lines_[k];
-      if (l.first >= cursor_ && l.colour == colour && std::fabs(l.y - y) <= PLACE_TOLERANCE && placed(l)) return k;
+      if (l.first >= cursor_ && l.colour == colour && placed(l)) return k;
     }
     return lines_.size();
   }
 
   reading::Line expectLine(float x, float y, int colour, const std::string& text, int keysBefore,
                            const std::string& where) {
-    const std::size_t at = find(y, colour, [&](const reading::Line& l) {
-      const float first = x + l.blank() * static_cast<float>(reading::leadingBlanks(text));
-      return std::fabs(l.x - first) <= PLACE_TOLERANCE;
-    });
+    const std::size_t at = find(colour, [&](const reading::Line& l) { return page::standsAt(l, x, y, text); });
     if (at == lines_.size()) {
       missing(x, y, colour, text, where);
       return {};
@@ -213,22 +201,15 @@ class OpWalk {
   // The line at lines_[at] must read text; the walk goes on after it.
   reading::Line check(std::size_t at, const std::string& text, int keysBefore) {
     const reading::Line& l = lines_[at];
-    const std::string want = l.kind == reading::Kind::Formula ? reading::asRead(text) : reading::asReadPlain(text);
-    if (l.text != want)
-      ADD_FAILURE() << "the line at (" << l.x << "," << l.y << ") in colour " << l.colour << " reads \"" << l.utf8()
-                    << "\", expected \"" << toUtf8(want) << "\"";
+    EXPECT_TRUE(page::reads(l, text));
     step(l.first, l.end, keysBefore, "line \"" + toUtf8(text) + "\"");
     last_ = l;
-    lastTrailing_ = trailingBlanks(text);
+    lastText_ = text;
     return l;
   }
 
   void missing(float x, float y, int colour, const std::string& text, const std::string& where) {
-    std::vector<reading::Line> around;
-    for (const reading::Line& l : lines_)
-      if (l.first >= cursor_ && std::fabs(l.y - y) <= 40) around.push_back(l);
-    ADD_FAILURE() << "no line \"" << toUtf8(text) << "\" at (" << x << "," << y << ") in colour " << colour << where
-                  << "; lines drawn near that line from here on:" << reading::describe(around);
+    ADD_FAILURE() << page::nothingAt(lines_, text, x, y, colour, cursor_, where);
   }
 
   bool nextTextOutside(float x, float y, float width, float height) const {
@@ -247,11 +228,11 @@ class OpWalk {
     cursor_ = end;
   }
 
-  std::vector<Op> ops_;
+  const std::vector<Op>& ops_;
   std::vector<reading::Line> lines_;
   std::size_t cursor_ = 0;
   reading::Line last_;
-  int lastTrailing_ = 0;  // the blanks at the end of the text it was expected to read
+  std::string lastText_;  // the markup it was expected to read
 };
 
 }  // namespace walk

@@ -71,6 +71,9 @@ std::string asRead(const std::string& markup);
 std::string asReadPlain(const std::string& text);
 // The half-width blanks at the start of a text: they move its first glyph right, one advance each.
 int leadingBlanks(const std::string& text);
+// The half-width blanks at its end, after its last glyph (none in a text of blanks only, whose
+// blanks are leading): they move what is drawn after it right.
+int trailingBlanks(const std::string& text);
 
 // The index of the operation after the n-th key press of the log (0 for n = 0; the log's end when
 // it has fewer), so that keysSlice(ops, 2, 3) are the operations between the second and the third.

@@ -117,4 +117,9 @@ int leadingBlanks(const std::string& text) {
   return static_cast<int>(first == std::string::npos ? text.size() : first);
 }
 
+int trailingBlanks(const std::string& text) {
+  const std::size_t last = text.find_last_not_of(' ');
+  return last == std::string::npos ? 0 : static_cast<int>(text.size() - 1 - last);
+}
+
 }  // namespace reading

@@ -12,30 +12,30 @@ namespace page {
 
 namespace {
 
-bool near(float a, float b) { return std::fabs(a - b) <= PLACE; }
-
 // The background colour: a box of it erases what it covers.
 constexpr int BACKGROUND = 15;
 
-// Where a text drawn right after the line, which its lesson wrote as markup, starts: its trailing
-// blanks count.
-float endOf(const Line& line, const std::string& markup) {
-  const std::size_t last = markup.find_last_not_of(' ');
-  const std::size_t trailing = last == std::string::npos ? markup.size() : markup.size() - 1 - last;
-  return line.right + reading::BLANK * static_cast<float>(trailing);
-}
-
 }  // namespace
+
+bool atPlace(float a, float b) { return std::fabs(a - b) <= PLACE; }
 
 float firstGlyph(float x, const std::string& markup) {
   return x + reading::BLANK * static_cast<float>(reading::leadingBlanks(markup));
+}
+
+bool standsAt(const Line& line, float x, float y, const std::string& markup) {
+  return atPlace(line.y, y) && atPlace(line.x, x + line.blank() * static_cast<float>(reading::leadingBlanks(markup)));
+}
+
+float endOf(const Line& line, const std::string& markup) {
+  return line.right + line.blank() * static_cast<float>(reading::trailingBlanks(markup));
 }
 
 std::vector<std::size_t> placedAt(const std::vector<Line>& lines, float x, float y, int colour, std::size_t from) {
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
-    if (line.first >= from && near(line.x, x) && near(line.y, y) && (colour == ANY_COLOUR || line.colour == colour))
+    if (line.first >= from && atPlace(line.x, x) && atPlace(line.y, y) && (colour == ANY_COLOUR || line.colour == colour))
       found.push_back(i);
   }
   return found;
@@ -48,7 +48,7 @@ testing::AssertionResult reads(const Line& line, const std::string& markup) {
 }
 
 std::string nothingAt(const std::vector<Line>& lines, const std::string& markup, float x, float y, int colour,
-                      std::size_t from) {
+                      std::size_t from, const std::string& where) {
   std::vector<Line> around;
   for (const Line& line : lines)
     if (line.first >= from && std::fabs(line.y - y) <= 40) around.push_back(line);
@@ -60,7 +60,7 @@ std::string nothingAt(const std::vector<Line>& lines, const std::string& markup,
   else
     out << "at (" << x << "," << y << ")";
   if (colour != ANY_COLOUR) out << " in colour " << colour;
-  out << "; the lines drawn near that text line:" << reading::describe(around);
+  out << where << "; the lines drawn near that text line:" << reading::describe(around);
   return out.str();
 }
 
@@ -69,8 +69,8 @@ Line continued(const std::vector<Line>& lines, std::size_t start, const Continui
   for (std::size_t i = start + 1; i < lines.size() && lines[i].first < how.until; ++i) {
     const Line& next = lines[i];
     const float blanks = std::round((next.x - line.right) / line.blank());
-    if (next.kind != line.kind || !near(next.y, line.y) || blanks < 0 || blanks > static_cast<float>(how.blanks) ||
-        !near(next.x, line.right + blanks * line.blank()))
+    if (next.kind != line.kind || !atPlace(next.y, line.y) || blanks < 0 || blanks > static_cast<float>(how.blanks) ||
+        !atPlace(next.x, line.right + blanks * line.blank()))
       continue;
     line.text += std::string(static_cast<std::size_t>(blanks), ' ') + next.text;
     line.right = next.right;
@@ -97,7 +97,7 @@ std::vector<std::string> split(const std::string& text, const std::string& separ
 std::optional<Line> across(const std::vector<Line>& lines, float x, float y, float through) {
   std::vector<Line> pieces;
   for (const Line& line : lines)
-    if (near(line.y, y) && line.x >= x - PLACE && line.x <= through) pieces.push_back(line);
+    if (atPlace(line.y, y) && line.x >= x - PLACE && line.x <= through) pieces.push_back(line);
   if (pieces.empty()) return std::nullopt;
   std::stable_sort(pieces.begin(), pieces.end(), [](const Line& a, const Line& b) { return a.x < b.x; });
   Line whole = pieces.front();
@@ -166,16 +166,18 @@ std::vector<std::optional<Line>> StepRows::read(const std::vector<Row>& rows, co
     Step& shown = step(row.step);
     // A row after a missing one: anywhere on its text line.
     const bool anywhere = row.x.after && before == nullptr;
-    const float x =
-        firstGlyph(row.x.after && before ? endOf(*before, beforeRow->markup) + row.x.x : row.x.x, row.markup);
+    const float x = row.x.after && before ? endOf(*before, beforeRow->markup) + row.x.x : row.x.x;
     std::size_t at = shown.lines.size();
     for (std::size_t k = 0; k < shown.lines.size() && at == shown.lines.size(); ++k) {
       const Line& line = shown.lines[k];
-      if (!shown.taken[k] && line.colour == row.colour && near(line.y, row.y) && (anywhere || near(line.x, x))) at = k;
+      if (!shown.taken[k] && line.colour == row.colour &&
+          (anywhere ? atPlace(line.y, row.y) : standsAt(line, x, row.y, row.markup)))
+        at = k;
     }
     if (at == shown.lines.size()) {
       ADD_FAILURE() << scene_ << ": step " << row.step << ": "
-                    << nothingAt(shown.lines, row.markup, anywhere ? std::numeric_limits<float>::quiet_NaN() : x, row.y,
+                    << nothingAt(shown.lines, row.markup,
+                                 anywhere ? std::numeric_limits<float>::quiet_NaN() : firstGlyph(x, row.markup), row.y,
                                  row.colour);
     } else {
       shown.taken[at] = true;
@@ -197,7 +199,7 @@ void StepRows::expectNothingOver() const {
       const Line& line = shown.lines[k];
       for (std::size_t later = k + 1; later < shown.lines.size(); ++later) {
         const Line& over = shown.lines[later];
-        if (!shown.taken[later] && near(over.x, line.x) && near(over.y, line.y) &&
+        if (!shown.taken[later] && atPlace(over.x, line.x) && atPlace(over.y, line.y) &&
             (over.text != line.text || over.colour != line.colour))
           ADD_FAILURE() << scene_ << ": step " << n << ": " << reading::describe(over) << " is drawn over "
                         << reading::describe(line);

@@ -25,9 +25,18 @@ using reading::Line;
 inline constexpr float PLACE = 1;
 inline constexpr int ANY_COLOUR = -1;
 
-// Where the first glyph of a text stands when its lesson starts drawing it at x: each leading
+// Whether two coordinates stand for the same place, to within PLACE.
+bool atPlace(float a, float b);
+
+// Where the first glyph of a formula stands when its lesson starts drawing it at x: each leading
 // blank moves it one blank on.
 float firstGlyph(float x, const std::string& markup);
+// Whether the line's first glyph stands where its lesson, drawing it from x on the text line y
+// and writing it as markup, puts it: each leading blank moves it one blank of the line's kind on.
+bool standsAt(const Line& line, float x, float y, const std::string& markup);
+// Where a text drawn right after the line starts, the line written as markup: each of its
+// trailing blanks moves it one blank of the line's kind on.
+float endOf(const Line& line, const std::string& markup);
 
 // The lines whose first glyph stands at (x, y), to within PLACE, in colour (any: ANY_COLOUR), drawn
 // from the operation `from` on; their indices in lines, in drawing order.
@@ -39,10 +48,10 @@ std::vector<std::size_t> placedAt(const std::vector<Line>& lines, float x, float
 testing::AssertionResult reads(const Line& line, const std::string& markup);
 
 // A failure's text when no line reading markup ("": any text) stands at (x, y), or with x NaN
-// anywhere on the text line y: the place, the colour (unless ANY_COLOUR) and the lines drawn near
-// that text line from the operation `from` on.
+// anywhere on the text line y: the place, the colour (unless ANY_COLOUR), how the place was found
+// (`where`, as " after ..."), and the lines drawn near that text line from the operation `from` on.
 std::string nothingAt(const std::vector<Line>& lines, const std::string& markup, float x, float y,
-                      int colour = ANY_COLOUR, std::size_t from = 0);
+                      int colour = ANY_COLOUR, std::size_t from = 0, const std::string& where = "");
 
 // How the pieces that continue a line are found: each is drawn later, on its text line, of its
 // kind (formula, plain or prompt text), in any colour, where the one before it ends or up to
