@@ -82,4 +82,15 @@ TEST(PageLines, NamesARowMissingFromItsStepAndALineDrawnOverARow) {
   EXPECT_NONFATAL_FAILURE(readRows(late), "the page: step 2: no line \"x^2-1\" at (396,90) in colour 5");
 }
 
+// A step's rows are drawn in the table's order: a row whose line comes before the line of the
+// row above it in the table is named.
+TEST(PageLines, NamesARowDrawnBeforeTheRowBeforeIt) {
+  static std::vector<page::Row> swapped;
+  swapped.assign(ROWS.begin(), ROWS.begin() + 4);
+  std::swap(swapped[2], swapped[3]);
+  swapped[3].x = 396;
+  EXPECT_NONFATAL_FAILURE(readRows(swapped), "the page: step 1: (396,90) c5 \"x^2-1\" is drawn before the row "
+                                             "before it, (94,150) c0 \"=a(\"");
+}
+
 }  // namespace

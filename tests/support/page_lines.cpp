@@ -161,18 +161,31 @@ std::vector<std::optional<Line>> StepRows::read(const std::vector<Row>& rows, co
   std::vector<std::optional<Line>> read(rows.size());
   const Line* before = nullptr;    // the line the next row placed after() follows
   const Row* beforeRow = nullptr;  // and its row
+  int lastStep = -1;               // the step of the line the row before took, and its index there
+  std::size_t lastAt = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     Step& shown = step(row.step);
     // A row after a missing one: anywhere on its text line.
     const bool anywhere = row.x.after && before == nullptr;
     const float x = row.x.after && before ? endOf(*before, beforeRow->markup) + row.x.x : row.x.x;
-    std::size_t at = shown.lines.size();
-    for (std::size_t k = 0; k < shown.lines.size() && at == shown.lines.size(); ++k) {
+    const auto fits = [&](std::size_t k) {
       const Line& line = shown.lines[k];
-      if (!shown.taken[k] && line.colour == row.colour &&
-          (anywhere ? atPlace(line.y, row.y) : standsAt(line, x, row.y, row.markup)))
-        at = k;
+      return !shown.taken[k] && line.colour == row.colour &&
+             (anywhere ? atPlace(line.y, row.y) : standsAt(line, x, row.y, row.markup));
+    };
+    // The rows are drawn in their order: a row's line comes after the line the row before it took.
+    const std::size_t earliest = lastStep == row.step ? lastAt + 1 : 0;
+    std::size_t at = earliest;
+    while (at < shown.lines.size() && !fits(at)) ++at;
+    if (at == shown.lines.size()) {
+      std::size_t early = 0;
+      while (early < earliest && !fits(early)) ++early;
+      if (early < earliest) {
+        ADD_FAILURE() << scene_ << ": step " << row.step << ": " << reading::describe(shown.lines[early])
+                      << " is drawn before the row before it, " << reading::describe(shown.lines[lastAt]);
+        at = early;
+      }
     }
     if (at == shown.lines.size()) {
       ADD_FAILURE() << scene_ << ": step " << row.step << ": "
@@ -182,6 +195,8 @@ std::vector<std::optional<Line>> StepRows::read(const std::vector<Row>& rows, co
     } else {
       shown.taken[at] = true;
       read[i] = shown.lines[at];
+      lastStep = row.step;
+      lastAt = at;
       EXPECT_TRUE(reads(*read[i], row.markup)) << scene_ << ": step " << row.step;
     }
     if (i >= aside.size() || !aside[i]) {

@@ -116,10 +116,11 @@ class StepRows {
   StepRows(const std::vector<Op>& ops, int entered, std::string scene);
 
   // Reads the rows in order. Each takes the first line of its step not taken yet at its place in
-  // its colour, and that line must read its text; a row placed after() follows the last row
-  // before it that is not drawn aside (aside[i]: row i keeps the place for the row after it, as a
-  // piece drawn ahead or a form erased later does). A row after one that is missing is looked for
-  // anywhere on its text line. Gives the line each row took, none where a row is missing.
+  // its colour, drawn after the line the row before it took when that row is of the same step,
+  // and that line must read its text; a row placed after() follows the last row before it that
+  // is not drawn aside (aside[i]: row i keeps the place for the row after it, as a piece drawn
+  // ahead or a form erased later does). A row after one that is missing is looked for anywhere
+  // on its text line. Gives the line each row took, none where a row is missing.
   std::vector<std::optional<Line>> read(const std::vector<Row>& rows, const std::vector<bool>& aside = {});
 
   // No line that no row took covers a line a row took: drawn later in its step at its place,
