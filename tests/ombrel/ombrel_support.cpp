@@ -47,6 +47,15 @@ std::string glyphTextAt(const std::vector<Op>& ops, float x, float y, int colour
   return "";
 }
 
+const Op* glyphOn(const std::vector<Op>& ops, float x, float y, int colour, const std::string& text) {
+  const std::string utf8 = toUtf8(text);
+  for (const Op& op : ops)
+    if (op.kind == OpKind::Text && op.colour == colour && op.text == utf8 && op.x1 >= x && op.y1 >= y - 30 &&
+        op.y1 <= y + 12)
+      return &op;
+  return nullptr;
+}
+
 std::vector<std::size_t> filledBoxes(const std::vector<Op>& ops, float x1, float y1, float x2, float y2, int fill) {
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < ops.size(); ++i) {

@@ -28,6 +28,10 @@ bool glyphAt(const std::vector<Op>& ops, float x, float y, int colour, const std
 // The glyph drawn with its top-left corner at (x, y) in colour (UTF-8), or "" when none was.
 std::string glyphTextAt(const std::vector<Op>& ops, float x, float y, int colour);
 
+// The first glyph text (code page 932) drawn in colour on the line y (its top from y - 30 to
+// y + 12, so raised italic letters count) at or right of x; none when there is none.
+const Op* glyphOn(const std::vector<Op>& ops, float x, float y, int colour, const std::string& text);
+
 // The keys the run read.
 std::size_t keysRead(const HeadlessResult& run);
 

@@ -1,21 +1,20 @@
 // Sections 6 and 7, the answer sheets: their sub-menus, and every page walked from its choice to
 // the sub-menu line drawn again: the page header (the section's title box and the page-number
 // box) on each screen, the clears, the step waits, where the columns begin and end (the first
-// and the last row of each column, with the key presses between them), that no row reaches the
-// bottom bar, and the pages' own departures from the form: page 5's beside-item, the partial
-// erases of exercise pages 4 and 8, the continuation screens.
+// and the last row of each column, each in its step), that no row reaches the bottom bar, and
+// the pages' own departures from the form: page 5's beside-item, the partial erases of exercise
+// pages 4 and 8, the continuation screens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "engine/strings.h"
 #include "ombrel_support.h"
-#include "row_walk.h"
+#include "support/page_lines.h"
 
 namespace {
 
 using namespace ombrel_test;
-using walk::OpWalk;
 
 constexpr float KAIX_LEFT = 1056 - 48;  // the input field of the prompts, on the line 648
 
@@ -33,7 +32,7 @@ struct AnswerPage {
   int clears;    // clears of the window from (0,0) over 1320 x 1300
   float lowest;  // the line of the lowest row
   NumberBox box;
-  std::vector<Row> anchors;  // the first and the last row of each column (a fraction row skipped)
+  std::vector<page::Row> anchors;  // the first and the last row of each column (a fraction row skipped)
 };
 
 void PrintTo(const AnswerPage& page, std::ostream* os) { *os << page.name; }
@@ -73,9 +72,8 @@ TEST_P(OmbrelAnswerPage, HeaderColumnsAndWaits) {
   ASSERT_TRUE(digit) << "page number " << number;
   EXPECT_LT(digit->x1, box.x + box.width);
 
-  OpWalk walk(run);
-  expectRows(walk, page.choice, page.anchors);
-  EXPECT_EQ(walk.keysLeft(), 0);
+  page::StepRows(run.ops, static_cast<int>(std::string(page.choice).size()), page.name).read(page.anchors);
+  EXPECT_EQ(page.anchors.back().step, page.waits) << "the last row comes after the last wait";
 
   // The lowest row stands on its line (glyphs of full height, not raised, lowered or italic);
   // nothing reaches the bottom bar at y 657.
@@ -102,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             560,
             {410, 40, 44},
-            {{40, 90, 3, "(1)", 0}, {94, 560, 5, "=2x+4", 0}, {480, 30, 3, "(5)", 0}, {534, 440, 5, "=-3xy+9y", 0}}},
+            {{0, 40, 90, 3, "(1)"}, {0, 94, 560, 5, "=2x+4"}, {0, 480, 30, 3, "(5)"}, {0, 534, 440, 5, "=-3xy+9y"}}},
         AnswerPage{"Review2",
                    "6\n2\n",
                    0,
@@ -110,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    610,
                    {410, 40, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {94, 610, 0, "=x(2x-8y)+3y(2x-8y)", 0},
-                    {574, 30, 0, "=2x^2-8xy+6xy-24y^2", 0},
-                    {574, 580, 5, "=2x^2+6x-3xy-2y^2+3y", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 94, 610, 0, "=x(2x-8y)+3y(2x-8y)"},
+                    {0, 574, 30, 0, "=2x^2-8xy+6xy-24y^2"},
+                    {0, 574, 580, 5, "=2x^2+6x-3xy-2y^2+3y"}}},
         AnswerPage{"Review3",
                    "6\n3\n",
                    0,
@@ -121,10 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    570,
                    {410, 40, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {94, 570, 5, "=x^2-10x+21", 0},
-                    {600, 30, 3, "(5)", 0},
-                    {654, 560, 5, "=x^2-16", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 94, 570, 5, "=x^2-10x+21"},
+                    {0, 600, 30, 3, "(5)"},
+                    {0, 654, 560, 5, "=x^2-16"}}},
         AnswerPage{"Review4",
                    "6\n4\n",
                    0,
@@ -132,10 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    590,
                    {410, 40, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {94, 450, 5, "=-x^2+11x+54", 0},
-                    {600, 30, 3, "(3)", 0},
-                    {654, 590, 5, "=a^2+2ab+b^2+2a+2b-8", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 94, 450, 5, "=-x^2+11x+54"},
+                    {0, 600, 30, 3, "(3)"},
+                    {0, 654, 590, 5, "=a^2+2ab+b^2+2a+2b-8"}}},
         AnswerPage{"Review5",
                    "6\n5\n",
                    0,
@@ -143,10 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    610,
                    {410, 40, 48},
-                   {{40, 90, 3, "(1)", 0},
-                    {94, 510, 5, "=(x+8)^2", 0},
-                    {440, 30, 3, "(4)", 0},
-                    {494, 610, 5, "=(x-2)(x+1)", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 94, 510, 5, "=(x+8)^2"},
+                    {0, 440, 30, 3, "(4)"},
+                    {0, 494, 610, 5, "=(x-2)(x+1)"}}},
         AnswerPage{"Review6",
                    "6\n6\n",
                    0,
@@ -154,10 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    540,
                    {410, 40, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {94, 350, 5, "=2b(a-5)(a+3)", 0},
-                    {600, 30, 3, "(3)", 0},
-                    {654, 540, 5, "=(x-7)(x+2)", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 94, 350, 5, "=2b(a-5)(a+3)"},
+                    {0, 600, 30, 3, "(3)"},
+                    {0, 654, 540, 5, "=(x-7)(x+2)"}}},
         AnswerPage{
             "Review7",
             "6\n7\n",
@@ -166,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             490,
             {410, 40, 44},
-            {{40, 90, 3, "(1)", 0}, {94, 350, 0, "=100*56", 0}, {600, 30, 3, "(3)", 0}, {654, 490, 5, "=3591", 0}}},
+            {{0, 40, 90, 3, "(1)"}, {0, 94, 350, 0, "=100*56"}, {0, 600, 30, 3, "(3)"}, {0, 654, 490, 5, "=3591"}}},
         AnswerPage{
             "Review8",
             "6\n8\n",
@@ -175,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             570,
             {410, 40, 44},
-            {{40, 90, 3, "(1)", 0}, {94, 570, 0, "=180-10", 0}, {680, 90, 3, "(2)", 1}, {734, 510, 5, "=100", 0}}},
+            {{0, 40, 90, 3, "(1)"}, {0, 94, 570, 0, "=180-10"}, {1, 680, 90, 3, "(2)"}, {1, 734, 510, 5, "=100"}}},
         AnswerPage{"Exercise1",
                    "7\n1\n",
                    3,
@@ -183,10 +181,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    460,
                    {444, 44, 44},
-                   {{40, 100, 3, "(1)", 0},
-                    {94, 430, 5, "=10x^2-6xy+4x", 1},
-                    {600, 50, 3, "(3)", 1},
-                    {654, 460, 5, "=-6ab+2b", 1}}},
+                   {{0, 40, 100, 3, "(1)"},
+                    {1, 94, 430, 5, "=10x^2-6xy+4x"},
+                    {2, 600, 50, 3, "(3)"},
+                    {3, 654, 460, 5, "=-6ab+2b"}}},
         AnswerPage{"Exercise2",
                    "7\n2\n",
                    8,
@@ -194,14 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    560,
                    {444, 44, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {40, 420, 3, "(3)", 2},
-                    {640, 30, 3, "(4)", 1},
-                    {694, 550, 5, "=4x^2+28x+45", 2},
-                    {40, 90, 3, "(7)", 1},
-                    {94, 550, 5, "=a^2-2ab+b^2-2ac+2bc+c^2", 1},
-                    {600, 90, 3, "(9)", 1},
-                    {654, 290, 5, "=x^2+4xy+4y^2-1", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {2, 40, 420, 3, "(3)"},
+                    {3, 640, 30, 3, "(4)"},
+                    {5, 694, 550, 5, "=4x^2+28x+45"},
+                    {6, 40, 90, 3, "(7)"},
+                    {7, 94, 550, 5, "=a^2-2ab+b^2-2ac+2bc+c^2"},
+                    {8, 600, 90, 3, "(9)"},
+                    {8, 654, 290, 5, "=x^2+4xy+4y^2-1"}}},
         AnswerPage{
             "Exercise3",
             "7\n3\n",
@@ -210,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             540,
             {444, 44, 44},
-            {{40, 90, 3, "(1)", 0}, {94, 500, 5, "=9x-17", 0}, {680, 30, 3, "(3)", 0}, {734, 540, 5, "=3x^2+3x+9", 0}}},
+            {{0, 40, 90, 3, "(1)"}, {0, 94, 500, 5, "=9x-17"}, {0, 680, 30, 3, "(3)"}, {0, 734, 540, 5, "=3x^2+3x+9"}}},
         AnswerPage{"Exercise4",
                    "7\n4\n",
                    1,
@@ -218,12 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    560,
                    {444, 44, 44},
-                   {{40, 90, 3, "(1)", 0},
-                    {40, 430, 3, "(4)", 0},
-                    {654, 30, 3, "(5)", 0},
-                    {708, 350, 5, "=(5x-3)^2", 0},
-                    {40, 90, 3, "(8)", 1},
-                    {94, 300, 5, "=(x-1)(x-9)", 0}}},
+                   {{0, 40, 90, 3, "(1)"},
+                    {0, 40, 430, 3, "(4)"},
+                    {0, 654, 30, 3, "(5)"},
+                    {0, 708, 350, 5, "=(5x-3)^2"},
+                    {1, 40, 90, 3, "(8)"},
+                    {1, 94, 300, 5, "=(x-1)(x-9)"}}},
         AnswerPage{"Exercise5",
                    "7\n5\n",
                    4,
@@ -231,10 +229,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    510,
                    {444, 44, 44},
-                   {{40, 100, 3, "(1)", 1},
-                    {94, 510, 5, "=(x-3)(x-4)", 1},
-                    {600, 30, 3, "(3)", 1},
-                    {654, 500, 5, "=(x-y-1)(x-y+5)", 1}}},
+                   {{1, 40, 100, 3, "(1)"},
+                    {2, 94, 510, 5, "=(x-3)(x-4)"},
+                    {3, 600, 30, 3, "(3)"},
+                    {4, 654, 500, 5, "=(x-y-1)(x-y+5)"}}},
         AnswerPage{"Exercise6",
                    "7\n6\n",
                    2,
@@ -242,10 +240,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    340,
                    {444, 44, 44},
-                   {{40, 90, 3, "(1)", 1},
-                    {94, 340, 5, "=(x-7)(y-1)", 0},
-                    {600, 90, 3, "(2)", 1},
-                    {654, 340, 5, "=(a+1)(2b-1)", 0}}},
+                   {{1, 40, 90, 3, "(1)"},
+                    {1, 94, 340, 5, "=(x-7)(y-1)"},
+                    {2, 600, 90, 3, "(2)"},
+                    {2, 654, 340, 5, "=(a+1)(2b-1)"}}},
         AnswerPage{"Exercise7",
                    "7\n7\n",
                    4,
@@ -253,12 +251,12 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    560,
                    {444, 44, 44},
-                   {{40, 100, 3, "(1)", 1},
-                    {94, 560, 5, "=9", 1},
-                    {40, 30, 3, "(3)", 1},
-                    {94, 380, 0, "=-27-3", 0},
-                    {600, 30, 3, "(4)", 1},
-                    {654, 380, 0, "=20^2", 0}}},
+                   {{1, 40, 100, 3, "(1)"},
+                    {2, 94, 560, 5, "=9"},
+                    {3, 40, 30, 3, "(3)"},
+                    {3, 94, 380, 0, "=-27-3"},
+                    {4, 600, 30, 3, "(4)"},
+                    {4, 654, 380, 0, "=20^2"}}},
         AnswerPage{"Exercise8",
                    "7\n8\n",
                    16,
@@ -266,14 +264,14 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    590,
                    {444, 44, 44},
-                   {{488, 30, 3, "(1)", 0},  // right after the page-number box
-                    {76, 590, 0, "小さい方の数の2乗をひくと、8の倍数になる。", 6},
-                    {488, 30, 3, "(2)", 1},
-                    {76, 350, 3, "4の倍数になりそうだ", 4},
-                    {76, 100, 3, "<証明>", 1},
-                    {76, 500, 0, "小さい方の数の2乗をひくと、4の倍数になる。", 4}}},
+                   {{0, 488, 30, 3, "(1)"},  // right after the page-number box
+                    {6, 76, 590, 0, "小さい方の数の2乗をひくと、8の倍数になる。"},
+                    {7, 488, 30, 3, "(2)"},
+                    {11, 76, 350, 3, "4の倍数になりそうだ"},
+                    {12, 76, 100, 3, "<証明>"},
+                    {16, 76, 500, 0, "小さい方の数の2乗をひくと、4の倍数になる。"}}},
         AnswerPage{
-            "Exercise9", "7\n9\n", 2, 1, 1, 560, {444, 60, 44}, {{40, 100, 3, "(1)", 1}, {94, 560, 0, "=4+100+4", 1}}},
+            "Exercise9", "7\n9\n", 2, 1, 1, 560, {444, 60, 44}, {{1, 40, 100, 3, "(1)"}, {2, 94, 560, 0, "=4+100+4"}}},
         AnswerPage{"Exercise10",
                    "7\n10\n",
                    3,
@@ -281,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    470,
                    {444, 60, 44},
-                   {{40, 100, 3, "ア  ", 0}, {94, 470, 5, "364*366 のほうが大きい。", 3}}}),
+                   {{0, 40, 100, 3, "ア  "}, {3, 94, 470, 5, "364*366 のほうが大きい。"}}}),
     [](const testing::TestParamInfo<AnswerPage>& info) { return std::string(info.param.name); });
 
 // --- The sub-menus ---------------------------------------------------------------------------
