@@ -4,10 +4,12 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/platform/platform.h"
 #include "support/page_lines.h"
 #include "support/test_support.h"
 
@@ -91,6 +93,33 @@ TEST(PageLines, NamesARowDrawnBeforeTheRowBeforeIt) {
   swapped[3].x = 396;
   EXPECT_NONFATAL_FAILURE(readRows(swapped), "the page: step 1: (396,90) c5 \"x^2-1\" is drawn before the row "
                                              "before it, (94,150) c0 \"=a(\"");
+}
+
+// What stays on the screen: a line a box covers goes, a line drawn at the place of another takes
+// its place, and a number written into an answer box reads as part of its row.
+TEST(PageLines, WhatStaysOnTheScreenReadRowByRow) {
+  std::size_t beforeErase = 0;
+  const HeadlessResult run = runRoutine([] {
+    draw("x^2-1", 94, 90);
+    PsLINE(0, 80, 700, 130, 15, LineMode::FilledBox, 15);
+    draw("=(x+1)(x+1)", 94, 150);
+    draw("=(x+1)(x-1)", 94, 150);
+    const float box = draw("x+", 94, 210) + 10;
+    PsLINE(box, 202, box + 60, 262, 7, LineMode::FilledBox, 6);
+    draw("3", box + 20, 210 + page::IN_BOX, 13);
+  });
+  ASSERT_FALSE(run.error);
+  while (beforeErase < run.ops.size() && run.ops[beforeErase].kind != OpKind::FilledBox) ++beforeErase;
+  const auto early = page::rowsIn(page::onScreen(run.ops, beforeErase), 0, 0, 700, 300);
+  ASSERT_EQ(early.size(), 1u) << reading::describe(early);
+  EXPECT_TRUE(page::reads(early[0], "x^2-1"));
+
+  const auto rows = page::rowsIn(page::onScreen(run.ops, run.ops.size()), 0, 0, 700, 300);
+  ASSERT_EQ(rows.size(), 2u) << reading::describe(rows);
+  EXPECT_TRUE(page::standsAt(rows[0], 94, 150, "")) << reading::describe(rows[0]);
+  EXPECT_TRUE(page::reads(rows[0], "=(x+1)(x-1)"));
+  EXPECT_TRUE(page::standsAt(rows[1], 94, 210, "")) << reading::describe(rows[1]);
+  EXPECT_TRUE(page::reads(rows[1], "x+3"));
 }
 
 }  // namespace

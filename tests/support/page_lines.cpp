@@ -15,6 +15,27 @@ namespace {
 // The background colour: a box of it erases what it covers.
 constexpr int BACKGROUND = 15;
 
+// The pieces of a row read as one, from left to right: at the place of the leftmost, on the
+// highest text line among them.
+Line joinedAcross(std::vector<Line> pieces) {
+  std::stable_sort(pieces.begin(), pieces.end(), [](const Line& a, const Line& b) { return a.x < b.x; });
+  Line whole = pieces.front();
+  for (std::size_t i = 1; i < pieces.size(); ++i) {
+    whole.text += pieces[i].text;
+    whole.right = pieces[i].right;
+    whole.y = std::min(whole.y, pieces[i].y);
+    whole.first = std::min(whole.first, pieces[i].first);
+    whole.end = std::max(whole.end, pieces[i].end);
+  }
+  return whole;
+}
+
+// Whether the operation is a filled box over the middle of the line's first glyph.
+bool covers(const Op& op, const Line& line) {
+  const float x = line.x + 1, y = line.y + 10;
+  return op.kind == OpKind::FilledBox && op.x1 <= x && op.x2 >= x && op.y1 <= y && op.y2 >= y;
+}
+
 }  // namespace
 
 bool atPlace(float a, float b) { return std::fabs(a - b) <= PLACE; }
@@ -99,26 +120,47 @@ std::optional<Line> across(const std::vector<Line>& lines, float x, float y, flo
   for (const Line& line : lines)
     if (atPlace(line.y, y) && line.x >= x - PLACE && line.x <= through) pieces.push_back(line);
   if (pieces.empty()) return std::nullopt;
-  std::stable_sort(pieces.begin(), pieces.end(), [](const Line& a, const Line& b) { return a.x < b.x; });
-  Line whole = pieces.front();
-  for (std::size_t i = 1; i < pieces.size(); ++i) {
-    whole.text += pieces[i].text;
-    whole.right = pieces[i].right;
-    whole.first = std::min(whole.first, pieces[i].first);
-    whole.end = std::max(whole.end, pieces[i].end);
-  }
-  return whole;
+  return joinedAcross(std::move(pieces));
 }
 
 std::size_t erasedAt(const std::vector<Op>& ops, const Line& line) {
-  // The middle of its first glyph.
-  const float x = line.x + 1, y = line.y + 10;
-  for (std::size_t i = line.end; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    if (op.kind == OpKind::FilledBox && op.fill == BACKGROUND && op.x1 <= x && op.x2 >= x && op.y1 <= y && op.y2 >= y)
-      return i;
-  }
+  for (std::size_t i = line.end; i < ops.size(); ++i)
+    if (covers(ops[i], line) && ops[i].fill == BACKGROUND) return i;
   return ops.size();
+}
+
+std::vector<Line> onScreen(const std::vector<Line>& lines, const std::vector<Op>& ops, std::size_t to) {
+  to = std::min(to, ops.size());
+  std::vector<std::size_t> boxes;
+  for (std::size_t i = 0; i < to; ++i)
+    if (ops[i].kind == OpKind::FilledBox) boxes.push_back(i);
+  std::vector<Line> shown;
+  for (std::size_t k = 0; k < lines.size() && lines[k].end <= to; ++k) {
+    const Line& line = lines[k];
+    const auto later = std::lower_bound(boxes.begin(), boxes.end(), line.end);
+    const bool hidden = std::any_of(later, boxes.end(), [&](std::size_t i) { return covers(ops[i], line); });
+    const bool replaced = std::any_of(lines.begin() + static_cast<long>(k) + 1, lines.end(), [&](const Line& next) {
+      return next.end <= to && atPlace(next.x, line.x) && atPlace(next.y, line.y);
+    });
+    if (!hidden && !replaced) shown.push_back(line);
+  }
+  return shown;
+}
+
+std::vector<Line> onScreen(const std::vector<Op>& ops, std::size_t to) {
+  return onScreen(reading::readLines(ops, 0, to), ops, to);
+}
+
+std::vector<Line> rowsIn(const std::vector<Line>& lines, float left, float top, float right, float bottom) {
+  std::vector<Line> inside = reading::within(lines, left, top, right, bottom);
+  std::stable_sort(inside.begin(), inside.end(), [](const Line& a, const Line& b) { return a.y < b.y; });
+  std::vector<Line> rows;
+  for (auto piece = inside.begin(); piece != inside.end();) {
+    const auto row = std::find_if(piece, inside.end(), [&](const Line& l) { return l.y > piece->y + IN_BOX + PLACE; });
+    rows.push_back(joinedAcross({piece, row}));
+    piece = row;
+  }
+  return rows;
 }
 
 std::vector<Page> pagesOf(const std::vector<Op>& ops, int entered) {

@@ -74,6 +74,19 @@ std::optional<Line> across(const std::vector<Line>& lines, float x, float y, flo
 // its first glyph. The log's end when nothing does.
 std::size_t erasedAt(const std::vector<Op>& ops, const Line& line);
 
+// What stays on the screen of the lines read from ops when the operation `to` comes: those drawn
+// before it that no filled box drawn after them covers at their first glyph and no line drawn
+// after them at their place replaces, in drawing order.
+std::vector<Line> onScreen(const std::vector<Line>& lines, const std::vector<Op>& ops, std::size_t to);
+// The same of the lines ops[0, to) draw.
+std::vector<Line> onScreen(const std::vector<Op>& ops, std::size_t to);
+// How far under its row's text line a text written into a box on the row stands (an answer box's
+// number, a factor in its frame).
+inline constexpr float IN_BOX = 3;
+// The rows a pupil reads in the rectangle, from the top down: the lines whose place lies in it,
+// those on one text line or in boxes on it read across as one (as across() reads them).
+std::vector<Line> rowsIn(const std::vector<Line>& lines, float left, float top, float right, float bottom);
+
 // What one screen of a scene showed: the operations from one clear (a box of the background colour
 // from the top edge) to the next, and the lines they drew.
 struct Page {
