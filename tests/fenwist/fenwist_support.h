@@ -1,12 +1,10 @@
 // Helpers for Fenwist's tests: runs of the program, the sub-menu lines and step waits of the
-// operation log, a reader that turns what stays on the screen back into formula markup, so that
-// the mathematics of a drawn drill can be checked.
+// operation log, the glyphs at a place.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -35,12 +33,5 @@ std::vector<std::size_t> mainMenus(const std::vector<Op>& ops);
 
 // The texts with their top-left corner at (x, y) in colour (UTF-8), in drawing order.
 std::vector<std::string> glyphsAt(const std::vector<Op>& ops, float x, float y, int colour);
-
-// What ops[0, to) leaves on the screen inside the rectangle (x1,y1)-(x2,y2), as formula lines by
-// the y of their line: later filled boxes hide what they cover; digits and letters read as drawn,
-// an exponent as "^" and its character, a small raised index as "\" and its character, × as "*",
-// the drawn plus and minus strokes as "+" and "-", blanks left out.
-std::map<float, std::string> screenLines(const std::vector<Op>& ops, std::size_t to, float x1, float y1, float x2,
-                                         float y2);
 
 }  // namespace fenwist_test

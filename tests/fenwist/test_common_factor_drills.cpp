@@ -16,6 +16,7 @@
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section5.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -124,10 +125,11 @@ TEST(GenCommon, AvoidsTheKindDrawnBeforeUnlessItStartsAgain) {
 
 // --- Example 1 on the screen --------------------------------------------------------------------
 
-// The lines that stay in an area when a problem's next-step prompt is drawn, in code page 932.
+// The rows that stay in an area when the operation `to` of ops (a problem's next-step prompt)
+// comes, as a pupil reads them (code page 932).
 std::vector<std::string> linesIn(const std::vector<Op>& ops, std::size_t to, float x1, float y1, float x2, float y2) {
   std::vector<std::string> lines;
-  for (const auto& [y, line] : screenLines(ops, to, x1, y1, x2, y2)) lines.push_back(fromUtf8(line));
+  for (const reading::Line& row : page::rowsIn(page::onScreen(ops, to), x1, y1, x2, y2)) lines.push_back(row.text);
   return lines;
 }
 

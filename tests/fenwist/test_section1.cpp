@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "fenwist_support.h"
 #include "programs/fenwist/rect_figures.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -409,10 +410,13 @@ TEST(FenwistSection1, SecondSummaryCompletesTheAnswerLinePieceByPiece) {
   w.reads(factor.right, 97, 5, "2x-3)", 1);
   w.reads(44, 570, 3, "教科書 問1　をしなさい。", 1);
   EXPECT_EQ(w.keysLeft(), 0);
-  // The answer line reads 12x^2-18x=6x(2x-3) on the screen, and the six highlights are the
-  // "2", "3" and "x" of each row, each over its colour-0 self.
+  // The answer line reads 12x^2-18x=6x(2x-3) on the screen at its place, and the six highlights
+  // are the "2", "3" and "x" of each row, each over its colour-0 self.
+  const auto answer = page::rowsIn(page::onScreen(w.lines(), run.ops, run.ops.size()), 100, 90, 1300, 110);
+  ASSERT_EQ(answer.size(), 1u) << reading::describe(answer);
+  EXPECT_TRUE(page::standsAt(answer[0], 132, 97, "")) << reading::describe(answer[0]);
+  EXPECT_TRUE(page::reads(answer[0], "12x^2-18x=6x(2x-3)"));
   const std::vector<Op> ops = drawn(run);
-  EXPECT_EQ(screenLines(ops, ops.size(), 100, 90, 1300, 110).begin()->second, "12x^2-18x=6x(2x-3)");
   std::string highlighted;
   for (const Op& op : ops) {
     const float line = op.y1 + (op.italic ? 22 : 0);

@@ -9,13 +9,15 @@
 #include "fenwist_support.h"
 #include "programs/fenwist/globals.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
 using namespace fenwist_test;
 using walk::OpWalk;
 
-// What stays on the screen of a band: its problem line with the hint after it, and its answer line.
+// What stays on the screen of a band when the operation `to` of ops comes: its problem line with
+// the hint after it, from its label at (40, top), and its answer line at (94, top + 55).
 struct Band {
   std::string problem;  // without its label
   std::string hint;
@@ -23,13 +25,15 @@ struct Band {
 };
 
 Band readBand(const std::vector<Op>& ops, std::size_t to, float top) {
-  const auto lines = screenLines(ops, to, 40, top - 5, 836, top + 60);
-  EXPECT_EQ(lines.size(), 2u) << "band at " << top;
-  if (lines.size() != 2) return {};
-  const std::string first = lines.begin()->second;
+  const auto rows = page::rowsIn(page::onScreen(ops, to), 40, top - 5, 836, top + 60);
+  EXPECT_EQ(rows.size(), 2u) << "band at " << top << ":" << reading::describe(rows);
+  if (rows.size() != 2) return {};
+  EXPECT_TRUE(page::standsAt(rows[0], 40, top, "")) << reading::describe(rows[0]);
+  EXPECT_TRUE(page::standsAt(rows[1], 94, top + 55, "")) << reading::describe(rows[1]);
+  const std::string first = algebra::withoutLabel(rows[0].text);
   const std::size_t equals = first.find('=');
-  EXPECT_NE(equals, std::string::npos) << first;
-  return {first.substr(3, equals - 3), first.substr(equals), std::next(lines.begin())->second};
+  EXPECT_NE(equals, std::string::npos) << reading::describe(rows[0]);
+  return {first.substr(0, equals), first.substr(equals), rows[1].text};
 }
 
 void expectFactorised(const Band& band) {
@@ -70,7 +74,7 @@ TEST_P(FenwistExample2, FourDrillsInTheirBandsShowCompleteFactorisations) {
   }
   w.reads(616, 570, 7, "教科書 問2　をしなさい。", 5);
   EXPECT_EQ(w.keysLeft(), 0);
-  for (const float top : tops) expectFactorised(readBand(ops, ops.size(), top));
+  for (const float top : tops) expectFactorised(readBand(run.ops, run.ops.size(), top));
   EXPECT_EQ(fenwist::REN, 0);
 }
 
@@ -89,7 +93,7 @@ TEST(FenwistExample2Bands, StayWhereTheyAreHoweverManyProblemsEachDrillShows) {
   for (const Op& op : ops)
     if (op.kind == OpKind::Text && op.x1 == 40 && op.colour == 0 && op.text == "(") problemLines.push_back(op.y1);
   EXPECT_EQ(problemLines, std::vector<float>(std::begin(tops), std::end(tops)));
-  for (const float top : {80.0f, 215.0f, 350.0f, 485.0f}) expectFactorised(readBand(ops, ops.size(), top));
+  for (const float top : {80.0f, 215.0f, 350.0f, 485.0f}) expectFactorised(readBand(run.ops, run.ops.size(), top));
   EXPECT_EQ(stepWaits(ops, 0, ops.size()), 19);
 }
 
@@ -101,13 +105,11 @@ TEST(FenwistExample2Bands, EveryProblemShownIsFactorisedCompletely) {
   keys += "kk1\n";
   const HeadlessResult run = runFenwist(keys, "17:05:33");
   ASSERT_FALSE(run.error);
-  const std::vector<Op> ops = drawn(run);
   // Read the band just before each band clear that follows a problem.
   int checked = 0;
-  for (std::size_t i = 1; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    if (!isNextStep(op)) continue;
-    expectFactorised(readBand(ops, i, 80));
+  for (std::size_t i = 1; i < run.ops.size(); ++i) {
+    if (!isNextStep(run.ops[i])) continue;
+    expectFactorised(readBand(run.ops, i, 80));
     ++checked;
   }
   EXPECT_EQ(checked, 13);

@@ -10,30 +10,30 @@
 #include "fenwist_support.h"
 #include "programs/fenwist/globals.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
 using namespace fenwist_test;
 using walk::OpWalk;
 
-// The three lines left in a practice area from y top: the problem, its rewriting and its square.
+// The three rows left in a practice area from y top when the operation `to` of ops comes: the
+// problem, its rewriting and its square, 60 px apart.
 void expectSquareDrill(const std::vector<Op>& ops, std::size_t to, float top, bool labelled) {
-  const auto lines = screenLines(ops, to, 40, top - 5, 836, top + 175);
-  ASSERT_EQ(lines.size(), 3u) << "area at " << top;
-  auto line = lines.begin();
-  EXPECT_EQ(line->first, top);
-  std::string problem = line->second;
-  if (labelled) problem = problem.substr(3);
-  const std::string step = (++line)->second;
-  EXPECT_EQ(line->first, top + 60);
-  const std::string answer = (++line)->second;
-  EXPECT_EQ(line->first, top + 120);
+  const auto rows = page::rowsIn(page::onScreen(ops, to), 40, top - 5, 836, top + 175);
+  ASSERT_EQ(rows.size(), 3u) << "area at " << top << ":" << reading::describe(rows);
+  for (std::size_t k = 0; k < rows.size(); ++k)
+    EXPECT_TRUE(page::atPlace(rows[k].y, top + 60 * static_cast<float>(k))) << reading::describe(rows[k]);
+  const std::string problem = labelled ? algebra::withoutLabel(rows[0].text) : rows[0].text;
+  const std::string& step = rows[1].text;
+  const std::string& answer = rows[2].text;
   EXPECT_TRUE(algebra::sameValue(step, problem));
   EXPECT_TRUE(algebra::sameValue(answer, problem));
   EXPECT_TRUE(algebra::completelyFactored(answer));
   // One bracket, squared with a small index.
-  EXPECT_EQ(std::count(answer.begin(), answer.end(), '('), 1) << answer;
-  EXPECT_NE(answer.find("\\2"), std::string::npos) << "the square of a bracket as a small index: " << answer;
+  EXPECT_EQ(std::count(answer.begin(), answer.end(), '('), 1) << algebra::utf8(answer);
+  EXPECT_NE(answer.find("\\2"), std::string::npos)
+      << "the square of a bracket as a small index: " << algebra::utf8(answer);
 }
 
 void expectPanel(OpWalk& w) {
@@ -105,10 +105,11 @@ TEST_P(FenwistExample4, OneLetterThenTwoLettersUnderIt) {
   }
   EXPECT_EQ(areas, (std::vector<float>{80, 80, 280, 280}));
   // The last problem of drill (1) stays above drill (2), and the second letter shows in (2) only.
-  const auto lines = screenLines(ops, ops.size(), 40, 60, 836, 460);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines.begin()->second.substr(0, 3), "(1)");
-  EXPECT_EQ(lines.at(280).substr(0, 3), "(2)");
+  const auto rows = page::rowsIn(page::onScreen(w.lines(), run.ops, run.ops.size()), 40, 60, 836, 460);
+  ASSERT_EQ(rows.size(), 6u) << reading::describe(rows);
+  EXPECT_EQ(rows[0].text.substr(0, 3), "(1)") << reading::describe(rows[0]);
+  EXPECT_TRUE(page::atPlace(rows[3].y, 280)) << reading::describe(rows[3]);
+  EXPECT_EQ(rows[3].text.substr(0, 3), "(2)") << reading::describe(rows[3]);
   w.reads(120, 570, 7, "教科書 問4　をしなさい。", 15);
   EXPECT_EQ(fenwist::REN, 0);
 }

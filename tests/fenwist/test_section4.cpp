@@ -8,7 +8,7 @@
 #include "common/product_diagram_expect.h"
 #include "engine/strings.h"
 #include "fenwist_support.h"
-#include "section4_reading.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -119,11 +119,12 @@ TEST(FenwistSection4, Example5FromTheUnknownSidesToTheFormula) {
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(stepWaits(ops, menus[0], menus[1]), 15);
   // What stays on the left: the problem, the answer line in place of the unknowns, the table.
-  const auto lines = screenLines(ops, menus[1], 0, 90, 703, 640);
-  ASSERT_GE(lines.size(), 3u);
-  auto line = lines.begin();
-  EXPECT_EQ(line->second, "x^2+7x+12");
-  EXPECT_EQ((++line)->second, "=(x+3)(x+4)");
+  const auto rows = page::rowsIn(page::onScreen(ops, menus[1]), 0, 90, 703, 640);
+  ASSERT_GE(rows.size(), 3u) << reading::describe(rows);
+  EXPECT_TRUE(page::standsAt(rows[0], 110, 110, "")) << reading::describe(rows[0]);
+  EXPECT_TRUE(page::reads(rows[0], "x^2+7x+12"));
+  EXPECT_TRUE(page::standsAt(rows[1], 54, 170, "")) << reading::describe(rows[1]);
+  EXPECT_TRUE(page::reads(rows[1], "=(x+3)(x+4)"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <regex>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "fenwist_support.h"
 #include "section4_reading.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -156,10 +158,20 @@ TEST(FenwistAnswers8, SixBlocksOnTwoScreensTheRightColumnKept) {
                   {94, 460, 0, "ひいて-9…(+1,-10)"},
               });
   EXPECT_EQ(w.keysLeft(), 0);
-  const std::vector<Op> ops = drawn(run);
-  EXPECT_EQ(subMenuLines(ops).size(), 2u);
-  // Blocks (3) and (4) are drawn once and stay.
-  EXPECT_EQ(screenLines(ops, ops.size(), 600, 0, 1320, 640).size(), 8u);
+  EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u);
+  // Blocks (3) and (4) are drawn once and stay: the right column reads them whole at their places.
+  const struct {
+    float x, y;
+    const char* text;
+  } kept[] = {{600, 30, "(3)x^2+3x-10"},          {654, 80, "=(x-2)(x+5)"},  {654, 130, "かけて10…(1,10),(2,5)"},
+              {654, 180, "ひいて+3…(-2,+5)"},      {600, 250, "(4)x^2+2x-35"}, {654, 300, "=(x-5)(x+7)"},
+              {654, 350, "かけて35…(1,35),(5,7)"}, {654, 400, "ひいて+2…(-5,+7)"}};
+  const auto rows = page::rowsIn(page::onScreen(w.lines(), run.ops, run.ops.size()), 600, 0, 1320, 640);
+  ASSERT_EQ(rows.size(), std::size(kept)) << reading::describe(rows);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    EXPECT_TRUE(page::standsAt(rows[k], kept[k].x, kept[k].y, "")) << reading::describe(rows[k]);
+    EXPECT_TRUE(page::reads(rows[k], kept[k].text));
+  }
 }
 
 TEST(FenwistAnswers9, SixBlocksOnTwoScreensInTwoColumnsAt40And640) {
@@ -209,25 +221,26 @@ TEST(FenwistAnswers9, SixBlocksOnTwoScreensInTwoColumnsAt40And640) {
 
 // --- The mathematics of the pages ---------------------------------------------------------------
 
-// One answered problem as it stays on the screen (UTF-8).
+// One answered problem as it stays on the screen, its rows as a pupil reads them (code page 932).
 struct Block {
   std::string problem, answer, product, sum;
 };
 
-// The blocks in a column of ops[0, to), under its heading: a problem line opens a block, a line of
-// pairs continues the product line before it.
+// The blocks in a column of the screen when the operation `to` of ops comes, under its heading: a
+// problem row opens a block, a row of pairs continues the product row before it.
 std::vector<Block> blocksIn(const std::vector<Op>& ops, std::size_t to, float x1, float x2) {
   static const std::regex label("^\\(\\d\\)[a-z]");
   std::vector<Block> blocks;
-  for (const auto& [y, line] : screenLines(ops, to, x1, 0, x2, 640)) {
-    if (line.rfind(toUtf8("問"), 0) == 0) continue;
+  for (const reading::Line& row : page::rowsIn(page::onScreen(ops, to), x1, 0, x2, 640)) {
+    const std::string& line = row.text;
+    if (line.rfind("問", 0) == 0) continue;
     if (std::regex_search(line, label)) {
       blocks.push_back({line, "", "", ""});
     } else if (blocks.empty()) {
-      ADD_FAILURE() << "a line before the first problem: " << line;
+      ADD_FAILURE() << "a line before the first problem: " << reading::describe(row);
     } else if (line[0] == '=') {
       blocks.back().answer = line;
-    } else if (line.rfind(toUtf8("かけて"), 0) == 0 || line[0] == '(') {
+    } else if (line.rfind("かけて", 0) == 0 || line[0] == '(') {
       blocks.back().product += line;
     } else {
       blocks.back().sum = line;
@@ -241,9 +254,9 @@ std::vector<Block> blocksIn(const std::vector<Op>& ops, std::size_t to, float x1
 // positive constant, "ひいて" for a negative one) names the coefficient and the signed pair that
 // adds up to it, the numbers of the answer.
 void expectTrue(const Block& block) {
-  SCOPED_TRACE(block.problem);
-  const std::string problem = algebra::withoutLabel(fromUtf8(block.problem));
-  const std::string answer = fromUtf8(block.answer);
+  SCOPED_TRACE(algebra::utf8(block.problem));
+  const std::string problem = algebra::withoutLabel(block.problem);
+  const std::string& answer = block.answer;
   EXPECT_EQ(algebra::formFault(problem), "");
   EXPECT_EQ(algebra::formFault(answer), "");
   EXPECT_TRUE(algebra::sameValue(answer, problem));
@@ -257,12 +270,12 @@ void expectTrue(const Block& block) {
   std::vector<int> pairs = {std::abs(q)};
   for (int d = 1; d * d <= std::abs(q); ++d)
     if (std::abs(q) % d == 0) pairs.insert(pairs.end(), {d, std::abs(q) / d});
-  EXPECT_EQ(product, pairs) << block.product;
+  EXPECT_EQ(product, pairs) << algebra::utf8(block.product);
 
-  const std::string head = toUtf8(q > 0 ? "たして" : "ひいて");
-  EXPECT_EQ(block.sum.rfind(head, 0), 0u) << block.sum;
+  const std::string head = q > 0 ? "たして" : "ひいて";
+  EXPECT_EQ(block.sum.rfind(head, 0), 0u) << algebra::utf8(block.sum);
   const std::vector<int> sum = numbersIn(block.sum);
-  ASSERT_EQ(sum.size(), 3u) << block.sum;
+  ASSERT_EQ(sum.size(), 3u) << algebra::utf8(block.sum);
   EXPECT_EQ(sum[0], p);
   EXPECT_EQ(sum[1] + sum[2], p);
   EXPECT_EQ(sum[1] * sum[2], q);
@@ -294,7 +307,7 @@ TEST_P(FenwistAnswerMath, EveryBlockTrueToItsProblem) {
   const PageMath& page = GetParam();
   const HeadlessResult run = runFenwist("4\n" + std::to_string(page.item) + "\n" + steps(page.keys));
   ASSERT_FALSE(run.error);
-  const std::vector<Op> ops = drawn(run);
+  const std::vector<Op>& ops = run.ops;
   const std::size_t first = page.twoScreens ? secondScreen(ops, page.rightColumn) : ops.size();
   std::vector<Block> blocks = blocksIn(ops, first, 0, page.rightColumn - 1);
   for (const Block& block : blocksIn(ops, ops.size(), page.rightColumn, 1320)) blocks.push_back(block);
@@ -303,7 +316,7 @@ TEST_P(FenwistAnswerMath, EveryBlockTrueToItsProblem) {
   }
   ASSERT_EQ(blocks.size(), page.twoScreens ? 6u : 4u);
   for (std::size_t n = 0; n < blocks.size(); ++n) {
-    EXPECT_EQ(blocks[n].problem.rfind("(" + std::to_string(n + 1) + ")", 0), 0u) << blocks[n].problem;
+    EXPECT_EQ(blocks[n].problem.rfind("(" + std::to_string(n + 1) + ")", 0), 0u) << algebra::utf8(blocks[n].problem);
     expectTrue(blocks[n]);
   }
 }

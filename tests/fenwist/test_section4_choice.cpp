@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -22,6 +21,7 @@
 #include "programs/fenwist/sign_coef.h"
 #include "section4_reading.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -49,18 +49,20 @@ TEST_P(FenwistFormulaChoice, TrinomialThenReasonThenAnswerEachAfterAKey) {
   ASSERT_EQ(prompts.size(), static_cast<std::size_t>(problems));
   for (int p = 0; p < problems; ++p) {
     SCOPED_TRACE("problem " + std::to_string(p + 1));
-    const std::size_t at = prompts[static_cast<std::size_t>(p)];
-    const std::string problem = lineIn(ops, at, 100, 88, 1320, 108);
-    const std::string reason = lineIn(ops, at, 150, 168, 1320, 188);
-    const std::string answer = lineIn(ops, at, 60, 248, 1320, 268);
+    // The three rows on the screen at the problem's next-step prompt: each the line drawn at its
+    // place, whole, and the answer the problem factorised.
+    const std::vector<reading::Line> screen = page::onScreen(ops, prompts[static_cast<std::size_t>(p)]);
+    const std::string problem = lineIn(screen, 100, 88, 1320, 108);
+    const std::string reason = lineIn(screen, 150, 168, 1320, 188);
+    const std::string answer = lineIn(screen, 60, 248, 1320, 268);
     w.fill(0, 0, 1320, 1300, 15, 15, p == 0 ? 0 : 1);
     w.reads(44, 18, 0, "問　次の式を因数分解しなさい。");
-    w.reads(132, 98, 0, fromUtf8(problem));
-    // The screen reading drops the blank advance of the difference-of-squares reason.
-    const std::string kind4 = "2乗－2乗 だから";
-    w.reads(176, 178, 3, reason == toUtf8("2乗－2乗だから") ? kind4 : fromUtf8(reason), 1);
-    w.reads(88, 258, 5, fromUtf8(answer), 1);
-    EXPECT_EQ(answer.rfind("=(", 0), 0u) << answer;
+    w.reads(132, 98, 0, problem);
+    w.reads(176, 178, 3, reason, 1);
+    w.reads(88, 258, 5, answer, 1);
+    EXPECT_EQ(answer.rfind("=(", 0), 0u) << algebra::utf8(answer);
+    EXPECT_TRUE(algebra::sameValue(answer, problem));
+    EXPECT_TRUE(algebra::completelyFactored(answer));
   }
   // Typing 1 leaves the last problem on the screen under the sub-menu.
   const auto menus = subMenuLines(ops);
@@ -108,13 +110,12 @@ TEST(FenwistChoiceDraws, TheKindDrawnNeverRepeatsTheMemoryExceptThroughADroppedK
   EXPECT_GT(seen[std::make_pair(5, 1)], 0);
 }
 
-// The kind of a problem of section 5's example from its three lines: 2 a square, 3 a difference of
+// The kind of a problem of section 5's example from its three rows: 2 a square, 3 a difference of
 // two squares (no middle term in the bracket), 1 the product form.
-int combinedKind(const std::map<float, std::string>& lines) {
-  if (lines.size() != 3) return 0;
-  const std::string bracket = fromUtf8(std::next(lines.begin())->second);
-  if (lines.rbegin()->second.find(")^2") != std::string::npos) return 2;
-  return algebra::parse(bracket).expand().coeff(algebra::letter('x'), 1).is_zero() ? 3 : 1;
+int combinedKind(const std::vector<reading::Line>& rows) {
+  if (rows.size() != 3) return 0;
+  if (rows[2].text.find(")^2") != std::string::npos) return 2;
+  return algebra::parse(rows[1].text).expand().coeff(algebra::letter('x'), 1).is_zero() ? 3 : 1;
 }
 
 // Section 5's example and this drill remember the kind drawn last in one memory: after section 5's
@@ -131,7 +132,7 @@ TEST(FenwistChoiceDraws, TheFirstKindAvoidsTheKindThatSectionFiveDrewLast) {
     std::size_t pointer = 0;
     while (pointer < ops.size() && ops[pointer].text != toUtf8("教")) ++pointer;
     ASSERT_LT(pointer, ops.size());
-    const int k = combinedKind(screenLines(ops, pointer, 600, 30, 1200, 270));
+    const int k = combinedKind(page::rowsIn(page::onScreen(ops, pointer), 600, 30, 1200, 270));
     ASSERT_GE(k, 1);
     ASSERT_EQ(nextSteps(ops).size(), 4u) << "three problems of section 5, one of the drill";
     // The drill's problem was the last draw: FMAESU holds its kind (5 for a trap).

@@ -21,6 +21,7 @@
 #include "programs/fenwist/section4.h"
 #include "section4_reading.h"
 #include "support/algebra.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -68,7 +69,8 @@ std::vector<std::pair<int, int>> expectedRows(int q) {
   return rows;
 }
 
-// What one problem left on the screen, for the checks of the mathematics.
+// What one problem left on the screen, as a pupil reads it (code page 932), for the checks of the
+// mathematics.
 struct Shown {
   std::string problem;
   std::string answerLine;
@@ -80,12 +82,12 @@ struct Shown {
 Shown walkProblem(const HeadlessResult& run, std::size_t clear, std::size_t prompt, const Loop& loop) {
   HeadlessResult part;
   part.ops.assign(run.ops.begin() + static_cast<long>(clear), run.ops.begin() + static_cast<long>(prompt) + 1);
-  const std::vector<Op> ops = drawn(part);
   const float problemY = loop.top + 80, frameY = loop.top + 160;
+  const std::vector<reading::Line> screen = page::onScreen(part.ops, part.ops.size());
   Shown shown;
-  shown.problem = lineIn(ops, ops.size(), 0, problemY - 5, 700, problemY + 5);
-  shown.answerLine = lineIn(ops, ops.size(), 0, frameY - 5, 700, frameY + 5);
-  shown.table = tableAt(ops, ops.size(), 728, 60);
+  shown.problem = lineIn(screen, 0, problemY - 5, 700, problemY + 5);
+  shown.answerLine = lineIn(screen, 0, frameY - 5, 700, frameY + 5);
+  shown.table = tableAt(screen, 728, 60);
 
   OpWalk w(part);
   if (*loop.heading != '\0') {
@@ -96,8 +98,7 @@ Shown walkProblem(const HeadlessResult& run, std::size_t clear, std::size_t prom
     w.fill(0, 240, 1320, 1300, 15, 15);
   }
   // The problem line from x 22: its label "(1)" and a blank before the problem, or two blanks.
-  const std::string problem = fromUtf8(shown.problem);
-  w.reads(22, problemY, 0, loop.firstGlyph == 22 ? problem.substr(0, 3) + " " + problem.substr(3) : "  " + problem);
+  w.reads(22, problemY, 0, loop.firstGlyph == 22 ? shown.problem : "  " + shown.problem);
   w.reads(88, frameY, 0, loop.frame[0]);
   // The boxes centred on the frame line, 10 px after the text before them.
   const float left1 = w.fill(w.last().right + 10, frameY - 8, loop.haba, 60, 7, 6);
@@ -118,16 +119,15 @@ Shown walkProblem(const HeadlessResult& run, std::size_t clear, std::size_t prom
     w.cell(728, 60 + 50 * (n + 1.0f), 264, 50, 13, pair, 5, n == 0 ? 1 : 0);
   }
   for (std::size_t n = 0; n < shown.table.rows.size(); ++n) {
-    const std::string mark = shown.table.rows[n].mark == toUtf8("○") ? "○" : "×";
-    w.cell(992, 60 + 50 * (n + 1.0f), 220, 50, 13, mark, 5, n == 0 ? 1 : 0);
+    w.cell(992, 60 + 50 * (n + 1.0f), 220, 50, 13, shown.table.rows[n].mark, 5, n == 0 ? 1 : 0);
   }
   // After the fourth key the same boxes again, with the numbers.
-  shown.box1 = lineIn(ops, ops.size(), left1, frameY - 8, left1 + loop.haba, frameY + 52);
-  shown.box2 = lineIn(ops, ops.size(), left2, frameY - 8, left2 + loop.haba, frameY + 52);
+  shown.box1 = lineIn(screen, left1, frameY - 8, left1 + loop.haba, frameY + 52);
+  shown.box2 = lineIn(screen, left2, frameY - 8, left2 + loop.haba, frameY + 52);
   w.fill(left1, frameY - 8, loop.haba, 60, 7, 6, 1);
-  w.readsCentred(left1, loop.haba, frameY, 13, fromUtf8(shown.box1));
+  w.readsCentred(left1, loop.haba, frameY, 13, shown.box1);
   w.fill(left2, frameY - 8, loop.haba, 60, 7, 6);
-  w.readsCentred(left2, loop.haba, frameY, 13, fromUtf8(shown.box2));
+  w.readsCentred(left2, loop.haba, frameY, 13, shown.box2);
   EXPECT_EQ(w.keysLeft(), 0) << "the answers come with the next-step prompt";
   return shown;
 }
@@ -144,14 +144,14 @@ void expectTableAndBoxes(const Shown& shown, const Loop& loop) {
     EXPECT_EQ(row.first, rows[n].first);
     EXPECT_EQ(row.second, rows[n].second);
     const bool fits = row.first + row.second == table.sum;
-    EXPECT_EQ(row.mark, fits ? toUtf8("○") : "*") << row.first << "と" << row.second;
-    if (row.mark != toUtf8("○")) continue;
+    EXPECT_EQ(row.mark, fits ? "○" : "×") << row.first << toUtf8("と") << row.second;
+    if (row.mark != "○") continue;
     ++marked;
     std::vector<int> boxes = {std::stoi(shown.box1), std::stoi(shown.box2)};
     std::vector<int> pair = {row.first, row.second};
     std::sort(boxes.begin(), boxes.end());
     std::sort(pair.begin(), pair.end());
-    EXPECT_EQ(boxes, pair) << "boxes " << shown.box1 << ", " << shown.box2;
+    EXPECT_EQ(boxes, pair) << "boxes " << algebra::utf8(shown.box1) << ", " << algebra::utf8(shown.box2);
   }
   EXPECT_EQ(marked, 1) << "exactly one row marked, constant " << table.product << ", sum " << table.sum;
   for (const std::string& box : {shown.box1, shown.box2}) {
@@ -166,10 +166,10 @@ void expectTableAndBoxes(const Shown& shown, const Loop& loop) {
   }
   // The problem is x^2 + (sum)x + (product) of the header, and the answer line, the frame filled
   // with the boxes, is that problem factorised.
-  const std::string problem = algebra::withoutLabel(fromUtf8(shown.problem));
-  const std::string answer = fromUtf8(shown.answerLine);
-  EXPECT_EQ(algebra::formFault(problem), "") << shown.problem;
-  EXPECT_EQ(algebra::formFault(answer), "") << shown.answerLine;
+  const std::string problem = algebra::withoutLabel(shown.problem);
+  const std::string& answer = shown.answerLine;
+  EXPECT_EQ(algebra::formFault(problem), "") << algebra::utf8(shown.problem);
+  EXPECT_EQ(algebra::formFault(answer), "") << algebra::utf8(shown.answerLine);
   EXPECT_TRUE(algebra::sameValue(problem, "x^2+(" + std::to_string(table.sum) + ")x+(" +
                                               std::to_string(table.product) + ")"));
   EXPECT_TRUE(algebra::sameValue(answer, problem));
@@ -231,13 +231,11 @@ TEST(FenwistPracticeDrill, PositiveThenNegativeWithTheFirstPartKeptAbove) {
     const auto part1 = walkLoop(run, PART1, 0, end, 6);
     const auto part2 = walkLoop(run, PART2, end, end, 6);
     // Part (2) leaves the upper left as part (1) left it: the heading and its last problem.
-    const std::vector<Op> ops = drawn(run);
-    const auto lines = screenLines(ops, ops.size(), 0, 0, 727, 239);
-    ASSERT_EQ(lines.size(), 3u);
-    auto line = lines.begin();
-    EXPECT_EQ(line->second, toUtf8("練習　次の式を因数分解しなさい。"));
-    EXPECT_EQ((++line)->second, part1.back().problem);
-    EXPECT_EQ((++line)->second, part1.back().answerLine);
+    const auto rows = page::rowsIn(page::onScreen(run.ops, run.ops.size()), 0, 0, 727, 239);
+    ASSERT_EQ(rows.size(), 3u) << reading::describe(rows);
+    EXPECT_TRUE(page::reads(rows[0], "練習　次の式を因数分解しなさい。"));
+    EXPECT_TRUE(page::reads(rows[1], part1.back().problem));
+    EXPECT_TRUE(page::reads(rows[2], part1.back().answerLine));
     EXPECT_EQ(part2.size(), 6u);
     expectPointer(run, end, 484, "教科書P24 問6,問7　をしなさい。");
   });

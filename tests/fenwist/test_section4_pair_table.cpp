@@ -15,6 +15,7 @@
 #include "programs/fenwist/pair_table.h"
 #include "programs/fenwist/section4.h"
 #include "section4_reading.h"
+#include "support/page_lines.h"
 
 namespace {
 
@@ -58,15 +59,14 @@ TEST_P(FenwistPairTable, RowsOfTheConstantAndOneMarkOnThePairWithTheSum) {
       },
       "kk");
   ASSERT_FALSE(run.error);
-  const std::vector<Op> ops = drawn(run);
-  const PairTable table = tableAt(ops, ops.size(), 728, 60);
+  const PairTable table = tableAt(page::onScreen(run.ops, run.ops.size()), 728, 60);
   EXPECT_EQ(table.product, static_cast<int>(c.a * c.b));
   EXPECT_EQ(table.sum, static_cast<int>(c.a + c.b));
   ASSERT_EQ(table.rows.size(), c.rows.size());
   for (std::size_t n = 0; n < c.rows.size(); ++n) {
     EXPECT_EQ(table.rows[n].first, c.rows[n].first) << "row " << n + 1;
     EXPECT_EQ(table.rows[n].second, c.rows[n].second) << "row " << n + 1;
-    EXPECT_EQ(table.rows[n].mark, static_cast<int>(n) == c.marked ? toUtf8("○") : "*") << "row " << n + 1;
+    EXPECT_EQ(table.rows[n].mark, static_cast<int>(n) == c.marked ? "○" : "×") << "row " << n + 1;
   }
   EXPECT_EQ(originX, 728);
   EXPECT_EQ(originY, 60);

@@ -12,9 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/strings.h"
 #include "fenwist_support.h"
 #include "support/algebra.h"
+#include "support/line_chain.h"
+#include "support/page_lines.h"
 
 namespace fenwist_test {
 
@@ -42,13 +43,14 @@ inline bool isNote(const std::string& line) {
 // The expression a substitution note puts equal to M: what stands before "=M".
 inline std::string putEqualToM(const std::string& note) { return note.substr(0, note.find("=M")); }
 
-// What ops[0, to) leaves on the screen above the prompt zones, column by column (each from x1 to
-// x2), as lines of markup in code page 932, in reading order.
+// What stays on the screen above the prompt zones when the operation `to` of ops comes, column by
+// column (each from x1 to x2), as the rows a pupil reads (code page 932), in reading order.
 inline std::vector<std::string> columnLines(const std::vector<Op>& ops, std::size_t to,
                                             std::initializer_list<std::pair<float, float>> columns) {
+  const std::vector<reading::Line> screen = page::onScreen(ops, to);
   std::vector<std::string> lines;
   for (const auto& [x1, x2] : columns)
-    for (const auto& [y, line] : screenLines(ops, to, x1, 0, x2, 630)) lines.push_back(fromUtf8(line));
+    for (const reading::Line& row : page::rowsIn(screen, x1, 0, x2, 630)) lines.push_back(row.text);
   return lines;
 }
 
@@ -74,8 +76,11 @@ inline int expectWorkedItems(const std::vector<std::string>& lines) {
       if (equals != std::string::npos) items.back().lines.push_back(rest.substr(equals));
       continue;
     }
-    // The lines of formulas are plain ASCII: words are not.
-    const bool words = !isNote(line) && std::any_of(line.begin(), line.end(), [](char c) { return c & 0x80; });
+    // The lines of formulas hold no double-byte character but the signs × and ÷: words do.
+    const std::vector<std::string> characters = reading::characters(line);
+    const bool words = !isNote(line) && std::any_of(characters.begin(), characters.end(), [](const std::string& c) {
+                         return c.size() == 2 && c != "×" && c != "÷";
+                       });
     if (!items.empty() && !words) items.back().lines.push_back(line);
   }
   for (const Item& item : items) {
