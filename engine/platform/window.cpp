@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "glyph_warmup.h"
 #include "keys.h"
 #include "render.h"
 
@@ -145,12 +146,15 @@ class WindowBackend : public Backend {
   // A poll that finds no key returns at once. The program is waiting when it polls again with
   // the picture as it was at that poll (a dot drawn and erased in between leaves it so): then
   // nothing can change until an event comes, and the poll sleeps until one does. A teacher may
-  // leave a prompt waiting for an hour; it costs no wake-ups at all.
+  // leave a prompt waiting for an hour; it costs no wake-ups at all. Before its first sleeps
+  // the window warms the glyphs the programs draw, once for its scale.
   std::string pollKey() override {
     if (keys_.empty()) {
       present();
       const std::uint64_t picture = canvas().fingerprint();
-      pump(polledEmpty_ && picture == emptyPollPicture_ ? UNTIL_AN_EVENT : 0);
+      const bool waiting = polledEmpty_ && picture == emptyPollPicture_;
+      if (waiting) warmGlyphs();
+      pump(waiting ? UNTIL_AN_EVENT : 0);
       emptyPollPicture_ = picture;
     }
     polledEmpty_ = keys_.empty();
@@ -176,6 +180,13 @@ class WindowBackend : public Backend {
   void maximize() override {
     SDL_MaximizeWindow(window_);
     show();
+  }
+
+  // What a wait at a prompt does before it sleeps, and no sleep.
+  void reachPrompt() {
+    present();
+    warmGlyphs();
+    pump(0);
   }
 
   double blitPictureMs() {
@@ -206,6 +217,22 @@ class WindowBackend : public Backend {
     if (waitMs != 0 && SDL_WaitEventTimeout(&event, waitMs)) handle(event);
     while (SDL_PollEvent(&event)) handle(event);
     if (x11::gone) throw ProgramEnd{};
+  }
+
+  // Paints glyphs ahead of need until all are warm for the window's scale or an event comes in,
+  // which the warm-up gives way to; the next wait takes it up again.
+  void warmGlyphs() {
+    if (cr_ == nullptr) return;
+    cairo_matrix_t ctm;
+    cairo_get_matrix(cr_, &ctm);
+    const double started = seconds(CLOCK_THREAD_CPUTIME_ID);
+    const std::size_t painted = warmup_.warm(ctm, [] {
+      SDL_PumpEvents();
+      return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+    });
+    if (painted == 0) return;
+    stats.glyphsWarmed += static_cast<int>(painted);
+    stats.warmingMs += (seconds(CLOCK_THREAD_CPUTIME_ID) - started) * 1000;
   }
 
   void handle(const SDL_Event& event) {
@@ -412,6 +439,7 @@ class WindowBackend : public Backend {
   bool polledEmpty_ = false;
   std::uint64_t emptyPollPicture_ = 0;
   std::deque<std::string> keys_;
+  GlyphWarmup warmup_;
 };
 
 }  // namespace
@@ -419,6 +447,10 @@ class WindowBackend : public Backend {
 const WindowStats& windowStats() { return stats; }
 
 double blitPictureMs() { return openWindow != nullptr ? openWindow->blitPictureMs() : 0; }
+
+void reachPrompt() {
+  if (openWindow != nullptr) openWindow->reachPrompt();
+}
 
 int runInWindow(const ProgramInfo& program) {
   try {

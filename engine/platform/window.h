@@ -11,6 +11,8 @@ struct WindowStats {
   double firstFrameAt = 0;    // when the first was presented, in seconds since the epoch
   double lastFrameMs = 0;     // time to paint and present the latest frame
   double longestFrameMs = 0;  // the longest such time
+  int glyphsWarmed = 0;       // glyphs painted ahead of need while waiting
+  double warmingMs = 0;       // the CPU time that took
 };
 const WindowStats& windowStats();
 
@@ -19,3 +21,8 @@ const WindowStats& windowStats();
 // the screen. Returns how long that took in milliseconds, measured as frames are; 0 without a
 // window.
 double blitPictureMs();
+
+// For benchmarks: a wait at a prompt whose key comes the moment the window would sleep: the
+// picture is shown and the glyphs warmed as a waiting program's window does; nothing without a
+// window.
+void reachPrompt();
