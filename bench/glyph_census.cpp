@@ -3,7 +3,8 @@
 // program headless (tools/scene_walk.h), at a few clock times so that the drills draw several
 // sets of numbers, and gathers every text they draw. Run it by hand when lesson texts change:
 //   build/bench/glyph-census > engine/platform/drawn_characters.cpp
-// A character missing from the table is only slower the first time a page draws it.
+// A character missing from the table is only slower the first time a page draws it; the test
+// tests/palette/test_drawn_characters.cpp finds one.
 #include <cstdio>
 #include <map>
 #include <set>
