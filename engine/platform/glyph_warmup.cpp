@@ -12,7 +12,8 @@
 namespace {
 
 // Characters painted between two questions whether to stop: about a third of a millisecond,
-// so a key pressed meanwhile waits no longer than that.
+// a few milliseconds at most where a slice makes a face's first scaled font, so a key pressed
+// meanwhile waits less than a frame of the screen.
 constexpr std::size_t CHARACTERS_A_SLICE = 8;
 
 // The picture painted on shows this much of the canvas from its top-left corner, in canvas
