@@ -28,6 +28,7 @@ TEST(MixedNumbers, EveryLineEqualsTheProblemAndTheKindChangesButAfterARejection)
   std::set<std::string> letters;
   std::map<float, int> kinds;
   int repeats = 0;
+  CheckedDraws checked;
   overAllSeeds([&](int pass) {
     if (pass == 0) FMAESU = 0;
     const float previous = FMAESU;
@@ -54,6 +55,7 @@ TEST(MixedNumbers, EveryLineEqualsTheProblemAndTheKindChangesButAfterARejection)
       }
     }
     const DrillTexts texts = drillTexts();
+    if (!checked.next()) return;
     const std::string problem = algebra::withoutLabel(texts.problem);
     EXPECT_EQ(algebra::formFault(problem), "") << algebra::utf8(problem);
     expectShows(texts.expansion, problem);

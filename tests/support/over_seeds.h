@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <concepts>
+#include <cstddef>
 #include <vector>
 
 #include "engine/engine.h"
@@ -31,6 +32,27 @@ inline const std::vector<int>& sweptSeeds() {
   return allSeeds();
 #endif
 }
+
+// The draws of a sweep that go through the algebra checker. A sweep over every draw of a generator
+// makes the lines of each draw and checks what is cheap (its numbers, which draws came up, the
+// brackets a line writes) on every one; the checker compares the lines of every draw, or in a
+// build with SAMPLE_SEED_SWEEPS those of a spread handful: every 97th draw from the first. There
+// the checker's arithmetic costs far more than the code under test, which has already run for
+// every draw, and it meets nothing new in the rest.
+class CheckedDraws {
+ public:
+  // Counts one more draw; true when its lines go through the checker.
+  bool next() { return drawn_++ % STRIDE == 0; }
+
+ private:
+#ifdef SAMPLE_SEED_SWEEPS
+  // Prime, so that the draws taken from nested loops over a generator's numbers vary in each.
+  static constexpr std::size_t STRIDE = 97;
+#else
+  static constexpr std::size_t STRIDE = 1;
+#endif
+  std::size_t drawn_ = 0;
+};
 
 // Runs body(pass) for each of the seeds and a run of passes after each, stopping at the first
 // failure with the seed and the pass.
