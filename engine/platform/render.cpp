@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "canvas.h"
 #include "fonts.h"
@@ -258,6 +259,49 @@ void paintText(cairo_t* cr, const Op& op) {
   cairo_new_path(cr);
 }
 
+
+// Where fitCanvas puts the canvas on a device surface: scaled to fit, centred, its top-left corner
+// on a whole device pixel.
+struct Placement {
+  double scale, left, top;
+};
+
+Placement placementOn(int deviceWidth, int deviceHeight) {
+  const double scale = std::min(static_cast<double>(deviceWidth) / CANVAS_WIDTH,
+                                static_cast<double>(deviceHeight) / CANVAS_HEIGHT);
+  return {scale, std::round((deviceWidth - CANVAS_WIDTH * scale) / 2), std::round((deviceHeight - CANVAS_HEIGHT * scale) / 2)};
+}
+
+cairo_matrix_t canvasMatrix(const Placement& p) {
+  cairo_matrix_t m;
+  cairo_matrix_init_translate(&m, p.left, p.top);
+  cairo_matrix_scale(&m, p.scale, p.scale);
+  return m;
+}
+
+// fitCanvas for a surface that holds the device pixels from (originX, originY) on of a device
+// surface of the given size: the canvas lands on the same pixels, with the same clip.
+void fitCanvasAt(cairo_t* cr, int deviceWidth, int deviceHeight, int originX, int originY) {
+  const Placement p = placementOn(deviceWidth, deviceHeight);
+  cairo_identity_matrix(cr);
+  cairo_reset_clip(cr);
+  paintBackground(cr);
+  cairo_translate(cr, -originX, -originY);
+  // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
+  // whatever an erase at the canvas's edge paints over.
+  const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
+  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
+  cairo_clip(cr);
+  cairo_translate(cr, p.left, p.top);
+  cairo_scale(cr, p.scale, p.scale);
+}
+
+DeviceRect unite(const DeviceRect& a, const DeviceRect& b) {
+  if (b.empty()) return a;
+  const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+  return {left, top, std::max(a.x + a.w, b.x + b.w) - left, std::max(a.y + a.h, b.y + b.h) - top};
+}
+
 }  // namespace
 
 void paintBackground(cairo_t* cr) {
@@ -291,21 +335,53 @@ void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
   for (std::size_t i = from; i < ops.size(); ++i) paintOp(cr, ops[i]);
 }
 
-void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
-  const double scale = std::min(static_cast<double>(deviceWidth) / CANVAS_WIDTH,
-                                static_cast<double>(deviceHeight) / CANVAS_HEIGHT);
-  // The canvas starts on a whole device pixel and is clipped to whole device pixels: an antialiased
-  // clip would keep a faint line of whatever an erase at the canvas's edge paints over.
-  const double left = std::round((deviceWidth - CANVAS_WIDTH * scale) / 2);
-  const double top = std::round((deviceHeight - CANVAS_HEIGHT * scale) / 2);
-  cairo_identity_matrix(cr);
-  cairo_reset_clip(cr);
-  paintBackground(cr);
-  const Rect shown = touchedPixels({left, top, left + CANVAS_WIDTH * scale, top + CANVAS_HEIGHT * scale});
-  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
-  cairo_clip(cr);
-  cairo_translate(cr, left, top);
-  cairo_scale(cr, scale, scale);
+void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) { fitCanvasAt(cr, deviceWidth, deviceHeight, 0, 0); }
+
+DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
+  if (b.empty()) return {};
+  const cairo_matrix_t m = canvasMatrix(placementOn(deviceWidth, deviceHeight));
+  double x1 = b.left, y1 = b.top, x2 = b.right, y2 = b.bottom;
+  cairo_matrix_transform_point(&m, &x1, &y1);
+  cairo_matrix_transform_point(&m, &x2, &y2);
+  const auto within = [](double v, int size) { return std::clamp(v, 0.0, static_cast<double>(size)); };
+  const int left = static_cast<int>(std::floor(within(x1, deviceWidth)));
+  const int top = static_cast<int>(std::floor(within(y1, deviceHeight)));
+  const int right = static_cast<int>(std::ceil(within(x2, deviceWidth)));
+  const int bottom = static_cast<int>(std::ceil(within(y2, deviceHeight)));
+  return {left, top, right - left, bottom - top};
+}
+
+// cairo draws a glyph that a clip or the surface's edge cuts through only within the glyph's box,
+// which leaves out a row of the ink a synthetic bold adds below it; a glyph wholly inside keeps
+// all its ink. So the operations are painted on a scratch surface that holds each text whole, as
+// the whole surface does, with the canvas clipped as fitCanvas clips it, and only area is copied.
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, const Canvas& canvas) {
+  if (area.empty()) return;
+  const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
+  const Placement p = placementOn(width, height);
+  // The canvas pixels that the device pixels in area show.
+  const Bounds shown{(area.x - p.left) / p.scale, (area.y - p.top) / p.scale, (area.x + area.w - p.left) / p.scale,
+                     (area.y + area.h - p.top) / p.scale};
+  const std::vector<Op>& ops = canvas.displayList();
+  std::vector<std::size_t> touching;
+  DeviceRect scratch = area;
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (!canvas.bounds(i).intersects(shown)) continue;
+    touching.push_back(i);
+    if (ops[i].kind == OpKind::Text) scratch = unite(scratch, devicePixels(canvas.bounds(i), width, height));
+  }
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, scratch.w, scratch.h);
+  cairo_t* cr = cairo_create(surface);
+  fitCanvasAt(cr, width, height, scratch.x, scratch.y);
+  for (const std::size_t i : touching) paintOp(cr, ops[i]);
+  cairo_destroy(cr);
+  cairo_t* out = cairo_create(image);
+  cairo_set_operator(out, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(out, surface, scratch.x, scratch.y);
+  cairo_rectangle(out, area.x, area.y, area.w, area.h);
+  cairo_fill(out);
+  cairo_destroy(out);
+  cairo_surface_destroy(surface);
 }
 
 bool writeCanvasPng(const std::string& path, double scale) {

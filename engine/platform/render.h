@@ -9,6 +9,15 @@
 
 #include "oplog.h"
 
+class Canvas;
+struct Bounds;
+
+// A rectangle of device pixels.
+struct DeviceRect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
+};
+
 // Paints one operation onto cr, whose user space is already the canvas's logical pixels.
 void paintOp(cairo_t* cr, const Op& op);
 // Paints ops[from..] onto cr, whose user space is already the canvas's logical pixels.
@@ -19,6 +28,13 @@ void paintBackground(cairo_t* cr);
 // Maps the whole of a device surface of the given size onto the canvas, centred and letterboxed:
 // clears the margins to colour 15, sets the transform and clips to the canvas.
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
+// The device pixels that a canvas rectangle may touch on a device surface of the given size, as
+// fitCanvas maps the canvas onto it.
+DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight);
+// Paints the pixels in area of an image surface, on which fitCanvas and paintOps painted the
+// canvas, afresh from its display list: the background, then every operation that may touch them,
+// in order. They come out exactly as painting the whole list afresh leaves them.
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, const Canvas& canvas);
 // Renders the current display list at the canvas's own size (times scale) and writes a PNG.
 bool writeCanvasPng(const std::string& path, double scale = 1.0);
 // Renders the current display list as a window of the given size shows it (fitCanvas) and writes a PNG.

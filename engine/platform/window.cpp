@@ -5,7 +5,6 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <time.h>
@@ -98,12 +97,6 @@ std::size_t firstShown(const std::vector<Op>& ops) {
   while (i < ops.size() && ops[i].kind == OpKind::FilledBox && ops[i].colour == 15 && ops[i].fill == 15) ++i;
   return i;
 }
-
-// A rectangle of device pixels.
-struct DeviceRect {
-  int x = 0, y = 0, w = 0, h = 0;
-  bool empty() const { return w <= 0 || h <= 0; }
-};
 
 // The window shows the canvas with cairo painting straight into SDL's window surface (no GPU
 // renderer: a lesson page needs none, and it would cost memory and start-up time). The
@@ -325,37 +318,6 @@ class WindowBackend : public Backend {
     width_ = height_ = 0;
   }
 
-  // The device pixels that a canvas rectangle covers, rounded outwards and kept on the surface.
-  DeviceRect toDevice(const Bounds& b) const {
-    if (b.empty()) return {};
-    double x1 = b.left, y1 = b.top, x2 = b.right, y2 = b.bottom;
-    cairo_user_to_device(cr_, &x1, &y1);
-    cairo_user_to_device(cr_, &x2, &y2);
-    const int left = static_cast<int>(std::floor(std::clamp(std::min(x1, x2), 0.0, static_cast<double>(width_))));
-    const int top = static_cast<int>(std::floor(std::clamp(std::min(y1, y2), 0.0, static_cast<double>(height_))));
-    const int right = static_cast<int>(std::ceil(std::clamp(std::max(x1, x2), 0.0, static_cast<double>(width_))));
-    const int bottom = static_cast<int>(std::ceil(std::clamp(std::max(y1, y2), 0.0, static_cast<double>(height_))));
-    return {left, top, right - left, bottom - top};
-  }
-
-  // Paints the region afresh from the display list: the background, then every operation that
-  // reaches into it, in order.
-  void repaint(const Bounds& region, const DeviceRect& device) {
-    const Canvas& c = canvas();
-    cairo_save(cr_);
-    cairo_matrix_t canvasMatrix;
-    cairo_get_matrix(cr_, &canvasMatrix);
-    cairo_identity_matrix(cr_);
-    cairo_rectangle(cr_, device.x, device.y, device.w, device.h);
-    cairo_set_matrix(cr_, &canvasMatrix);
-    cairo_clip(cr_);
-    paintBackground(cr_);
-    const std::vector<Op>& ops = c.displayList();
-    for (std::size_t i = 0; i < ops.size(); ++i)
-      if (c.bounds(i).intersects(region)) paintOp(cr_, ops[i]);
-    cairo_restore(cr_);
-  }
-
   // Paints what changed on the canvas since the last frame and shows it.
   void present() {
     show();
@@ -389,9 +351,9 @@ class WindowBackend : public Backend {
         touched.add(c.bounds(i));
       }
       const Bounds damage = c.takeDamage();
-      if (!damage.empty()) repaint(damage, toDevice(damage));
+      repaintPixels(image_, devicePixels(damage, width_, height_), c);
       touched.add(damage);
-      changed = toDevice(touched);
+      changed = devicePixels(touched, width_, height_);
     } else if (!resend_) {
       return;
     }

@@ -1,10 +1,14 @@
 // The drawing operations as the picture shows them: pixels read back from the headless PNG.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numbers>
 
+#include "engine/platform/canvas.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/render.h"
 #include "engine/runtime.h"
@@ -150,6 +154,76 @@ TEST(Drawing, AnEraseLeavesTheBackgroundExactlyOnEveryScreen) {
     EXPECT_TRUE(closeTo(picture.at(edge.left - 1, edge.top), WHITE, 0));
     EXPECT_TRUE(closeTo(picture.at(edge.left, edge.top), BLACK, 0));
     EXPECT_TRUE(closeTo(picture.at(inside.left, inside.top), paletteColour(12), 0));
+  }
+}
+
+// A window that keeps its picture paints a changed part of it afresh from the display list. Each
+// part comes out exactly as painting the whole list leaves it, however its edges cut through what
+// is drawn there: through bold gothic glyphs (cairo paints a glyph cut by an edge without the row
+// of ink below its box that emboldening adds), italic letters, thick lines, discs and boxes, on
+// every screen size, with the canvas scaled up, down or not at all.
+TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
+  PsCLS();
+  PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15);
+  FE_SETFONTNAME("ゴシック");
+  FE_SETFONTSIZE(16);
+  FE_SETFONTBOLD(true);
+  PsSYMBOL40(88, 163, 3, 3, 3, "<");
+  float x = 115;
+  for (const char* c : {"計", "算", "の", "し", "か", "た"}) {
+    PsSYMBOL40(x, 163, 2, 3, 3, c);
+    x += 34;
+  }
+  PsSYMBOL40(x, 163, 3, 3, 3, ">");
+  PsSYMBOL40(98, 238, 3, 3, 5, "(");
+  PsSYMBOL40(206, 238, 3, 3, 5, ")");
+  PsSYMBOL40(233, 238, 3, 3, 0, "=");
+  FE_SETFONTNAME("Times New Roman");
+  FE_SETFONTSIZE(8);
+  FE_SETFONTITALIC(true);
+  PsSYMBOL40(129, 216, 10, 7, 5, "c");
+  FE_SETFONTITALIC(false);
+  FE_SETFONTBOLD(false);
+  FE_SETDRAWWIDTH(5);
+  PsLINE(156, 260, 175, 260, 5);
+  PsLINE(165, 248, 165, 272, 5);
+  FE_SETDRAWWIDTH(3);
+  PsCIRCLE(300, 250, 20.5f, 9);
+  PsCIRCLE(360, 250, 0.5f, 9, 0, 0, true);
+  PsCONNECT({{380, 230}, {420, 275}, {460, 231}}, 12);
+  PsLINE(480, 230.5f, 560, 270.5f, 0, LineMode::FilledBox, 13);
+
+  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}}) {
+    SCOPED_TRACE(testing::Message() << width << "x" << height);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_t* cr = cairo_create(surface);
+    fitCanvas(cr, width, height);
+    paintOps(cr, canvas().displayList(), 0);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    // Bands whose top edge, then whose bottom edge, steps through the title's glyphs and the
+    // formula below them, and bands whose left edge steps along the title.
+    const DeviceRect lines = devicePixels(Bounds{40, 150, 600, 300}, width, height);
+    const DeviceRect glyphs = devicePixels(Bounds{80, 160, 200, 215}, width, height);
+    // The rows the bands lie in (a repaint changes nothing outside its part) and two more.
+    const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface));
+    unsigned char* rows = cairo_image_surface_get_data(surface) + stride * static_cast<std::size_t>(lines.y - 2);
+    const std::size_t bytes = stride * static_cast<std::size_t>(lines.h + 4);
+    const std::vector<unsigned char> whole(rows, rows + bytes);
+    const auto check = [&](const DeviceRect& part) {
+      repaintPixels(surface, part, canvas());
+      cairo_surface_flush(surface);
+      EXPECT_EQ(std::memcmp(rows, whole.data(), bytes), 0)
+          << "repainted " << part.w << "x" << part.h << " at " << part.x << "," << part.y;
+      std::memcpy(rows, whole.data(), bytes);
+      cairo_surface_mark_dirty(surface);
+    };
+    for (int y = lines.y; y < lines.y + lines.h; ++y) {
+      check({0, y, width, lines.y + lines.h - y});
+      check({0, lines.y, width, y - lines.y + 1});
+    }
+    for (int x = glyphs.x; x < glyphs.x + glyphs.w; ++x) check({x, glyphs.y, glyphs.x + glyphs.w - x, glyphs.h});
+    cairo_surface_destroy(surface);
   }
 }
 
