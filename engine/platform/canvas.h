@@ -93,6 +93,8 @@ class Canvas {
   std::uint64_t serial(std::size_t i) const { return entries_[i].serial; }
   std::uint64_t lastSerial() const { return nextSerial_ - 1; }
   const Bounds& bounds(std::size_t i) const { return entries_[i].bounds; }
+  // The pixels operation i paints at any scale (inkBounds, within its bounds), measured once.
+  const Bounds& ink(std::size_t i);
   // The area whose picture changed other than by painting new operations over it (an operation
   // that took an earlier one's place, or one dropped under a box), emptied by the call.
   Bounds takeDamage();
@@ -114,7 +116,6 @@ class Canvas {
   };
 
   void keep(Op op);
-  const Bounds& ink(std::size_t i);
   bool replaceSameShape(Op& op, const Bounds& b, std::uint64_t shape);
   void remove(std::size_t i);
   void dropHiddenBy(const Bounds& opaque);

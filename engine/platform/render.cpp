@@ -259,7 +259,6 @@ void paintText(cairo_t* cr, const Op& op) {
   cairo_new_path(cr);
 }
 
-
 // Where fitCanvas puts the canvas on a device surface: scaled to fit, centred, its top-left corner
 // on a whole device pixel.
 struct Placement {
@@ -277,23 +276,6 @@ cairo_matrix_t canvasMatrix(const Placement& p) {
   cairo_matrix_init_translate(&m, p.left, p.top);
   cairo_matrix_scale(&m, p.scale, p.scale);
   return m;
-}
-
-// fitCanvas for a surface that holds the device pixels from (originX, originY) on of a device
-// surface of the given size: the canvas lands on the same pixels, with the same clip.
-void fitCanvasAt(cairo_t* cr, int deviceWidth, int deviceHeight, int originX, int originY) {
-  const Placement p = placementOn(deviceWidth, deviceHeight);
-  cairo_identity_matrix(cr);
-  cairo_reset_clip(cr);
-  paintBackground(cr);
-  cairo_translate(cr, -originX, -originY);
-  // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
-  // whatever an erase at the canvas's edge paints over.
-  const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
-  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
-  cairo_clip(cr);
-  cairo_translate(cr, p.left, p.top);
-  cairo_scale(cr, p.scale, p.scale);
 }
 
 DeviceRect unite(const DeviceRect& a, const DeviceRect& b) {
@@ -335,7 +317,19 @@ void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
   for (std::size_t i = from; i < ops.size(); ++i) paintOp(cr, ops[i]);
 }
 
-void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) { fitCanvasAt(cr, deviceWidth, deviceHeight, 0, 0); }
+void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
+  const Placement p = placementOn(deviceWidth, deviceHeight);
+  cairo_identity_matrix(cr);
+  cairo_reset_clip(cr);
+  paintBackground(cr);
+  // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
+  // whatever an erase at the canvas's edge paints over.
+  const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
+  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
+  cairo_clip(cr);
+  cairo_translate(cr, p.left, p.top);
+  cairo_scale(cr, p.scale, p.scale);
+}
 
 DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
   if (b.empty()) return {};
@@ -351,11 +345,13 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
   return {left, top, right - left, bottom - top};
 }
 
-// cairo draws a glyph that a clip or the surface's edge cuts through only within the glyph's box,
-// which leaves out a row of the ink a synthetic bold adds below it; a glyph wholly inside keeps
-// all its ink. So the operations are painted on a scratch surface that holds each text whole, as
-// the whole surface does, with the canvas clipped as fitCanvas clips it, and only area is copied.
-void repaintPixels(cairo_surface_t* image, const DeviceRect& area, const Canvas& canvas) {
+// The part is painted on a scratch surface that stands where it stands on the image (a device
+// offset, so that every operation lands on the same device coordinates, down to cairo's rounding
+// of a text's origin to its fixed-point grid) and that holds whole each text reaching into the
+// part: cairo paints a glyph that a clip or the surface's edge cuts through only within the
+// glyph's box, which leaves out the row of ink a synthetic bold adds below it. Then only the part
+// is copied onto the image.
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas) {
   if (area.empty()) return;
   const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
   const Placement p = placementOn(width, height);
@@ -368,13 +364,16 @@ void repaintPixels(cairo_surface_t* image, const DeviceRect& area, const Canvas&
   for (std::size_t i = 0; i < ops.size(); ++i) {
     if (!canvas.bounds(i).intersects(shown)) continue;
     touching.push_back(i);
-    if (ops[i].kind == OpKind::Text) scratch = unite(scratch, devicePixels(canvas.bounds(i), width, height));
+    if (ops[i].kind == OpKind::Text && canvas.ink(i).intersects(shown))
+      scratch = unite(scratch, devicePixels(canvas.ink(i), width, height));
   }
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, scratch.w, scratch.h);
+  cairo_surface_set_device_offset(surface, -scratch.x, -scratch.y);
   cairo_t* cr = cairo_create(surface);
-  fitCanvasAt(cr, width, height, scratch.x, scratch.y);
+  fitCanvas(cr, width, height);
   for (const std::size_t i : touching) paintOp(cr, ops[i]);
   cairo_destroy(cr);
+  cairo_surface_set_device_offset(surface, 0, 0);
   cairo_t* out = cairo_create(image);
   cairo_set_operator(out, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(out, surface, scratch.x, scratch.y);

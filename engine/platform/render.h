@@ -34,7 +34,7 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight);
 // Paints the pixels in area of an image surface, on which fitCanvas and paintOps painted the
 // canvas, afresh from its display list: the background, then every operation that may touch them,
 // in order. They come out exactly as painting the whole list afresh leaves them.
-void repaintPixels(cairo_surface_t* image, const DeviceRect& area, const Canvas& canvas);
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas);
 // Renders the current display list at the canvas's own size (times scale) and writes a PNG.
 bool writeCanvasPng(const std::string& path, double scale = 1.0);
 // Renders the current display list as a window of the given size shows it (fitCanvas) and writes a PNG.

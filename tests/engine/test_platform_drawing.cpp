@@ -160,14 +160,17 @@ TEST(Drawing, AnEraseLeavesTheBackgroundExactlyOnEveryScreen) {
 // A window that keeps its picture paints a changed part of it afresh from the display list. Each
 // part comes out exactly as painting the whole list leaves it, however its edges cut through what
 // is drawn there: through bold gothic glyphs (cairo paints a glyph cut by an edge without the row
-// of ink below its box that emboldening adds), italic letters, thick lines, discs and boxes, on
-// every screen size, with the canvas scaled up, down or not at all.
+// of ink below its box that emboldening adds), a glyph whose origin falls half-way between two
+// device pixels at 1280 x 720 (where the part's own coordinates would round it the other way),
+// italic letters, thick lines, discs and boxes, on every screen size, with the canvas scaled up,
+// down or not at all.
 TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
   PsCLS();
   PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15);
   FE_SETFONTNAME("ゴシック");
   FE_SETFONTSIZE(16);
   FE_SETFONTBOLD(true);
+  PsSYMBOL40(135, 30, 2, 3, 0, "分");
   PsSYMBOL40(88, 163, 3, 3, 3, "<");
   float x = 115;
   for (const char* c : {"計", "算", "の", "し", "か", "た"}) {
@@ -201,10 +204,11 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
     paintOps(cr, canvas().displayList(), 0);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
-    // Bands whose top edge, then whose bottom edge, steps through the title's glyphs and the
-    // formula below them, and bands whose left edge steps along the title.
-    const DeviceRect lines = devicePixels(Bounds{40, 150, 600, 300}, width, height);
+    // Bands whose top edge, then whose bottom edge, steps through the glyphs and the formula
+    // below them, and bands whose left edge steps along the title and across the heading's glyph.
+    const DeviceRect lines = devicePixels(Bounds{40, 20, 600, 300}, width, height);
     const DeviceRect glyphs = devicePixels(Bounds{80, 160, 200, 215}, width, height);
+    const DeviceRect heading = devicePixels(Bounds{0, 25, 175, 80}, width, height);
     // The rows the bands lie in (a repaint changes nothing outside its part) and two more.
     const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface));
     unsigned char* rows = cairo_image_surface_get_data(surface) + stride * static_cast<std::size_t>(lines.y - 2);
@@ -222,7 +226,8 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
       check({0, y, width, lines.y + lines.h - y});
       check({0, lines.y, width, y - lines.y + 1});
     }
-    for (int x = glyphs.x; x < glyphs.x + glyphs.w; ++x) check({x, glyphs.y, glyphs.x + glyphs.w - x, glyphs.h});
+    for (const DeviceRect& row : {glyphs, heading})
+      for (int x = row.x; x < row.x + row.w; ++x) check({x, row.y, row.x + row.w - x, row.h});
     cairo_surface_destroy(surface);
   }
 }
