@@ -268,7 +268,8 @@ struct Placement {
 Placement placementOn(int deviceWidth, int deviceHeight) {
   const double scale = std::min(static_cast<double>(deviceWidth) / CANVAS_WIDTH,
                                 static_cast<double>(deviceHeight) / CANVAS_HEIGHT);
-  return {scale, std::round((deviceWidth - CANVAS_WIDTH * scale) / 2), std::round((deviceHeight - CANVAS_HEIGHT * scale) / 2)};
+  return {scale, std::round((deviceWidth - CANVAS_WIDTH * scale) / 2),
+          std::round((deviceHeight - CANVAS_HEIGHT * scale) / 2)};
 }
 
 cairo_matrix_t canvasMatrix(const Placement& p) {
