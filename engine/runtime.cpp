@@ -4,7 +4,8 @@
 #include <random>
 
 void raiseError(ErrorCode code, std::source_location where) {
-  throw RuntimeError{static_cast<int>(where.line()), code};
+  throw RuntimeError{static_cast<int>(where.line()), code, "",
+                     std::string(where.file_name()) + ":" + std::to_string(where.line())};
 }
 
 void PsEND() { throw ProgramEnd{}; }

@@ -13,10 +13,14 @@ enum class ErrorCode : int {
   Internal = 51,          // a fault of the C++ library itself
 };
 
-// A runtime error: unwinds to the top of the program, which shows ERRORSCREEN.
+// A runtime error: unwinds to the top of the program, which shows ERRORSCREEN. The screen shows
+// the line and the code; the text and the place stay with the recorded error for the tools that
+// report it (tools/replay, the key monkey).
 struct RuntimeError {
   int line;
   ErrorCode code;
+  std::string text;   // what() of a C++ library exception, "" for the runtime's own errors
+  std::string place;  // "file:line" of the check that raised it, "" where unknown
 };
 
 // Program end (the main menu's last item, or the window closed): unwinds to main.

@@ -47,9 +47,10 @@ int runProgram(const ProgramInfo& program) {
       STARTUP(program);
     } catch (const RuntimeError& error) {
       ERRORSCREEN(error);
-    } catch (const std::exception&) {
-      // A fault of the C++ library (out of memory, say) still ends on the error screen.
-      ERRORSCREEN(RuntimeError{0, ErrorCode::Internal});
+    } catch (const std::exception& fault) {
+      // A fault of the C++ library (out of memory, say) still ends on the error screen, which
+      // shows line 0; what it said is kept with the recorded error.
+      ERRORSCREEN(RuntimeError{0, ErrorCode::Internal, fault.what(), ""});
     }
   } catch (const ProgramEnd&) {
   }
