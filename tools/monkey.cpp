@@ -17,6 +17,7 @@
 #include "engine/platform/headless.h"
 #include "engine/platform/keys.h"
 #include "scene_walk.h"
+#include "whereabouts.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ std::string clockOf(std::uint64_t r) {
   return text;
 }
 std::string runClock(std::uint64_t seed, std::uint64_t firstKey) { return clockOf(draw(seed, firstKey, 2)); }
-std::string walkClock(std::uint64_t seed) { return clockOf(draw(seed, 0, 3)); }
+// Each turn of the walk runs at a clock of its own, so that the drills draw other problems.
+std::string walkClock(std::uint64_t seed, unsigned turn) { return clockOf(draw(seed, turn, 3)); }
 
 double now() {
   timespec t{};
@@ -79,16 +81,25 @@ double now() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Exit status of a run that ended on the error screen, and of a walk that did not end the program.
+// Exit status of a run that ended on the error screen, of a walk that did not end the program,
+// and of a run that showed no number prompt for too long.
 constexpr int ERROR_SCREEN_STATUS = 3;
 constexpr int WALK_UNFINISHED_STATUS = 4;
+constexpr int NO_PROMPT_STATUS = 5;
 
-// What the running child shares with the monkey: the keys it has taken, and in the scene walk
-// where it is.
+// What the running child shares with the monkey: the keys it has taken, and where it is.
 struct Progress {
   std::atomic<std::uint64_t> taken{0};
   std::atomic<int> menuItem{0};
   std::atomic<int> subMenuItem{0};
+  std::atomic<int> waiting{static_cast<int>(Waiting::MainMenu)};
+
+  void tell(const Place& place) {
+    menuItem = place.menuItem;
+    subMenuItem = place.subMenuItem;
+    waiting = static_cast<int>(place.waiting);
+  }
+  Place place() const { return {menuItem.load(), subMenuItem.load(), static_cast<Waiting>(waiting.load())}; }
 };
 
 // The headless run of a child, at the clock time, its operation log appended to the options' file.
@@ -107,22 +118,22 @@ HeadlessOptions childRun(const MonkeyOptions& options, const std::string& time, 
 
 void exitOnErrorScreen(const HeadlessResult& result) {
   if (!result.error) return;
-  std::fprintf(stderr, "monkey: the run reached the error screen: line %d, error code %d\n", result.error->line,
-               static_cast<int>(result.error->code));
+  std::fprintf(stderr, "monkey: the run reached the error screen: %s\n", errorText(*result.error).c_str());
   std::exit(ERROR_SCREEN_STATUS);
 }
 
-// The scene walk (tools/scene_walk.h) in this (child) process.
+// The scene walk (tools/scene_walk.h) at its turn, in this (child) process.
 [[noreturn]] void walkOneRun(const ProgramInfo& program, const std::string& name, const MonkeyOptions& options,
-                             Progress& progress) {
+                             unsigned turn, Progress& progress) {
   std::ofstream ops;
-  HeadlessOptions headless = childRun(options, walkClock(options.seed), "the scene walk", ops);
-  SceneWalk walk;
+  HeadlessOptions headless =
+      childRun(options, walkClock(options.seed, turn), "the scene walk at turn " + std::to_string(turn), ops);
+  SceneWalk walk({}, turn);
+  Whereabouts whereabouts;
   headless.keySource = [&] {
     std::string key = walk.nextKey();
-    const SceneWalk::Position at = walk.position();
-    progress.menuItem = at.menuItem;
-    progress.subMenuItem = at.subMenuItem;
+    if (!key.empty()) whereabouts.typed(key);
+    progress.tell(whereabouts.place());
     progress.taken = walk.keys();
     return key;
   };
@@ -132,8 +143,8 @@ void exitOnErrorScreen(const HeadlessResult& result) {
                  walk.problem().empty() ? "the program ended elsewhere" : walk.problem().c_str());
     std::exit(WALK_UNFINISHED_STATUS);
   }
-  std::printf("monkey: %s, seed %llu: the scene walk took %s\n", name.c_str(),
-              static_cast<unsigned long long>(options.seed), walk.summary().c_str());
+  std::printf("monkey: %s, seed %llu: the scene walk at turn %u took %s\n", name.c_str(),
+              static_cast<unsigned long long>(options.seed), turn, walk.summary().c_str());
   std::exit(0);
 }
 
@@ -144,14 +155,23 @@ void exitOnErrorScreen(const HeadlessResult& result) {
   HeadlessOptions headless =
       childRun(options, runClock(options.seed, firstKey), "run from key " + std::to_string(firstKey), ops);
   std::atomic<std::uint64_t>& taken = progress.taken;
+  Whereabouts whereabouts;
+  bool noPrompt = false;
   headless.keySource = [&]() -> std::string {
     const std::uint64_t index = firstKey + taken.load();
-    if (index >= options.keys || taken.load() >= options.runKeys) return "";
+    if (index >= options.firstKey + options.keys || taken.load() >= options.runKeys) return "";
+    std::string key = KeyScript(monkeyKey(options.seed, index)).next();
+    whereabouts.typed(key);
+    progress.tell(whereabouts.place());
+    if (whereabouts.keysWithoutPrompt() > options.promptKeys) {
+      noPrompt = true;
+      return "";
+    }
     taken.fetch_add(1);
-    return KeyScript(monkeyKey(options.seed, index)).next();
+    return key;
   };
   exitOnErrorScreen(runHeadless(program, headless));
-  std::exit(0);
+  std::exit(noPrompt ? NO_PROMPT_STATUS : 0);
 }
 
 // The keys of a failing run as a key script, for tools/replay --keys-file.
@@ -181,8 +201,7 @@ class SharedProgress {
   template <typename Run>
   pid_t start(Run run) {
     progress_->taken = 0;
-    progress_->menuItem = 0;
-    progress_->subMenuItem = 0;
+    progress_->tell({});
     const pid_t child = fork();
     if (child < 0) std::perror("monkey: fork");
     if (child == 0) run(*progress_);
@@ -196,7 +215,8 @@ class SharedProgress {
 
 // Watches a child run to its end: it must keep taking keys until then. Returns what went wrong,
 // or "" when nothing did.
-std::string watch(pid_t child, const Progress& progress, double stallSeconds) {
+std::string watch(pid_t child, const Progress& progress, const MonkeyOptions& options) {
+  const double stallSeconds = options.stallSeconds;
   int status = 0;
   std::uint64_t seen = 0;
   double progressAt = now();
@@ -216,6 +236,8 @@ std::string watch(pid_t child, const Progress& progress, double stallSeconds) {
   if (WIFSIGNALED(status)) return "crashed (signal " + std::to_string(WTERMSIG(status)) + ")";
   if (WEXITSTATUS(status) == ERROR_SCREEN_STATUS) return "ended on the error screen";
   if (WEXITSTATUS(status) == WALK_UNFINISHED_STATUS) return "did not end the program";
+  if (WEXITSTATUS(status) == NO_PROMPT_STATUS)
+    return "showed no number prompt for " + std::to_string(options.promptKeys) + " keys";
   if (WEXITSTATUS(status) != 0)
     return "crashed or was stopped by a sanitizer (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
   if (progress.taken.load() == 0) return "ended without taking a key";
@@ -223,6 +245,14 @@ std::string watch(pid_t child, const Progress& progress, double stallSeconds) {
 }
 
 }  // namespace
+
+std::string errorText(const RuntimeError& error) {
+  std::string text = "line " + std::to_string(error.line) + ", error code " +
+                     std::to_string(static_cast<int>(error.code));
+  if (!error.text.empty()) text += ": " + error.text;
+  if (!error.place.empty()) text += " (raised at " + error.place + ")";
+  return text;
+}
 
 std::string monkeyKey(std::uint64_t seed, std::uint64_t index) {
   int total = 0;
@@ -245,42 +275,44 @@ int runMonkey(const ProgramInfo& program, const std::string& name, const MonkeyO
   const Progress& progress = *shared;
   const auto seed = static_cast<unsigned long long>(options.seed);
   std::fflush(nullptr);
-  if (options.walkFirst) {
-    const pid_t child = shared.start([&](Progress& p) { walkOneRun(program, name, options, p); });
+  for (unsigned turn = 0; options.walkFirst && turn < options.walks; ++turn) {
+    const pid_t child = shared.start([&](Progress& p) { walkOneRun(program, name, options, turn, p); });
     if (child < 0) return 1;
-    const std::string fault = watch(child, progress, options.stallSeconds);
+    const std::string fault = watch(child, progress, options);
     if (!fault.empty()) {
-      const SceneWalk::Position at{progress.menuItem.load(), progress.subMenuItem.load()};
       std::fprintf(stderr,
-                   "monkey: %s, seed %llu: the scene walk %s at %s, after %llu keys\n"
-                   "  replay it: tools/replay %s --walk --time %s\n",
-                   name.c_str(), seed, fault.c_str(), at.text().c_str(),
-                   static_cast<unsigned long long>(progress.taken.load()), name.c_str(),
-                   walkClock(options.seed).c_str());
+                   "monkey: %s, seed %llu: the scene walk at turn %u %s after %llu keys\n"
+                   "  where: %s\n"
+                   "  replay it: tools/replay %s --walk --walk-turn %u --time %s\n",
+                   name.c_str(), seed, turn, fault.c_str(), static_cast<unsigned long long>(progress.taken.load()),
+                   progress.place().text().c_str(), name.c_str(), turn,
+                   walkClock(options.seed, turn).c_str());
       return 1;
     }
   }
-  std::uint64_t typed = 0;
+  std::uint64_t typed = options.firstKey;  // the keyboard's next key
   int runs = 0;
-  while (typed < options.keys) {
+  while (typed < options.firstKey + options.keys) {
     const pid_t child = shared.start([&](Progress& p) { typeOneRun(program, options, typed, p); });
     if (child < 0) return 1;
     ++runs;
-    const std::string fault = watch(child, progress, options.stallSeconds);
+    const std::string fault = watch(child, progress, options);
     const std::uint64_t runKeys = progress.taken.load();
     if (!fault.empty()) {
       const std::string path = saveKeys(name, options, typed, typed + runKeys);
       std::fprintf(stderr,
                    "monkey: %s, seed %llu: run %d %s after %llu of its keys (keys %llu to %llu of the keyboard)\n"
+                   "  where: %s\n"
                    "  replay it: tools/replay %s --time %s --keys-file %s\n",
                    name.c_str(), seed, runs, fault.c_str(), static_cast<unsigned long long>(runKeys),
                    static_cast<unsigned long long>(typed), static_cast<unsigned long long>(typed + runKeys),
-                   name.c_str(), runClock(options.seed, typed).c_str(), std::filesystem::absolute(path).c_str());
+                   progress.place().text().c_str(), name.c_str(), runClock(options.seed, typed).c_str(),
+                   std::filesystem::absolute(path).c_str());
       return 1;
     }
     typed += runKeys;
   }
   std::printf("monkey: %s, seed %llu: %llu keys in %d runs, no fault\n", name.c_str(), seed,
-              static_cast<unsigned long long>(typed), runs);
+              static_cast<unsigned long long>(typed - options.firstKey), runs);
   return 0;
 }

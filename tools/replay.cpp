@@ -1,9 +1,11 @@
-// replay PROGRAM (--keys KEYS | --keys-file FILE | --walk) [--time HH:MM:SS] [--png FILE [--png-size WxH]]
-//        [--shots DIR] [--ops FILE]
-// replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR] [--ops FILE]
+// replay PROGRAM (--keys KEYS | --keys-file FILE | --walk [--walk-turn N]) [--time HH:MM:SS]
+//        [--png FILE [--png-size WxH]] [--shots DIR] [--ops FILE]
+// replay PROGRAM --monkey COUNT [--from K] [--walks N] [--seed N] [--run-keys N] [--stall SECONDS]
+//        [--failures DIR] [--ops FILE]
 // Runs a program headless with scripted keys, or the scene walk's (tools/scene_walk.h), and
 // writes pictures and the operation log; or walks it and then types COUNT seeded random keys
-// through it, failing on the first fault (tools/monkey.h).
+// through it, failing on the first fault (tools/monkey.h). A run that ends on the error screen
+// says where (tools/whereabouts.h) and what raised the error.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,7 +15,9 @@
 #include "engine/platform/headless.h"
 #include "monkey.h"
 #include "programs.h"
+#include "engine/platform/keys.h"
 #include "scene_walk.h"
+#include "whereabouts.h"
 
 namespace {
 // The largest side of a picture asked for: an 8K screen's width, with room to spare.
@@ -21,18 +25,20 @@ constexpr long long MAX_PNG_SIDE = 16384;
 
 int usage() {
   std::fprintf(stderr,
-               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE | --walk) [--time HH:MM:SS]"
+               "usage: replay PROGRAM (--keys KEYS | --keys-file FILE | --walk [--walk-turn N]) [--time HH:MM:SS]"
                " [--png FILE [--png-size WxH]] [--shots DIR] [--ops FILE]\n"
-               "       replay PROGRAM --monkey COUNT [--seed N] [--run-keys N] [--stall SECONDS] [--failures DIR]"
-               " [--ops FILE]\n"
+               "       replay PROGRAM --monkey COUNT [--from K] [--walks N] [--seed N] [--run-keys N]"
+               " [--stall SECONDS] [--failures DIR] [--ops FILE]\n"
                "  KEYS: one key per character; \\n Enter, \\b Backspace, \\f character 12, \\e Escape, \\\\ backslash\n"
                "  --png-size: the last picture as a window of that size shows the canvas (1366x768)\n"
                "  --walk: the scene walk's keys, through every item of the main menu and of every sub-menu;\n"
-               "  exit status 1 when the walk does not end the program through the main menu's last item\n"
+               "  exit status 1 when the walk does not end the program through the main menu's last item;\n"
+               "  --walk-turn: the walk's turn, which changes its entries and the problems of each loop (0)\n"
                "  --monkey: the scene walk, then COUNT random keys weighted as a class types them; exit status 1\n"
-               "  on a crash, a sanitizer's report, the error screen, a run that stops taking keys or a walk\n"
-               "  that does not end; each run of the program takes at most --run-keys of them (2000) before it\n"
-               "  starts afresh\n");
+               "  on a crash, a sanitizer's report, the error screen, a run that stops taking keys or shows no\n"
+               "  number prompt for 1000 keys, or a walk that does not end; each run of the program takes at\n"
+               "  most --run-keys of them (2000) before it starts afresh; --from: the first is key K of the\n"
+               "  seed's keyboard (0); --walks: the walk at its turns 0 to N - 1 first (3), 0 for none\n");
   return 2;
 }
 
@@ -64,6 +70,7 @@ int main(int argc, char** argv) {
   MonkeyOptions monkey;
   bool monkeyMode = false;
   bool walkMode = false;
+  unsigned walkTurn = 0;
   for (int i = 2; i < argc; ++i) {
     const std::string flag = argv[i];
     if (flag == "--walk") {
@@ -79,6 +86,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "replay: cannot read %s\n", value.c_str());
         return 2;
       }
+    } else if (flag == "--walk-turn" && number(value) >= 0 && number(value) < 1000) {
+      walkTurn = static_cast<unsigned>(number(value));
     } else if (flag == "--time") {
       options.time = value;
     } else if (flag == "--png") {
@@ -96,6 +105,10 @@ int main(int argc, char** argv) {
     } else if (flag == "--monkey" && number(value) >= 0) {
       monkeyMode = true;
       monkey.keys = static_cast<std::uint64_t>(number(value));
+    } else if (flag == "--from" && number(value) >= 0) {
+      monkey.firstKey = static_cast<std::uint64_t>(number(value));
+    } else if (flag == "--walks" && number(value) >= 0 && number(value) < 1000) {
+      monkey.walks = static_cast<unsigned>(number(value));
     } else if (flag == "--seed" && number(value) >= 0) {
       monkey.seed = static_cast<std::uint64_t>(number(value));
     } else if (flag == "--run-keys" && number(value) > 0) {
@@ -121,12 +134,19 @@ int main(int argc, char** argv) {
     }
     options.opsOut = &ops;
   }
-  SceneWalk walk;
-  if (walkMode) options.keySource = [&walk] { return walk.nextKey(); };
+  // The keys go through one source, which follows where the program is.
+  SceneWalk walk({}, walkTurn);
+  KeyScript script(options.keys);
+  Whereabouts whereabouts;
+  options.keySource = [&] {
+    std::string key = walkMode ? walk.nextKey() : script.next();
+    if (!key.empty()) whereabouts.typed(key);
+    return key;
+  };
   const HeadlessResult result = runHeadless(*program, options);
   if (result.error)
-    std::fprintf(stderr, "replay: ended on the error screen (line %d, code %d)\n", result.error->line,
-                 static_cast<int>(result.error->code));
+    std::fprintf(stderr, "replay: ended on the error screen: %s\n  where: %s\n", errorText(*result.error).c_str(),
+                 whereabouts.place().text().c_str());
   if (!walkMode) return 0;
   if (!walk.complete()) {
     std::fprintf(stderr, "replay: the walk did not end the program: %s\n",

@@ -18,9 +18,13 @@ const std::string BAD_CHOICES[] = {"\\n",   "0\\n",    "99\\n", "-2\\n", "1/0\\n
 const std::string BAD_CARDS[] = {"0\\n", "14\\n", "-3\\n", "\\n", "1/0\\n", "13.5\\n", "0.5\\n", "7\\b\\n"};
 const std::string BAD_NEXT_STEPS[] = {"\\n",     "2\\n",  "0\\n",   "-1\\n",           "1/0\\n",
                                       "1\\b\\n", "11\\n", "0.5\\n", "1234567890\\n", "x\\n"};
-// A card from 1 to 13 (6/2 is 3), and the ways of typing the 1 that leaves a practice loop.
-const std::string GOOD_CARDS[] = {"13\\n", "2\\n", "7\\n", "1\\n", "12\\n", "6/2\\n", "9\\n",
-                                  "5\\n",  "10\\n", "4\\n", "11\\n", "8\\n", "3\\n"};
+// Pairs of cards from 1 to 13 for the card trick's two questions, the larger card asked first:
+// by turns the larger typed first, the two equal and the smaller first; cards written as a
+// fraction (6/2 is 3) or a decimal among them.
+const std::string CARD_PAIRS[][2] = {{"13\\n", "2\\n"}, {"7\\n", "7\\n"},    {"1\\n", "12\\n"},
+                                     {"9\\n", "6/2\\n"}, {"13\\n", "13\\n"}, {"4.0\\n", "10\\n"},
+                                     {"11\\n", "5\\n"},  {"1\\n", "1\\n"},    {"8\\n", "9\\n"}};
+// The ways of typing the 1 that leaves a practice loop.
 const std::string GOOD_NEXT_STEPS[] = {"1\\n", "2/2\\n", "01\\n", "1.0\\n"};
 // Any key ends a step wait: Enter, digits, letters, signs, Escape, Backspace, character 12, a
 // double-byte character and one the code page lacks.
@@ -32,20 +36,47 @@ const std::string& turned(const std::string (&list)[N], unsigned& turn) {
   return list[turn++ % N];
 }
 
-// A menu item typed as its number, or with a leading 0.
-std::string itemEntry(int item, unsigned& turn) {
-  return (turn++ % 2 == 0 ? "" : "0") + std::to_string(item) + "\\n";
+// Problems a practice loop is taken to, by turns: at least 3, so that a fault of the 3rd shows.
+constexpr int FEWEST_PROBLEMS = 3;
+constexpr int PROBLEM_COUNTS = 3;  // 3, 4 and 5
+
+// A menu item typed as its number, with a leading 0, as a decimal, or as a fraction: a/b at a
+// sub-menu, which takes the quotient, k/1 at the main menu, which takes the number the entry
+// starts with and tests the quotient.
+std::string itemEntry(int item, unsigned& turn, bool mainMenu) {
+  const std::string k = std::to_string(item);
+  switch (turn++ % 4) {
+    case 0: return k + "\\n";
+    case 1: return "0" + k + "\\n";
+    case 2: return k + ".0\\n";
+    default: return (mainMenu ? k + "/1" : std::to_string(2 * item) + "/2") + "\\n";
+  }
 }
 
 }  // namespace
+
+SceneWalk::SceneWalk(WalkLimits limits, unsigned turn) : limits_(limits), stepTurn_(turn), loopTurn_(turn) {
+  for (unsigned& t : badTurn_) t = turn;
+  for (unsigned& t : goodTurn_) t = turn;
+  cardTurn_ = 2 * turn;
+}
 
 std::string SceneWalk::nextKey() {
   if (!problem_.empty()) return "";
   if (pending_.empty()) {
     const WaitingPrompt prompt = waitingPrompt();
+    freshPrompt_ = prompt.kind != PromptKind::Key && prompt.serial != promptSerial_;
+    if (freshPrompt_) {
+      promptSerial_ = prompt.serial;
+      keysWithoutPrompt_ = 0;
+    }
     learn(prompt);
     if (problem_.empty()) answer(prompt);
     if (!problem_.empty()) return "";
+  }
+  if (keysWithoutPrompt_ >= limits_.promptKeys) {
+    stop("the program took " + std::to_string(limits_.promptKeys) + " keys without asking for a number");
+    return "";
   }
   if (keys_ >= limits_.keys) {
     stop("the walk took " + std::to_string(limits_.keys) + " keys without ending the program");
@@ -58,6 +89,7 @@ std::string SceneWalk::nextKey() {
   std::string key = std::move(pending_.front());
   pending_.pop_front();
   ++keys_;
+  ++keysWithoutPrompt_;
   if (inScene_) ++scene_.keys;
   return key;
 }
@@ -65,6 +97,14 @@ std::string SceneWalk::nextKey() {
 void SceneWalk::learn(const WaitingPrompt& prompt) {
   const bool mainMenu = prompt.kind == PromptKind::MainMenu;
   const bool subMenu = inSection_ && prompt.kind == PromptKind::Bar && prompt.line == sections_.back().line;
+  switch (prompt.kind) {
+    case PromptKind::Key: waiting_ = Waiting::StepWait; break;
+    case PromptKind::MainMenu: waiting_ = Waiting::MainMenu; break;
+    case PromptKind::NextStep: waiting_ = Waiting::NextStep; break;
+    case PromptKind::Bar:
+      waiting_ = subMenu || last_ == Entry::MainMenuItem ? Waiting::SubMenu : Waiting::Question;
+      break;
+  }
   switch (last_) {
     case Entry::Bad:
       if (lastAsked_ == AT_MAIN_MENU && !mainMenu) return stop("a bad entry left the main menu");
@@ -112,7 +152,7 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
     case PromptKind::MainMenu:
       if (badEntryGiven(AT_MAIN_MENU)) {
         ++lastItem_;
-        type(itemEntry(lastItem_, goodTurn_[AT_MAIN_MENU]), Entry::MainMenuItem);
+        type(itemEntry(lastItem_, goodTurn_[AT_MAIN_MENU], true), Entry::MainMenuItem);
       }
       return;
     case PromptKind::Bar:
@@ -120,13 +160,17 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
         if (prompt.line != sections_.back().line) return stop("the sub-menu's line changed to " + prompt.line);
         if (badEntryGiven(AT_SUB_MENU)) {
           ++lastChoice_;
-          type(itemEntry(lastChoice_, goodTurn_[AT_SUB_MENU]), Entry::SubMenuItem);
+          type(itemEntry(lastChoice_, goodTurn_[AT_SUB_MENU], false), Entry::SubMenuItem);
           scene_ = {.startKey = keys_ + pending_.size()};
         }
       } else if (inScene_) {
         ++scene_.questions;
         questionLine_ = prompt.line;
-        if (badEntryGiven(AT_QUESTION)) type(turned(GOOD_CARDS, goodTurn_[AT_QUESTION]), Entry::Good);
+        if (badEntryGiven(AT_QUESTION)) {
+          const std::string& card = CARD_PAIRS[cardTurn_ / 2 % std::size(CARD_PAIRS)][cardTurn_ % 2];
+          ++cardTurn_;
+          type(card, Entry::Good);
+        }
       } else {
         stop("a prompt on the bottom bar outside every section: " + prompt.line);
       }
@@ -134,8 +178,22 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
     case PromptKind::NextStep:
       if (!inScene_) return stop("a next-step prompt outside every scene");
       ++scene_.nextSteps;
-      if (badEntryGiven(AT_NEXT_STEP)) type(turned(GOOD_NEXT_STEPS, goodTurn_[AT_NEXT_STEP]), Entry::Good);
+      answerNextStep();
       return;
+  }
+}
+
+// Every entry but 1 at a next-step prompt shows another problem: the bad entries do, until the
+// loop has shown its number of problems. An overlong entry leaves the prompt open, asked once.
+void SceneWalk::answerNextStep() {
+  lastAsked_ = AT_NEXT_STEP;
+  if (problems_ == 0) loopProblems_ = FEWEST_PROBLEMS + static_cast<int>(loopTurn_++ % PROBLEM_COUNTS);
+  if (freshPrompt_) ++problems_;
+  if (problems_ < loopProblems_) {
+    type(turned(BAD_NEXT_STEPS, badTurn_[AT_NEXT_STEP]), Entry::Bad);
+  } else {
+    problems_ = 0;
+    type(turned(GOOD_NEXT_STEPS, goodTurn_[AT_NEXT_STEP]), Entry::Good);
   }
 }
 
@@ -167,16 +225,9 @@ void SceneWalk::stop(const std::string& why) {
 }
 
 SceneWalk::Position SceneWalk::position() const {
-  if (last_ == Entry::MainMenuItem) return {lastItem_, 0};
-  if (!inSection_) return {};
-  return {sections_.back().menuItem, inScene_ || last_ == Entry::SubMenuItem ? lastChoice_ : 0};
-}
-
-std::string SceneWalk::Position::text() const {
-  if (menuItem == 0) return "at the main menu";
-  std::string text = "main-menu item " + std::to_string(menuItem);
-  if (subMenuItem != 0) text += ", sub-menu item " + std::to_string(subMenuItem);
-  return text;
+  if (last_ == Entry::MainMenuItem) return {lastItem_, 0, waiting_};
+  if (!inSection_) return {0, 0, waiting_};
+  return {sections_.back().menuItem, inScene_ || last_ == Entry::SubMenuItem ? lastChoice_ : 0, waiting_};
 }
 
 bool SceneWalk::complete() const {

@@ -4,8 +4,12 @@
 // and answers it, choosing the items one after another until the last one leads back (a
 // sub-menu) or ends the program (the main menu). On the way it types at each number prompt a
 // bad entry first (nothing, 0, a number past the items, a division by 0, a cleared or
-// overlong entry, ...) and then a good one; a practice loop gets one entry that asks for
-// another problem before the 1 that leaves it, and every step wait a key of another kind.
+// overlong entry, ...) and then a good one, a menu item written now and then as a fraction or
+// a decimal; a practice loop is taken to its 3rd, 4th or 5th problem, by turns, before the 1
+// that leaves it; the card trick gets pairs of cards by turns the larger first, equal or the
+// smaller first; every step wait gets a key of another kind. A walk at another turn (the
+// constructor's) types other entries and takes each loop to another number of problems: the
+// walks at turns 0, 1 and 2 take every loop to each of 3, 4 and 5 problems.
 //
 // In a headless run (engine/platform/headless.h):
 //   SceneWalk walk;
@@ -19,10 +23,14 @@
 #include <vector>
 
 #include "waiting_prompt.h"
+#include "whereabouts.h"
 
 struct WalkLimits {
   std::uint64_t keys = 100000;     // the walk stops after this many keys
   std::uint64_t sceneKeys = 5000;  // ... or when one scene has taken this many
+  // ... or when the program has taken this many in a row without asking for a number anew: a
+  // scene of the programs asks within a few hundred.
+  std::uint64_t promptKeys = 1000;
 };
 
 class SceneWalk {
@@ -44,15 +52,10 @@ class SceneWalk {
     bool left = false;          // left through its sub-menu's last item
   };
   // Where the walk is: the main-menu item and the item of its sub-menu chosen last, 0 for none
-  // (back at the main menu, or at the sub-menu).
-  struct Position {
-    int menuItem = 0;
-    int subMenuItem = 0;
-    // "at the main menu", "main-menu item 6", "main-menu item 6, sub-menu item 1".
-    std::string text() const;
-  };
+  // (back at the main menu, or at the sub-menu), and what the program waits at.
+  using Position = Place;
 
-  explicit SceneWalk(WalkLimits limits = {}) : limits_(limits) {}
+  explicit SceneWalk(WalkLimits limits = {}, unsigned turn = 0);
 
   // The next key press, in code page 932: the answer to the prompt the program waits at.
   // "" once the walk has stopped on a problem, which ends a headless run.
@@ -84,6 +87,8 @@ class SceneWalk {
   // At a number prompt of that kind: types its next bad entry and returns false the first time,
   // returns true the next time, when the caller types a good one.
   bool badEntryGiven(Asked asked);
+  // At a next-step prompt: another problem, or the 1 that leaves the loop.
+  void answerNextStep();
   void type(const std::string& script, Entry entry);
   void stop(const std::string& why);
 
@@ -99,11 +104,19 @@ class SceneWalk {
   Entry last_ = Entry::None;
   Asked lastAsked_ = AT_MAIN_MENU;  // where the last number entry was typed
   std::string questionLine_;        // the line of the scene's question asked last
+  Waiting waiting_ = Waiting::MainMenu;  // what the program waited at, at the last key
+  std::uint64_t promptSerial_ = 0;       // the serial of the number prompt asked last
+  std::uint64_t keysWithoutPrompt_ = 0;
+  bool freshPrompt_ = false;             // the prompt answered now was asked anew
+  int problems_ = 0;       // problems the practice loop under way has shown
+  int loopProblems_ = 0;   // ... and the number it is taken to
   bool badGiven_[ASKED_KINDS] = {};
   // How far each list of entries and the step keys have turned.
   unsigned badTurn_[ASKED_KINDS] = {};
   unsigned goodTurn_[ASKED_KINDS] = {};
   unsigned stepTurn_ = 0;
+  unsigned loopTurn_ = 0;
+  unsigned cardTurn_ = 0;  // the cards typed: two for each pair
   std::uint64_t keys_ = 0;
   std::string problem_;
 };

@@ -49,8 +49,12 @@ WaitingPrompt promptBefore(const std::vector<Op>& ops, std::size_t label) {
 WaitingPrompt waitingPrompt() {
   const std::vector<Op>& ops = canvas().displayList();
   for (std::size_t i = ops.size(); i-- > 0;) {
-    if (textAt(ops[i], KAIX - 48, KAIY, LABEL_TEXT)) return promptBefore(ops, i);
-    if (textAt(ops[i], 128, BAR_Y, STEP_TEXT)) return {PromptKind::Key, ""};
+    if (textAt(ops[i], KAIX - 48, KAIY, LABEL_TEXT)) {
+      WaitingPrompt prompt = promptBefore(ops, i);
+      prompt.serial = canvas().serial(i);
+      return prompt;
+    }
+    if (textAt(ops[i], 128, BAR_Y, STEP_TEXT)) return {PromptKind::Key, "", canvas().serial(i)};
   }
   return {PromptKind::Key, ""};
 }

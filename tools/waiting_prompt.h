@@ -2,6 +2,7 @@
 // the scene walk answers each kind in its own way.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 enum class PromptKind {
@@ -14,6 +15,9 @@ enum class PromptKind {
 struct WaitingPrompt {
   PromptKind kind = PromptKind::Key;
   std::string line;  // a Bar prompt's line as it is drawn, in UTF-8
+  // The canvas's serial of the operation that told it (canvas.h), 0 for none: a number prompt
+  // asked anew draws its label anew, with a new serial, while keys typed at one leave it.
+  std::uint64_t serial = 0;
 };
 
 // The prompt drawn last: the number entry's label "入力" with the prompt text drawn just before

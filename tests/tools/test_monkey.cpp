@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/platform/headless.h"
@@ -144,6 +145,8 @@ TEST(Monkey, CatchesARunThatStopsTakingKeys) {
       100, 1);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.report.find("stopped taking keys for 1 s after 3 of its keys"), std::string::npos) << run.report;
+  EXPECT_NE(run.report.find("  where: no main-menu item chosen yet, at a step wait\n"), std::string::npos)
+      << run.report;
 }
 
 TEST(Monkey, CatchesARunThatEndsWithoutTakingAKey) {
@@ -176,10 +179,10 @@ TEST(Monkey, WalksEveryMenuFirstAndSaysWhereItFailed) {
   const int status = runMonkey(ProgramInfo{"Monkey test", crashesInThirdScene, false}, "test", options);
   const std::string report = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
-  EXPECT_NE(report.find("monkey: test, seed 5: the scene walk crashed (signal 6) at main-menu item 1, sub-menu item 3"),
-            std::string::npos)
+  EXPECT_NE(report.find("monkey: test, seed 5: the scene walk at turn 0 crashed (signal 6) after "), std::string::npos)
       << report;
-  EXPECT_NE(report.find("replay it: tools/replay test --walk --time "), std::string::npos) << report;
+  EXPECT_NE(report.find("  where: main-menu item 1, sub-menu item 3, at a step wait\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("replay it: tools/replay test --walk --walk-turn 0 --time "), std::string::npos) << report;
 }
 
 TEST(Monkey, SaysWhatTheWalkTookBeforeItsRandomKeys) {
@@ -199,8 +202,12 @@ TEST(Monkey, SaysWhatTheWalkTookBeforeItsRandomKeys) {
                                "test", options);
   const std::string summary = testing::internal::GetCapturedStdout();
   EXPECT_EQ(status, 0);
-  EXPECT_NE(summary.find("monkey: test, seed 1: the scene walk took 1 sections, 1 scenes, "), std::string::npos)
-      << summary;
+  for (const char* turn : {"0", "1", "2"}) {
+    EXPECT_NE(summary.find(std::string("monkey: test, seed 1: the scene walk at turn ") + turn +
+                           " took 1 sections, 1 scenes, "),
+              std::string::npos)
+        << summary;
+  }
   EXPECT_NE(summary.find("monkey: test, seed 1: 10 keys in "), std::string::npos) << summary;
 }
 
@@ -223,9 +230,76 @@ TEST(Monkey, CatchesAWalkThatDoesNotEndTheProgram) {
                                "test", options);
   const std::string report = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
-  EXPECT_NE(report.find("the scene walk did not end the program at main-menu item 1, sub-menu item 1"),
+  EXPECT_NE(report.find("the scene walk at turn 0 did not end the program after "), std::string::npos) << report;
+  EXPECT_NE(report.find("  where: main-menu item 1, sub-menu item 1, at a step wait\n"), std::string::npos) << report;
+}
+
+// A program whose one section's scenes only random keys reach, each a fault at its second step:
+// the monkey's message says which scene it was in and what the fault said.
+void faultySection(const common::Routine scene) {
+  static common::Routine fault;
+  fault = scene;
+  static constexpr common::Routine SCENES[] = {[] { STEPWAIT(); },
+                                               [] {
+                                                 STEPWAIT();
+                                                 fault();
+                                               }};
+  for (;;) {
+    common::readMainMenu({.items = ITEMS});
+    common::SECTIONMENU("①一　②二　③終了", SCENES, common::MenuEntry::Kept);
+  }
+}
+
+constexpr int DIVISION_LINE = __LINE__ + 1;
+void divideByZero() { X = DIV(1, 0); }
+
+MonkeyRun randomKeysThrough(void (*menu)()) {
+  MonkeyOptions options;
+  options.walkFirst = false;
+  options.keys = 20000;
+  options.seed = 3;
+  options.failureDir = failureDir();
+  testing::internal::CaptureStderr();
+  const int status = runMonkey(ProgramInfo{"Monkey test", menu, false}, "test", options);
+  return {status, testing::internal::GetCapturedStderr(), ""};
+}
+
+// An exception of the C++ library ends on the error screen (line 0, code 51), and the message
+// gives what it said; the runtime's own errors give the place of the check that raised them.
+TEST(Monkey, SaysWhatRaisedTheErrorScreenAndWhere) {
+  const MonkeyRun thrown = randomKeysThrough([] {
+    faultySection([] { static_cast<void>(std::vector<int>(2).at(static_cast<std::size_t>(SENTAKU) + 5)); });
+  });
+  EXPECT_EQ(thrown.status, 1);
+  EXPECT_NE(thrown.report.find("the run reached the error screen: line 0, error code 51: vector::_M_range_check"),
             std::string::npos)
-      << report;
+      << thrown.report;
+  EXPECT_NE(thrown.report.find("ended on the error screen after "), std::string::npos) << thrown.report;
+  EXPECT_NE(thrown.report.find("  where: main-menu item 1, sub-menu item 2, at a step wait\n"), std::string::npos)
+      << thrown.report;
+
+  const MonkeyRun raised = randomKeysThrough([] { faultySection(divideByZero); });
+  EXPECT_NE(raised.report.find("line " + std::to_string(DIVISION_LINE) + ", error code 11 (raised at " +
+                               std::string(__FILE__) + ":" + std::to_string(DIVISION_LINE) + ")"),
+            std::string::npos)
+      << raised.report;
+  EXPECT_NE(raised.report.find("  where: main-menu item 1, sub-menu item 2, at a step wait\n"), std::string::npos)
+      << raised.report;
+}
+
+// A scene that waits for good at a step wait, taking every key: the run fails once it has shown
+// no number prompt for 1,000 keys, and says where; its saved keys replay it.
+TEST(Monkey, CatchesARunThatShowsNoNumberPromptFor1000Keys) {
+  const MonkeyRun run = randomKeysThrough([] {
+    faultySection([] {
+      for (;;) STEPWAIT();
+    });
+  });
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.report.find("showed no number prompt for 1000 keys after "), std::string::npos) << run.report;
+  EXPECT_NE(run.report.find("  where: main-menu item 1, sub-menu item 2, at a step wait\n"), std::string::npos)
+      << run.report;
+  EXPECT_NE(run.report.find("replay it: tools/replay test --time "), std::string::npos) << run.report;
 }
 
 }  // namespace

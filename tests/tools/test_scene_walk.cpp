@@ -6,6 +6,8 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
@@ -15,6 +17,7 @@
 #include "programs/common/section_menu.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
+#include "tools/whereabouts.h"
 
 namespace {
 
@@ -27,9 +30,9 @@ HeadlessResult walkThrough(const ProgramInfo& program, SceneWalk& walk, const st
 
 // A program of the usual shape, whose scenes count what they were given: two sections behind
 // its main menu, an item that is only its number, and a scene for each kind of prompt.
-int entered[4];          // each scene's entries
-int problems = 0;        // problems the practice loop drew
-std::vector<float> cards;  // what the question took
+int entered[4];                 // each scene's entries
+std::vector<int> problems;      // problems each practice loop drew
+std::vector<std::pair<float, float>> cards;  // the pairs the card questions took
 
 void twoSteps() {
   ++entered[0];
@@ -38,24 +41,36 @@ void twoSteps() {
   STEPWAIT();
   STEPWAIT();
 }
+// Two practice loops, one after the other.
 void practice() {
   ++entered[1];
-  AINP = 0;
-  while (AINP != 1) {
-    ++problems;
-    STEPWAIT();
-    NEXTSTEP();
+  for (int loop = 0; loop < 2; ++loop) {
+    problems.push_back(0);
+    AINP = 0;
+    while (AINP != 1) {
+      ++problems.back();
+      STEPWAIT();
+      NEXTSTEP();
+    }
   }
 }
-void question() {
-  ++entered[2];
+float card(const char* question) {
   do {
-    AA_S = "カードの数は？";
+    AA_S = question;
     MENUBAR();
     CLEARMENUBAR();
   } while (AINP < 1 || AINP > 13);
-  cards.push_back(AINP);
-  STEPWAIT();
+  return AINP;
+}
+// The card trick's loop: the larger card, the smaller, and the next-step prompt.
+void question() {
+  ++entered[2];
+  AINP = 0;
+  while (AINP != 1) {
+    const float larger = card("大きい数を入力して下さい。");
+    cards.emplace_back(larger, card("小さい数を入力して下さい。"));
+    NEXTSTEP();
+  }
 }
 void withoutWait() {
   ++entered[3];
@@ -84,7 +99,7 @@ void mainMenu() {
 // Walks the small program from its first start, its counts at 0.
 HeadlessResult walkSmallProgram(SceneWalk& walk) {
   std::fill(std::begin(entered), std::end(entered), 0);
-  problems = 0;
+  problems.clear();
   cards.clear();
   return walkThrough({"Walk", mainMenu, false}, walk);
 }
@@ -116,8 +131,7 @@ TEST(SceneWalk, EntersEveryItemOfEveryMenuAndEndsTheProgram) {
   EXPECT_EQ(walk.sections()[1].scenes[0].keys, 0);
 }
 
-// Every number prompt is given a bad entry, which it refuses, before the good one; a practice
-// loop draws one more problem before the 1 that leaves it.
+// Every number prompt is given a bad entry, which it refuses, before the good one.
 TEST(SceneWalk, GivesEachPromptABadEntryBeforeTheGoodOne) {
   SceneWalk walk;
   const HeadlessResult run = walkSmallProgram(walk);
@@ -125,13 +139,38 @@ TEST(SceneWalk, GivesEachPromptABadEntryBeforeTheGoodOne) {
   // Four main-menu choices, each asked twice; four choices in section 1 and two in section 2.
   EXPECT_EQ(textsAt(run, KAIX - 240, KAIY, u8"番"), 8);
   EXPECT_EQ(textsAt(run, 16, 666, u8"①"), 12);
-  EXPECT_EQ(problems, 2);
-  EXPECT_EQ(walk.sections()[0].scenes[1].nextSteps, 2);
-  // The question is asked again after its bad entry, and takes a card from 1 to 13.
-  EXPECT_EQ(walk.sections()[0].scenes[2].questions, 2);
-  ASSERT_EQ(cards.size(), 1u);
-  EXPECT_GE(cards[0], 1);
-  EXPECT_LE(cards[0], 13);
+  // Each card is asked again after its bad entry, and is one from 1 to 13.
+  EXPECT_EQ(walk.sections()[0].scenes[2].questions, 4 * static_cast<int>(cards.size()));
+  for (const auto& [larger, smaller] : cards) {
+    EXPECT_TRUE(larger >= 1 && larger <= 13 && smaller >= 1 && smaller <= 13) << larger << " " << smaller;
+  }
+}
+
+// The walk takes each practice loop to its 3rd, 4th or 5th problem, by turns: the walks at
+// turns 0, 1 and 2 take every loop to each of them. The card trick gets pairs with the larger
+// card first, equal cards and the smaller card first.
+TEST(SceneWalk, TakesEachPracticeLoopToItsTurnsNumberOfProblems) {
+  std::set<int> firstLoop, secondLoop;
+  bool largerFirst = false, equal = false, smallerFirst = false;
+  for (const unsigned turn : {0u, 1u, 2u}) {
+    SceneWalk walk({}, turn);
+    walkSmallProgram(walk);
+    ASSERT_TRUE(walk.complete()) << walk.problem();
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_GE(problems[0], 3);
+    EXPECT_GE(problems[1], 3);
+    firstLoop.insert(problems[0]);
+    secondLoop.insert(problems[1]);
+    EXPECT_GE(cards.size(), 3u);
+    for (const auto& [first, second] : cards) {
+      largerFirst |= first > second;
+      equal |= first == second;
+      smallerFirst |= first < second;
+    }
+  }
+  EXPECT_EQ(firstLoop, (std::set<int>{3, 4, 5}));
+  EXPECT_EQ(secondLoop, (std::set<int>{3, 4, 5}));
+  EXPECT_TRUE(largerFirst && equal && smallerFirst);
 }
 
 // A scene that never comes back to its sub-menu stops the walk, which says where.
@@ -151,20 +190,35 @@ TEST(SceneWalk, StopsAtASceneThatNeverEnds) {
   EXPECT_FALSE(run.error);
   EXPECT_FALSE(walk.complete());
   EXPECT_EQ(walk.problem(),
-            "main-menu item 1, sub-menu item 1: the scene took 50 keys without coming back to its sub-menu");
+            "main-menu item 1, sub-menu item 1, at a step wait: the scene took 50 keys without coming back to its "
+            "sub-menu");
 }
 
-// The highest circled number of a sub-menu line: the number of its last item.
-int lastCircledNumber(const std::string& line) {
-  int last = 0;
-  for (int n = 1; n <= 20; ++n) {
-    // ① to ⑳ are U+2460 to U+2473.
-    const char32_t c = U'\u2460' + static_cast<char32_t>(n - 1);
-    const std::string utf8 = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-                              static_cast<char>(0x80 | (c & 0x3F))};
-    if (line.find(utf8) != std::string::npos) last = n;
-  }
-  return last;
+// A practice loop whose 3rd problem waits for good, taking every key: the walk stops once the
+// program has taken 1,000 keys without asking for a number, and says where.
+TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
+  SceneWalk walk;
+  const HeadlessResult run = walkThrough(
+      {"Walk",
+       [] {
+         static constexpr common::Routine SCENES[] = {[] {
+           AINP = 0;
+           for (int problem = 1; AINP != 1; ++problem) {
+             STEPWAIT();
+             while (problem == 3) STEPWAIT();
+             NEXTSTEP();
+           }
+         }};
+         common::readMainMenu({.items = ITEMS});
+         common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+       },
+       false},
+      walk);
+  EXPECT_FALSE(run.error);
+  EXPECT_FALSE(walk.complete());
+  EXPECT_EQ(walk.problem(),
+            "main-menu item 1, sub-menu item 1, at a step wait: the program took 1000 keys without asking for a "
+            "number");
 }
 
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
@@ -217,5 +271,50 @@ TEST_P(ProgramWalk, ReachesEveryScene) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, testing::Values("corvale", "pradine", "fenwist", "ombrel"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+class ProgramWalkTurn : public testing::TestWithParam<std::tuple<const char*, unsigned>> {};
+
+// What the monkey says of where a run is (tools/whereabouts.h), read from the picture and the
+// entries alone, is where the walk knows it is: the prompt at every key, and in every scene the
+// main-menu and sub-menu items the walk chose, typed as numbers, decimals and fractions.
+TEST_P(ProgramWalkTurn, WhereaboutsFollowTheWalk) {
+  const auto& [name, turn] = GetParam();
+  const ProgramInfo* program = findProgram(name);
+  ASSERT_NE(program, nullptr);
+  SceneWalk walk({}, turn);
+  Whereabouts whereabouts;
+  std::vector<std::string> differences;
+  int inScenes = 0;
+  HeadlessOptions options;
+  options.time = "10:20:30";
+  options.keySource = [&] {
+    std::string key = walk.nextKey();
+    if (key.empty()) return key;
+    whereabouts.typed(key);
+    const Place walked = walk.position(), told = whereabouts.place();
+    const bool inScene = walked.subMenuItem != 0 && (walked.waiting == Waiting::StepWait ||
+                                                     walked.waiting == Waiting::NextStep ||
+                                                     walked.waiting == Waiting::Question);
+    inScenes += inScene;
+    const bool same = walked.waiting == told.waiting &&
+                      (!inScene || (walked.menuItem == told.menuItem && walked.subMenuItem == told.subMenuItem));
+    if (!same && differences.size() < 5)
+      differences.push_back("key " + std::to_string(walk.keys()) + ": walked " + walked.text() + ", told " +
+                            told.text());
+    return key;
+  };
+  runHeadless(*program, options);
+  ASSERT_TRUE(walk.complete()) << walk.problem();
+  EXPECT_GT(inScenes, 100);
+  EXPECT_TRUE(differences.empty()) << testing::PrintToString(differences);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalkTurn,
+                         testing::Combine(testing::Values("corvale", "pradine", "fenwist", "ombrel"),
+                                          testing::Values(0u, 1u, 2u)),
+                         [](const testing::TestParamInfo<std::tuple<const char*, unsigned>>& info) {
+                           return std::string(std::get<0>(info.param)) + "Turn" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
 
 }  // namespace
