@@ -137,16 +137,23 @@ TEST(GcdLcm, EuclidInEitherOrder) {
   }
 }
 
-// Numbers that are not whole come back with some answer or a runtime error, never a hang.
+// Numbers that are not whole come back, never hang: with an answer, a finite divisor and
+// multiple, or with the runtime error of a division by 0 or an overflow; DS and DB stay as given.
 TEST(GcdLcm, NumbersThatAreNotWholeEnd) {
   const std::pair<float, float> pairs[] = {{0.1f, 0.7f}, {1.0f / 3, 0.25f}, {3.14159f, 2.71828f}, {1e-30f, 7}, {1e30f, 3.3f}};
   for (const auto& [a, b] : pairs) {
     DS = a;
     DB = b;
+    X3 = X4 = std::nanf("");
     try {
       GCDLCM();
-    } catch (const RuntimeError&) {
+      EXPECT_TRUE(std::isfinite(X3) && std::isfinite(X4)) << a << ", " << b << ": " << X3 << ", " << X4;
+    } catch (const RuntimeError& error) {
+      EXPECT_TRUE(error.code == ErrorCode::DivisionByZero || error.code == ErrorCode::Overflow)
+          << a << ", " << b << ": error code " << static_cast<int>(error.code);
     }
+    EXPECT_EQ(DS, a);
+    EXPECT_EQ(DB, b);
   }
 }
 
