@@ -184,7 +184,8 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
 }
 
 // Every entry but 1 at a next-step prompt shows another problem: the bad entries do, until the
-// loop has shown its number of problems. An overlong entry leaves the prompt open, asked once.
+// loop has shown its number of problems. An overlong entry is cleared and leaves the prompt
+// open: the entry typed after it answers the same problem.
 void SceneWalk::answerNextStep() {
   lastAsked_ = AT_NEXT_STEP;
   if (problems_ == 0) loopProblems_ = FEWEST_PROBLEMS + static_cast<int>(loopTurn_++ % PROBLEM_COUNTS);
