@@ -19,7 +19,7 @@ const char* waitingText(Waiting waiting);
 struct Place {
   int menuItem = 0;     // the main-menu item chosen last, 0 for none
   int subMenuItem = 0;  // the item of its sub-menu chosen last, 0 for none
-  Waiting waiting = Waiting::MainMenu;
+  Waiting waiting = Waiting::MainMenu;  // what it waited at when it took its last key
   // "main-menu item 6, sub-menu item 1, at a step wait"; "no main-menu item chosen yet, at the
   // main menu's prompt".
   std::string text() const;
