@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "engine/platform/platform.h"
 #include "engine/state.h"
 #include "engine/strings.h"
@@ -57,6 +60,21 @@ TEST(ErrorScreen, BadIndexDeepInsideALessonEndsOnTheErrorScreen) {
   });
   expectErrorScreen(run, line, ErrorCode::IndexOutOfRange);
   EXPECT_EQ(run.ops.back().text.substr(0, 1), " ");  // the blank before a non-negative number stays
+}
+
+// The screen shows only the line and the code; what went wrong, and where, stays with the recorded
+// error for the tools that report a failure.
+TEST(ErrorScreen, KeepsWhatTheFaultSaidAndWhereItWasRaised) {
+  static int line;
+  const HeadlessResult bad = runRoutine([] { line = __LINE__; T_A(81) = 1; });
+  ASSERT_TRUE(bad.error);
+  EXPECT_EQ(bad.error->text, "");
+  EXPECT_TRUE(bad.error->place.ends_with("test_startup.cpp:" + std::to_string(line))) << bad.error->place;
+
+  const HeadlessResult thrown = runRoutine([] { throw std::logic_error("the seventh row is missing"); });
+  expectErrorScreen(thrown, 0, ErrorCode::Internal);
+  EXPECT_EQ(thrown.error->text, "the seventh row is missing");
+  EXPECT_EQ(thrown.error->place, "");
 }
 
 TEST(ErrorScreen, DivisionByZeroInTheDemo) {
