@@ -157,6 +157,9 @@ class InkReader {
   }
 
   const InkPairs& pairs() const { return pairs_; }
+  // Whether white ink shows at the canvas pixel: white text or lines on a darker ground, not an
+  // erase (white on white) nor a white fill (the page, as a zone clear paints it).
+  bool whiteInk(int x, int y) const { return whiteInk_[static_cast<std::size_t>(y) * W + x] != 0; }
 
  private:
   static constexpr int W = CANVAS_WIDTH, H = CANVAS_HEIGHT;
@@ -167,6 +170,7 @@ class InkReader {
     shown_.assign(static_cast<std::size_t>(W) * H, static_cast<unsigned char>(page));
     filled_ = shown_;
     shape_.assign(static_cast<std::size_t>(W) * H, 0);
+    whiteInk_.assign(static_cast<std::size_t>(W) * H, 0);
   }
 
   void paint(const Op& op) {
@@ -273,7 +277,10 @@ class InkReader {
         const unsigned char c = covered[y * w + x];
         if (c == NONE) continue;
         const std::size_t at = static_cast<std::size_t>(top + y) * W + left + x;
-        shown_[at] = static_cast<unsigned char>(c == FILL ? op.fill : op.colour);
+        const int colour = c == FILL ? op.fill : op.colour;
+        const bool lineInk = c == LINE && !hasFill;
+        whiteInk_[at] = lineInk && colour == 15 && filled_[at] != 15;
+        shown_[at] = static_cast<unsigned char>(colour);
         if (c == FILL) filled_[at] = static_cast<unsigned char>(op.fill);
         shape_[at] = shape;
       }
@@ -282,6 +289,7 @@ class InkReader {
   std::vector<unsigned char> shown_;   // the colour each pixel shows
   std::vector<unsigned char> filled_;  // the colour of the fill (or page) under it
   std::vector<std::uint64_t> shape_;   // the shape of the operation that painted it last
+  std::vector<unsigned char> whiteInk_;
   InkPairs pairs_;
   std::uint64_t keys_ = 0;
 };
