@@ -114,7 +114,7 @@ void check(const InkReader& ink, const SceneWalk& walk, std::vector<SizeSwept>& 
         if (blank_page::showsNothing(shown.data + y * shown.stride + x * 4)) continue;
         const int reach = blank_page::reachOf(distance, fit, x, y);
         ++size.reached[reach];
-        if (reach <= blank_page::REACH) continue;
+        if (reach <= blank_page::reachAt(fit.scale)) continue;
         if (size.leftovers++ == 0)
           size.first = walk.position().text() + " after " + std::to_string(walk.keys()) + " keys, at " +
                        std::to_string(x) + "," + std::to_string(y);
@@ -155,15 +155,14 @@ int sweep(const ProgramInfo& program, const char* name, std::vector<SizeSwept> s
     int farthest = 0;
     for (int r = 1; r <= blank_page::FAR; ++r)
       if (size.reached[r] > 0 && r < blank_page::FAR) farthest = r;
+    std::string reached;
+    for (int r = 1; r < blank_page::FAR; ++r)
+      if (size.reached[r] > 0) reached += " " + std::to_string(r) + ":" + std::to_string(size.reached[r]);
     std::printf("%s at %dx%d: %d waits, %ld pixels show ink where the page is blank%s%s; ink reaches %d px past "
-                "its place (pixels at 1, 2, 3, 4+ px: %ld %ld %ld %ld)\n",
+                "its place, %d allowed (pixels by reach:%s)\n",
                 name, size.w, size.h, size.waits, size.leftovers, size.leftovers ? ", the first in " : "",
-                size.first.c_str(), farthest, size.reached[1], size.reached[2], size.reached[3],
-                [&] {
-                  long n = 0;
-                  for (int r = 4; r <= blank_page::FAR; ++r) n += size.reached[r];
-                  return n;
-                }());
+                size.first.c_str(), farthest, blank_page::reachAt(blank_page::fitOn(size.w, size.h).scale),
+                reached.c_str());
     clean = clean && size.leftovers == 0;
   }
   return clean ? 0 : 1;

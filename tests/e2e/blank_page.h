@@ -17,11 +17,16 @@ namespace blank_page {
 inline constexpr int CANVAS_W = 1366;
 inline constexpr int CANVAS_H = 768;
 
-// How far past its place on the canvas, in canvas pixels, ink reaches on a screen of another
-// size. Measured by the erase sweep (blank-page --walk) over every wait of the four programs'
-// walks at sizes from 800 x 600 to 3840 x 2160: antialiasing and hinting carry ink at most this
-// far (at scale 0.75, the top of the reference mark "※").
-inline constexpr int REACH = 2;
+// How far past its place on the canvas ink reaches on a screen of another size: antialiasing and
+// the glyphs' hinting at that size carry it up to REACH device pixels, and up to REACH canvas
+// pixels where the screen is larger than the canvas. Measured by the erase sweep (blank-page
+// --walk) over every wait of the four programs' walks at sizes from 800 x 600 to 3840 x 2160:
+// 2 canvas pixels at every scale of 1 or more, 3 at 1024 x 768 (scale 0.75, the hinted tops of
+// "8" and "※"), 4 at 800 x 600 (scale 0.59).
+inline constexpr double REACH = 2;
+// The farthest, in whole canvas pixels, that ink may reach at a scale.
+inline int reachAt(double scale) { return static_cast<int>(std::ceil(REACH / std::min(1.0, scale) - 1e-9)); }
+
 // A screen pixel this close to white, in 8-bit levels on every channel, shows nothing: an eye
 // and a projector see no difference, and two antialiased edges that meet where one erases the
 // other leave as much (a disc erased by a larger one in white, at scale 0.75). What an erase

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const blank_page::Fit fit = blank_page::fitOn(shot.w, shot.h);
+  const int reach = blank_page::reachAt(fit.scale);
   const std::vector<unsigned char> distance =
       blank_page::distanceToInk([&canvas](int x, int y) { return canvas.blank(x, y); });
   long differing = 0, leftovers = 0;
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
       for (int k = 0; k < 3; ++k) d = std::max(d, std::abs(a[k] - b[k]));
       worst = std::max(worst, d);
       const bool differs = d > 0;
-      const bool leftover = !blank_page::showsNothing(shot.pixel(x, y)) && blank_page::reachOf(distance, fit, x, y) > blank_page::REACH;
+      const bool leftover = !blank_page::showsNothing(shot.pixel(x, y)) && blank_page::reachOf(distance, fit, x, y) > reach;
       if (differs && differing++ == 0) {
         firstX = x;
         firstY = y;
