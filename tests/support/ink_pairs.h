@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "engine/platform/canvas.h"
+#include "engine/platform/ink.h"
 #include "engine/platform/oplog.h"
 #include "engine/platform/palette.h"
 #include "engine/platform/render.h"
@@ -174,7 +175,8 @@ class InkReader {
   }
 
   void paint(const Op& op) {
-    const Bounds b = boundsOf(op).clippedTo(Bounds{0, 0, W, H});
+    // Where its paint can land at the canvas's size, as the display list measures it.
+    const Bounds b = inkBounds(op).clippedTo(boundsOf(op)).clippedTo(Bounds{0, 0, W, H});
     if (b.empty()) return;
     // A pixel's margin round it, to find what lies beside a fill.
     const int left = std::max(0, static_cast<int>(std::floor(b.left)) - 1);
