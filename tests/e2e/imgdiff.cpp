@@ -3,7 +3,7 @@
 // - PICTURE, rendered at the screenshot's size (replay --png-size): both are painted by the same
 //   code, so they agree to the pixel; the window, painted piece by piece, must come out as a
 //   fresh painting of the final picture does.
-// - BLANK, the blank map at the canvas's own size (blank-page --png): wherever the page is blank
+// - BLANK, the blank map at the canvas's own size (blank-page PROGRAM --keys KEYS --png): where the page is blank
 //   over a pixel's whole footprint and a little around it, the screenshot is blank too
 //   (blank_page.h). So a faint line that an erase leaves where the canvas is scaled (a box painted
 //   over in the background colour, its antialiased edge still showing) fails, even when PICTURE
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   Image shot(argv[1]);
-  const Image picture(argv[2]), canvas(argv[3]);
-  if (!shot.ok() || !picture.ok() || !canvas.ok() || canvas.w != CANVAS_W || canvas.h != CANVAS_H) {
+  const Image picture(argv[2]), blank(argv[3]);
+  if (!shot.ok() || !picture.ok() || !blank.ok() || blank.w != CANVAS_W || blank.h != CANVAS_H) {
     std::fprintf(stderr, "imgdiff: cannot read %s, %s or %s at the canvas's size\n", argv[1], argv[2], argv[3]);
     return 2;
   }
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   const blank_page::Fit fit = blank_page::fitOn(shot.w, shot.h);
   const int reach = blank_page::reachAt(fit.scale);
   const std::vector<unsigned char> distance =
-      blank_page::distanceToInk([&canvas](int x, int y) { return canvas.blank(x, y); });
+      blank_page::distanceToInk([&blank](int x, int y) { return blank.blank(x, y); });
   long differing = 0, leftovers = 0;
   int worst = 0, firstX = -1, firstY = -1, leftoverX = -1, leftoverY = -1;
   for (int y = 0; y < shot.h; ++y)
@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
       for (int k = 0; k < 3; ++k) d = std::max(d, std::abs(a[k] - b[k]));
       worst = std::max(worst, d);
       const bool differs = d > 0;
-      const bool leftover = !blank_page::showsNothing(shot.pixel(x, y)) && blank_page::reachOf(distance, fit, x, y) > reach;
+      const bool leftover =
+          !blank_page::showsNothing(shot.pixel(x, y)) && blank_page::reachOf(distance, fit, x, y) > reach;
       if (differs && differing++ == 0) {
         firstX = x;
         firstY = y;

@@ -14,7 +14,6 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -194,7 +193,8 @@ class InkReader {
     const int stride = cairo_image_surface_get_stride(surface);
 
     // A disc no wider than the pen is a dot, ink as a line's is.
-    const bool hasFill = (op.kind == OpKind::FilledBox || (op.kind == OpKind::Circle && op.filled && op.radius > op.pen)) && op.fill >= 0;
+    const bool hasFill =
+        op.fill >= 0 && (op.kind == OpKind::FilledBox || (op.kind == OpKind::Circle && op.filled && op.radius > op.pen));
     std::vector<unsigned char> covered(static_cast<std::size_t>(w) * h, NONE);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
@@ -214,10 +214,8 @@ class InkReader {
     cairo_surface_destroy(surface);
 
     const std::uint64_t shape = ink_pairs_detail::shapeKey(op);
-    const bool text = op.kind == OpKind::Text;
-    const Ink lineInk = !text ? Ink::Line
-                        : static_cast<double>(op.size) * op.magY < LARGE_TEXT ? Ink::SmallText
-                                                                                     : Ink::Text;
+    const bool small = static_cast<double>(op.size) * op.magY < LARGE_TEXT;
+    const Ink lineInk = op.kind != OpKind::Text ? Ink::Line : small ? Ink::SmallText : Ink::Text;
     std::map<InkPair, std::tuple<long, int, int>> seen;  // pixels, and one of them
     long inkPixels = 0;
     const auto note = [&](Ink ink, int colour, int ground, int x, int y) {
