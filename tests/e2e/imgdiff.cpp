@@ -3,11 +3,11 @@
 // - PICTURE, rendered at the screenshot's size (replay --png-size): both are painted by the same
 //   code, so they agree to the pixel; the window, painted piece by piece, must come out as a
 //   fresh painting of the final picture does.
-// - BLANK, the blank map at the canvas's own size (blank-page PROGRAM --keys KEYS --png): where the page is blank
-//   over a pixel's whole footprint and a little around it, the screenshot is blank too
-//   (blank_page.h). So a faint line that an erase leaves where the canvas is scaled (a box painted
-//   over in the background colour, its antialiased edge still showing) fails, even when PICTURE
-//   has it.
+// - BLANK, the blank map at the canvas's own size (blank-page PROGRAM --keys KEYS --png FILE):
+//   where the page is blank over a pixel's whole footprint and a little around it, the screenshot
+//   is blank too (blank_page.h). So a faint line that an erase leaves where the canvas is scaled
+//   (a box painted over in the background colour, its antialiased edge still showing) fails, even
+//   when PICTURE has it.
 // DIFF, when given, is the screenshot greyed with every failing pixel in red.
 // Exit status 0 when it passes both, 1 when it does not, 2 on bad input.
 #include <cairo.h>
