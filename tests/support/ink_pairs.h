@@ -195,7 +195,14 @@ class InkReader {
     // A disc no wider than the pen is a dot, ink as a line's is.
     const bool hasFill =
         op.fill >= 0 && (op.kind == OpKind::FilledBox || (op.kind == OpKind::Circle && op.filled && op.radius > op.pen));
-    std::vector<unsigned char> covered(static_cast<std::size_t>(w) * h, NONE);
+    std::vector<unsigned char> coveredPixels(static_cast<std::size_t>(w) * h, NONE);
+    // The loops below run over every pixel of every operation: plain pointers keep them quick in
+    // a build that checks every vector index.
+    unsigned char* const covered = coveredPixels.data();
+    unsigned char* const shown = shown_.data();
+    unsigned char* const filled = filled_.data();
+    std::uint64_t* const shapes = shape_.data();
+    unsigned char* const whiteInk = whiteInk_.data();
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
         const unsigned char* p = data + y * stride + x * 4;  // B G R A, premultiplied
@@ -218,8 +225,16 @@ class InkReader {
     const Ink lineInk = op.kind != OpKind::Text ? Ink::Line : small ? Ink::SmallText : Ink::Text;
     std::map<InkPair, std::tuple<long, int, int>> seen;  // pixels, and one of them
     long inkPixels = 0;
+    // Neighbouring pixels mostly note the same pair: the last one is kept at hand.
+    InkPair lastPair{Ink::Fill, -1, -1};
+    std::tuple<long, int, int>* last = nullptr;
     const auto note = [&](Ink ink, int colour, int ground, int x, int y) {
-      auto& [pixels, px, py] = seen[{ink, colour, ground}];
+      const InkPair pair{ink, colour, ground};
+      if (last == nullptr || !(pair == lastPair)) {
+        lastPair = pair;
+        last = &seen[pair];
+      }
+      auto& [pixels, px, py] = *last;
       if (pixels++ == 0) {
         px = x;
         py = y;
@@ -233,10 +248,10 @@ class InkReader {
         const std::size_t at = static_cast<std::size_t>(cy) * W + cx;
         const int colour = c == FILL ? op.fill : op.colour;
         // The same shape drawn again stands on what the earlier one stood on.
-        const int ground = shape_[at] == shape ? filled_[at] : shown_[at];
+        const int ground = shapes[at] == shape ? filled[at] : shown[at];
         ++inkPixels;
         if (c == LINE && !hasFill) {
-          if (colour != ground && colour != filled_[at]) note(lineInk, colour, ground, cx, cy);
+          if (colour != ground && colour != filled[at]) note(lineInk, colour, ground, cx, cy);
         } else {
           // A fill, and its rim: the pixel-wide edge of the fill, which shows it against what
           // lies beside it.
@@ -247,7 +262,7 @@ class InkReader {
             if (nx >= 0 && ny >= 0 && nx < w && ny < h && covered[ny * w + nx] != NONE) continue;
             const int ax = cx + dx, ay = cy + dy;
             if (ax < 0 || ay < 0 || ax >= W || ay >= H) continue;
-            const int beside = shown_[static_cast<std::size_t>(ay) * W + ax];
+            const int beside = shown[static_cast<std::size_t>(ay) * W + ax];
             if (beside != op.fill) note(Ink::Fill, op.fill, beside, ax, ay);
           }
         }
@@ -279,10 +294,10 @@ class InkReader {
         const std::size_t at = static_cast<std::size_t>(top + y) * W + left + x;
         const int colour = c == FILL ? op.fill : op.colour;
         const bool lineInk = c == LINE && !hasFill;
-        whiteInk_[at] = lineInk && colour == 15 && filled_[at] != 15;
-        shown_[at] = static_cast<unsigned char>(colour);
-        if (c == FILL) filled_[at] = static_cast<unsigned char>(op.fill);
-        shape_[at] = shape;
+        whiteInk[at] = lineInk && colour == 15 && filled[at] != 15;
+        shown[at] = static_cast<unsigned char>(colour);
+        if (c == FILL) filled[at] = static_cast<unsigned char>(op.fill);
+        shapes[at] = shape;
       }
   }
 
