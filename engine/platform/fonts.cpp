@@ -116,6 +116,24 @@ bool exponent(const Op& op) { return op.size == 16 && op.magX == 3 && op.magY ==
 constexpr double BRACKET_WIDENING = 1.2;
 bool ordinaryBracket(const Op& op) { return (op.text == "(" || op.text == ")") && op.magX == op.magY; }
 
+// cairo paints a text with its baseline on a whole device row, the nearest: where the window
+// scales the canvas, that may lift a glyph whose ink starts within its cell's top canvas pixel
+// (a bracket kept within its cell) into the device row above, which an erase of the cell does not
+// cover, and a faint stroke of it stays behind. Such a glyph is lowered onto the cell's top row.
+void keepBelowTheCellsTopRow(PlacedText& placed, double cellTop, const cairo_matrix_t& ctm) {
+  if (ctm.yy <= 0 || ctm.xy != 0 || ctm.yx != 0) return;
+  const cairo_text_extents_t& ink = textExtents(placed.font, placed.text);
+  if (ink.height <= 0 || placed.y + ink.y_bearing < cellTop) return;  // meant to reach above it
+  // The device row a canvas coordinate falls in, as a filled box's edge is rounded outwards.
+  constexpr double ON_PIXEL = 1e-6;
+  const double topRow = std::floor(ctm.yy * cellTop + ctm.y0 + ON_PIXEL);
+  const double baselineRow = std::floor(ctm.yy * placed.y + ctm.y0 + 0.5);
+  const double rise = ctm.yy * ink.y_bearing;  // from the baseline to the ink's top, in device pixels
+  if (std::floor(baselineRow + rise + ON_PIXEL) >= topRow) return;
+  const double lowered = std::ceil(topRow - rise - ON_PIXEL);
+  placed.y = (lowered - ctm.y0) / ctm.yy;
+}
+
 }  // namespace
 
 PlacedText placeText(const Op& op, const cairo_matrix_t& ctm) {
@@ -136,7 +154,10 @@ PlacedText placeText(const Op& op, const cairo_matrix_t& ctm) {
   placed.font = scaledFont(face, emX, emY, ctm);
   const cairo_text_extents_t ink = textExtents(placed.font, placed.text);
   if (c.centreAt > 0) placed.x += c.centreAt * cellWidth - ink.x_advance / 2;
-  if (!c.centre) return placed;
+  if (!c.centre) {
+    keepBelowTheCellsTopRow(placed, op.y1, ctm);
+    return placed;
+  }
   if (exponent(op)) {
     placed.x += cellHeight * EXPONENT_INSET - ink.x_bearing;
   } else if (op.size >= 10) {
@@ -160,6 +181,7 @@ PlacedText placeText(const Op& op, const cairo_matrix_t& ctm) {
     }
     placed.x = inner - wide.x_bearing - (closing ? 0 : wide.width);
   }
+  keepBelowTheCellsTopRow(placed, op.y1, ctm);
   return placed;
 }
 

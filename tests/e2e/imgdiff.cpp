@@ -1,12 +1,13 @@
-// imgdiff SCREENSHOT PICTURE CANVAS [DIFF]
+// imgdiff SCREENSHOT PICTURE BLANK [DIFF]
 // Checks a screenshot of a program's window against two headless pictures of the same run:
 // - PICTURE, rendered at the screenshot's size (replay --png-size): both are painted by the same
 //   code, so they agree to the pixel; the window, painted piece by piece, must come out as a
 //   fresh painting of the final picture does.
-// - CANVAS, at the canvas's own size, where every box lies on whole pixels: wherever it is blank
-//   background over a pixel's whole footprint and a little around it, the screenshot is blank
-//   too. So a faint line that an erase leaves where the canvas is scaled (a box painted over in
-//   the background colour, its antialiased edge still showing) fails, even when PICTURE has it.
+// - BLANK, the blank map at the canvas's own size (blank-page PROGRAM --keys KEYS --png FILE):
+//   where the page is blank over a pixel's whole footprint and a little around it, the screenshot
+//   is blank too (blank_page.h). So a faint line that an erase leaves where the canvas is scaled
+//   (a box painted over in the background colour, its antialiased edge still showing) fails, even
+//   when PICTURE has it.
 // DIFF, when given, is the screenshot greyed with every failing pixel in red.
 // Exit status 0 when it passes both, 1 when it does not, 2 on bad input.
 #include <cairo.h>
@@ -17,14 +18,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "blank_page.h"
+
 namespace {
 
-constexpr int CANVAS_W = 1366;
-constexpr int CANVAS_H = 768;
-// How far around a screen pixel's footprint, in canvas pixels, the canvas must be blank for the
-// screen pixel to be blank: ink scaled to another size still reaches no further than this past
-// where it reaches on the canvas (antialiasing and the glyphs' hinting at another size).
-constexpr int REACH = 2;
+using blank_page::CANVAS_H;
+using blank_page::CANVAS_W;
 
 struct Image {
   cairo_surface_t* surface = nullptr;
@@ -52,29 +51,16 @@ struct Image {
   }
 };
 
-// The canvas pixels that lie within REACH of ink: anything but blank background.
-std::vector<bool> nearInk(const Image& canvas) {
-  std::vector<bool> near(static_cast<std::size_t>(CANVAS_W) * CANVAS_H, false);
-  for (int y = 0; y < CANVAS_H; ++y)
-    for (int x = 0; x < CANVAS_W; ++x) {
-      if (canvas.blank(x, y)) continue;
-      for (int v = std::max(0, y - REACH); v <= std::min(CANVAS_H - 1, y + REACH); ++v)
-        for (int u = std::max(0, x - REACH); u <= std::min(CANVAS_W - 1, x + REACH); ++u)
-          near[static_cast<std::size_t>(v) * CANVAS_W + u] = true;
-    }
-  return near;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: imgdiff SCREENSHOT PICTURE CANVAS [DIFF]\n");
+    std::fprintf(stderr, "usage: imgdiff SCREENSHOT PICTURE BLANK [DIFF]\n");
     return 2;
   }
   Image shot(argv[1]);
-  const Image picture(argv[2]), canvas(argv[3]);
-  if (!shot.ok() || !picture.ok() || !canvas.ok() || canvas.w != CANVAS_W || canvas.h != CANVAS_H) {
+  const Image picture(argv[2]), blank(argv[3]);
+  if (!shot.ok() || !picture.ok() || !blank.ok() || blank.w != CANVAS_W || blank.h != CANVAS_H) {
     std::fprintf(stderr, "imgdiff: cannot read %s, %s or %s at the canvas's size\n", argv[1], argv[2], argv[3]);
     return 2;
   }
@@ -82,23 +68,10 @@ int main(int argc, char** argv) {
     std::printf("imgdiff: %dx%d against %dx%d: the sizes differ: DIFFERENT\n", shot.w, shot.h, picture.w, picture.h);
     return 1;
   }
-  // Where the window shows the canvas, as the platform fits it: scaled uniformly, centred on
-  // whole pixels.
-  const double scale = std::min(static_cast<double>(shot.w) / CANVAS_W, static_cast<double>(shot.h) / CANVAS_H);
-  const double left = std::round((shot.w - CANVAS_W * scale) / 2), top = std::round((shot.h - CANVAS_H * scale) / 2);
-  const std::vector<bool> near = nearInk(canvas);
-  // Whether the canvas is blank, and far from ink, over the footprint of screen pixel (x,y).
-  const auto blankOnCanvas = [&](int x, int y) {
-    const int u0 = static_cast<int>(std::floor((x - left) / scale));
-    const int u1 = static_cast<int>(std::ceil((x + 1 - left) / scale));
-    const int v0 = static_cast<int>(std::floor((y - top) / scale));
-    const int v1 = static_cast<int>(std::ceil((y + 1 - top) / scale));
-    for (int v = std::max(0, v0); v < std::min(CANVAS_H, v1); ++v)
-      for (int u = std::max(0, u0); u < std::min(CANVAS_W, u1); ++u)
-        if (near[static_cast<std::size_t>(v) * CANVAS_W + u]) return false;
-    return true;
-  };
-
+  const blank_page::Fit fit = blank_page::fitOn(shot.w, shot.h);
+  const int reach = blank_page::reachAt(fit.scale);
+  const std::vector<unsigned char> distance =
+      blank_page::distanceToInk([&blank](int x, int y) { return blank.blank(x, y); });
   long differing = 0, leftovers = 0;
   int worst = 0, firstX = -1, firstY = -1, leftoverX = -1, leftoverY = -1;
   for (int y = 0; y < shot.h; ++y)
@@ -109,7 +82,8 @@ int main(int argc, char** argv) {
       for (int k = 0; k < 3; ++k) d = std::max(d, std::abs(a[k] - b[k]));
       worst = std::max(worst, d);
       const bool differs = d > 0;
-      const bool leftover = !shot.blank(x, y) && blankOnCanvas(x, y);
+      const bool leftover =
+          !blank_page::showsNothing(shot.pixel(x, y)) && blank_page::reachOf(distance, fit, x, y) > reach;
       if (differs && differing++ == 0) {
         firstX = x;
         firstY = y;
