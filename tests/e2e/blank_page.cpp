@@ -3,13 +3,14 @@
 //     writes the blank map of its last picture at the canvas's own size: white where the page is
 //     blank, black wherever anything shows, white text and lines on a darker ground included
 //     (blank_page.h; tests/e2e/imgdiff reads it).
-// blank-page PROGRAM --walk [--diff DIR] WxH [WxH ...]
+// blank-page PROGRAM --walk [--part K/N] [--diff DIR] WxH [WxH ...]
 //     The erase sweep: walks the program through every scene (tools/scene_walk.h) and, at every
 //     wait where the picture changed, paints it as a window of each size shows it and checks that
 //     it shows nothing where the page is blank. Prints, for each size, the waits checked, the
 //     pixels that show ink where the page is blank (and where the first was), and how far past
 //     its place on the canvas ink reached (the measure of blank_page.h's REACH); --diff writes
-//     the first failing picture at each size there, its failing pixels in red. Exit status 1
+//     the first failing picture at each size there, its failing pixels in red. --part K/N checks
+//     only the K-th of every N waits, so that N runs share the sweep of one walk. Exit status 1
 //     when a pixel shows ink where the page is blank.
 #include <cairo.h>
 
@@ -133,16 +134,23 @@ void check(const InkReader& ink, const SceneWalk& walk, std::vector<SizeSwept>& 
   }
 }
 
-int sweep(const ProgramInfo& program, const char* name, std::vector<SizeSwept> sizes, const std::string& diffDir) {
+// The waits of one run of a sweep: the K-th of every N (counted from 1).
+struct Part {
+  int k = 1, n = 1;
+};
+
+int sweep(const ProgramInfo& program, const char* name, std::vector<SizeSwept> sizes, const std::string& diffDir,
+          Part part) {
   SceneWalk walk;
   InkReader ink;
   std::uint64_t shown = 0;
   bool first = true;
+  long changed = 0;  // waits at which the picture had changed
   HeadlessOptions options;
   options.keySource = [&] {
     for (const Op& op : canvas().takeLog()) ink.add(op);
     if (first || canvas().fingerprint() != shown) {
-      check(ink, walk, sizes, diffDir, name);
+      if (changed++ % part.n == part.k - 1) check(ink, walk, sizes, diffDir, name);
       shown = canvas().fingerprint();
       first = false;
     }
@@ -171,7 +179,7 @@ int sweep(const ProgramInfo& program, const char* name, std::vector<SizeSwept> s
 int usage() {
   std::fprintf(stderr,
                "usage: blank-page PROGRAM --keys KEYS --png FILE\n"
-               "       blank-page PROGRAM --walk [--diff DIR] WxH [WxH ...]\n");
+               "       blank-page PROGRAM --walk [--part K/N] [--diff DIR] WxH [WxH ...]\n");
   return 2;
 }
 
@@ -189,9 +197,17 @@ int main(int argc, char** argv) {
   if (mode != "--walk" || argc < 4) return usage();
   std::vector<SizeSwept> sizes;
   std::string diffDir;
+  Part part;
   for (int i = 3; i < argc; ++i) {
     if (std::string(argv[i]) == "--diff" && i + 1 < argc) {
       diffDir = argv[++i];
+      continue;
+    }
+    if (std::string(argv[i]) == "--part" && i + 1 < argc) {
+      char end = 0;
+      if (std::sscanf(argv[++i], "%d/%d%c", &part.k, &part.n, &end) != 2 || part.n < 1 || part.k < 1 ||
+          part.k > part.n)
+        return usage();
       continue;
     }
     int w = 0, h = 0;
@@ -203,5 +219,5 @@ int main(int argc, char** argv) {
     size.h = h;
     sizes.push_back(size);
   }
-  return sweep(*program, argv[1], sizes, diffDir);
+  return sweep(*program, argv[1], sizes, diffDir, part);
 }
