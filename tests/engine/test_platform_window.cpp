@@ -112,7 +112,7 @@ void drawPage() {
 
 // After every step the window shows what painting the whole display list shows, however the
 // picture got there: new operations over old ones, a shape redrawn in another colour, a dot
-// erased, a box over part of the page, a clear.
+// erased, a box over part of the page, a box over most of it, a clear.
 TEST(Window, EveryFrameMatchesTheWholePicture) {
   std::vector<int> differing;
   const int status = runWindowed([&] {
@@ -133,6 +133,12 @@ TEST(Window, EveryFrameMatchesTheWholePicture) {
     PsSYMBOL40(620, 280, 1, 1, 15, "ｱｲｳ");
     PfINKEY24();
     differing.push_back(pixelsUnlikeAFullPaint());
+    // A scene's erase, short of the canvas's right edge, and its next page.
+    PsLINE(0, 0, 1320, 1300, 15, LineMode::FilledBox, 15);
+    PsSYMBOL40(44, 120, 1, 1, 0, "３．方程式");
+    PsCIRCLE(700, 300, 60, 3);
+    PfINKEY24();
+    differing.push_back(pixelsUnlikeAFullPaint());
     PsCLS();
     PsSYMBOL40(288, 432, 1, 1, 13, "おわり");
     PfINKEY24();
@@ -140,7 +146,7 @@ TEST(Window, EveryFrameMatchesTheWholePicture) {
     PsEND();
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(differing, std::vector<int>(5, 0));
+  EXPECT_EQ(differing, std::vector<int>(6, 0));
 }
 
 // A wait that draws its cursor dot before every poll and erases it after every empty one shows
