@@ -186,13 +186,6 @@ class WindowBackend : public Backend {
     show();
   }
 
-  // What a wait at a prompt does before it sleeps, and no sleep.
-  void reachPrompt() {
-    present();
-    warmGlyphs();
-    pump(0);
-  }
-
   double blitPictureMs() {
     present();
     if (!bind()) return 0;
@@ -469,10 +462,6 @@ double blitPictureMs() { return openWindow != nullptr ? openWindow->blitPictureM
 WholePaint paintWhole() { return openWindow != nullptr ? openWindow->paintWhole() : WholePaint{}; }
 
 void typeForBenchmark(BenchKeyboard keyboard) { benchKeyboard = std::move(keyboard); }
-
-void reachPrompt() {
-  if (openWindow != nullptr) openWindow->reachPrompt();
-}
 
 int runInWindow(const ProgramInfo& program) {
   try {

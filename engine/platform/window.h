@@ -45,8 +45,3 @@ struct BenchKeyboard {
   std::string clock;  // what the program's clock reads, when not empty: it fixes the drills' seeds
 };
 void typeForBenchmark(BenchKeyboard keyboard);
-
-// For benchmarks: a wait at a prompt whose key comes the moment the window would sleep: the
-// picture is shown and the glyphs warmed as a waiting program's window does; nothing without a
-// window.
-void reachPrompt();
