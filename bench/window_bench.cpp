@@ -1,15 +1,14 @@
 // window-bench: the window measured where a class meets it (run it through bench/run-window-bench).
 //   window-bench walk PROGRAM teacher|at-once
 //     walks every scene of the program (tools/scene_walk.h) in its window, the clock at 00:00:00.
-//     At a teacher's pace each key comes when the window would sleep at a wait, its glyphs
-//     warmed; with keys at once, at every poll that finds none, so the window never waits. For
+//     At a teacher's pace each key comes when the window would sleep at a wait; with keys at
+//     once, at every poll that finds none, so the window never waits. For
 //     every key that changes the picture it prints a step line: the time from the key to the
 //     frame presented and the part of it the frame took to paint and present, then in the same place a blit of the same picture as one image and the
 //     same display list painted whole, and whether the picture the window kept came out the
 //     same as the whole painting:
 //       step PACE PROGRAM KEY MENU-ITEM SUB-MENU-ITEM STEP-MS FRAME-MS BLIT-MS WHOLE-MS SAME
-//     and at the end when the window opened and showed its first frame, the glyphs warmed and
-//     the peak memory.
+//     and at the end when the window opened and showed its first frame, and the peak memory.
 //   window-bench wait PROGRAM
 //     runs the program in its window on the real keyboard: it waits at its main menu.
 //   window-bench summary FILE...
@@ -72,7 +71,6 @@ int walkInWindow(const ProgramInfo& program, const std::string& name, const std:
   std::fflush(stdout);
   const int status = runInWindow(program);
   std::printf("first-frame-at %.6f\n", windowStats().firstFrameAt);
-  std::printf("glyphs warmed %d in %.1f ms of CPU\n", windowStats().glyphsWarmed, windowStats().warmingMs);
   std::printf("peak memory %s: %s\n", name.c_str(), statusLine("VmHWM").c_str());
   if (!walk.complete()) std::printf("walk of %s incomplete: %s\n", name.c_str(), walk.problem().c_str());
   return status;
@@ -88,12 +86,13 @@ struct Step {
   std::string program;
   std::uint64_t key = 0;
   int menuItem = 0, subMenuItem = 0;
-  std::vector<double> ms, frame, blit, whole, toBlit, toWhole;
+  std::vector<double> ms, frame, blit, whole, toBlit, toWhole, frameToWhole;
   int runs = 0, unlikeWhole = 0;
 
   double medianMs() const { return median(ms); }
   double medianToBlit() const { return median(toBlit); }
   double medianToWhole() const { return median(toWhole); }
+  double medianFrameToWhole() const { return median(frameToWhole); }
   std::string scene() const {
     char text[128];
     std::snprintf(text, sizeof text, "%s main-menu item %d, sub-menu item %d (key %llu)", program.c_str(), menuItem,
@@ -131,6 +130,12 @@ void summarisePace(const std::string& pace, std::vector<Step> steps) {
   std::printf("the most times painting it whole: %.2f, %s, %.2f ms (its frame %.2f)\n",
               mostToWhole->medianToWhole(), mostToWhole->scene().c_str(), mostToWhole->medianMs(),
               median(mostToWhole->frame));
+  const auto frameMostToWhole =
+      std::max_element(steps.begin(), steps.end(),
+                       [](const Step& a, const Step& b) { return a.medianFrameToWhole() < b.medianFrameToWhole(); });
+  std::printf("the frame alone the most times painting it whole: %.2f, %s, %.2f ms\n",
+              frameMostToWhole->medianFrameToWhole(), frameMostToWhole->scene().c_str(),
+              median(frameMostToWhole->frame));
   std::printf("frames unlike the list painted whole: %d\n", unlike);
   std::printf("worst step of the scene walks%s: %.2f times the blit, %.2f times painting it whole\n",
               atOnce ? ", keys at once" : "", steps.front().medianToBlit(), steps.front().medianToWhole());
@@ -162,6 +167,7 @@ int summary(int count, char** files) {
       s.whole.push_back(whole);
       s.toBlit.push_back(ms / blit);
       s.toWhole.push_back(ms / whole);
+      s.frameToWhole.push_back(frame / whole);
       ++s.runs;
       s.unlikeWhole += same == 0;
     }

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "canvas.h"
-#include "glyph_warmup.h"
 #include "keys.h"
 #include "render.h"
 
@@ -147,14 +146,12 @@ class WindowBackend : public Backend {
   // A poll that finds no key returns at once. The program is waiting when it polls again with
   // the picture as it was at that poll (a dot drawn and erased in between leaves it so): then
   // nothing can change until an event comes, and the poll sleeps until one does. A teacher may
-  // leave a prompt waiting for an hour; it costs no wake-ups at all. Before its first sleeps
-  // the window warms the glyphs the programs draw, once for its scale.
+  // leave a prompt waiting for an hour; it costs no wake-ups at all.
   std::string pollKey() override {
     if (keys_.empty()) {
       present();
       const std::uint64_t picture = canvas().fingerprint();
       const bool waiting = polledEmpty_ && picture == emptyPollPicture_;
-      if (waiting) warmGlyphs();
       pump(waiting && !benchKeyboard ? UNTIL_AN_EVENT : 0);
       if (benchKeyboard && (waiting || benchKeyboard->atOnce)) typeBenchKey();
       emptyPollPicture_ = picture;
@@ -235,22 +232,6 @@ class WindowBackend : public Backend {
     std::string key = benchKeyboard->next();
     if (key.empty()) throw ProgramEnd{};
     keys_.push_back(std::move(key));
-  }
-
-  // Paints glyphs ahead of need until all are warm for the window's scale or an event comes in,
-  // which the warm-up gives way to; the next wait takes it up again.
-  void warmGlyphs() {
-    if (cr_ == nullptr) return;
-    cairo_matrix_t ctm;
-    cairo_get_matrix(cr_, &ctm);
-    const double started = seconds(CLOCK_THREAD_CPUTIME_ID);
-    const std::size_t painted = warmup_.warm(ctm, [] {
-      SDL_PumpEvents();
-      return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
-    });
-    if (painted == 0) return;
-    stats.glyphsWarmed += static_cast<int>(painted);
-    stats.warmingMs += (seconds(CLOCK_THREAD_CPUTIME_ID) - started) * 1000;
   }
 
   void handle(const SDL_Event& event) {
@@ -450,7 +431,6 @@ class WindowBackend : public Backend {
   bool polledEmpty_ = false;
   std::uint64_t emptyPollPicture_ = 0;
   std::deque<std::string> keys_;
-  GlyphWarmup warmup_;
 };
 
 }  // namespace

@@ -15,8 +15,6 @@ struct WindowStats {
   double lastFrameMs = 0;     // time to paint and present the latest frame
   double keyToFrameMs = 0;    // from the program's taking its latest key to the latest frame
   double longestFrameMs = 0;  // the longest such time
-  int glyphsWarmed = 0;       // glyphs painted ahead of need while waiting
-  double warmingMs = 0;       // the CPU time that took
 };
 const WindowStats& windowStats();
 
@@ -37,8 +35,8 @@ WholePaint paintWhole();
 
 // For benchmarks, before runInWindow: a keyboard that types for the program in place of the
 // real one. next gives one key press (code page 932) at a time, "" to end the program. At a
-// teacher's pace it is asked when the window would sleep at a wait, its glyphs warmed; with keys
-// at once (atOnce), at every poll that finds no key waiting, so the window never waits.
+// teacher's pace it is asked when the window would sleep at a wait; with keys at once (atOnce),
+// at every poll that finds no key waiting, so the window never waits.
 struct BenchKeyboard {
   std::function<std::string()> next;
   bool atOnce = false;

@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "engine/platform/canvas.h"
-#include "engine/platform/glyph_warmup.h"
 #include "engine/platform/keys.h"
 #include "engine/platform/platform.h"
 #include "engine/platform/render.h"
@@ -217,43 +216,6 @@ TEST(Window, WaitSleepsUntilAKeyComes) {
   });
   EXPECT_EQ(key, "7");
   EXPECT_LE(polls, 3);
-}
-
-// The key of a wait, typed a while into it from SDL's timer thread.
-std::string waitForAKey() {
-  SDL_AddTimer(
-      50,
-      [](Uint32, void*) -> Uint32 {
-        pushText(u8"7");
-        return 0;
-      },
-      nullptr);
-  std::string key;
-  for (int polls = 0; key.empty() && polls < 1000; ++polls) key = PfINKEY24();
-  return key;
-}
-
-// The waits warm the glyphs the programs draw, all of them once for the window's scale, however
-// many waits that takes, and again for a new scale; a poll that shows a new picture warms nothing.
-TEST(Window, WaitsWarmTheGlyphsOnceForEachScale) {
-  std::vector<int> warmed;
-  runWindowed([&] {
-    FE_MAXIMIZEWINDOW();
-    drawPage();
-    PfINKEY24();
-    PsCIRCLE(1064, 656, 4, 5, 0, 0, true);
-    PfINKEY24();
-    warmed.push_back(windowStats().glyphsWarmed);
-    const int all = static_cast<int>(GlyphWarmup::size());
-    for (int target : {all, 2 * all}) {
-      for (int wait = 0; wait < 100 && windowStats().glyphsWarmed < target; ++wait) waitForAKey();
-      waitForAKey();
-      warmed.push_back(windowStats().glyphsWarmed);
-      SDL_SetWindowSize(SDL_GetWindowFromID(1), 800, 600);
-    }
-  });
-  const int all = static_cast<int>(GlyphWarmup::size());
-  EXPECT_EQ(warmed, (std::vector<int>{0, all, 2 * all}));
 }
 
 // A new window size paints the picture afresh at that size, scaled to fit.
