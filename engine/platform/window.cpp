@@ -362,7 +362,9 @@ class WindowBackend : public Backend {
       if (static_cast<double>(damaged.w) * damaged.h > WHOLE_PAINT_SHARE * width_ * height_) {
         paintAll();
       } else {
-        paintOps(cr_, ops, from);
+        // What lies wholly in the damage is painted there with the rest of the list.
+        for (std::size_t i = from; i < ops.size(); ++i)
+          if (!c.bounds(i).inside(damage)) paintOp(cr_, ops[i]);
         if (!damaged.empty()) repaintPixels(image_, damaged, c, scratch());
       }
       touched.add(damage);
