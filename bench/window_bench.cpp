@@ -1,81 +1,42 @@
-// window-bench [--heaviest-step]: a program that measures its own window (run it through
-// bench/run-window-bench).
-// First the heaviest step of the four programs, Corvale's section 3 summary page (keys 3, 8):
-// the pictures Corvale shows on its way there, each as a frame and a wait at its prompt (where
-// the window warms its glyphs, as it does while a class looks at the menu), the page drawn the
-// first time as its last, then the same page blitted as one image and drawn again, side by side.
-// The key of each wait comes the moment the window would sleep: every frame measured is painted
-// by a processor as busy as for the blit it is compared with (after a pause, every frame is
-// slower, a drawing more than a blit, whatever the program).
-// Then (not with --heaviest-step) it shows a full lesson page, steps through pages and single
-// steps, waits at the engine's number prompt until Enter and once more with a flickering cursor
-// dot until Enter; it prints what the window took and what memory it used.
+// window-bench: the window measured where a class meets it (run it through bench/run-window-bench).
+//   window-bench walk PROGRAM teacher|at-once
+//     walks every scene of the program (tools/scene_walk.h) in its window, the clock at 00:00:00.
+//     At a teacher's pace each key comes when the window would sleep at a wait; with keys at
+//     once, at every poll that finds none, so the window never waits. For
+//     every key that changes the picture it prints a step line: the time from the key to the
+//     frame presented and the part of it the frame took to paint and present, then in the same place a blit of the same picture as one image and the
+//     same display list painted whole, and whether the picture the window kept came out the
+//     same as the whole painting:
+//       step PACE PROGRAM KEY MENU-ITEM SUB-MENU-ITEM STEP-MS FRAME-MS BLIT-MS WHOLE-MS SAME
+//     and at the end when the window opened and showed its first frame, and the peak memory.
+//   window-bench wait PROGRAM
+//     runs the program in its window on the real keyboard: it waits at its main menu.
+//   window-bench summary FILE...
+//     the step lines of any number of runs: each step's medians over the runs, then for each
+//     pace the median step and the ten worst, with their scenes and ratios.
 #include <time.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "engine/engine.h"
-#include "engine/platform/canvas.h"
-#include "engine/platform/headless.h"
-#include "engine/platform/keys.h"
 #include "engine/platform/window.h"
-#include "lesson_page.h"
 #include "tools/programs.h"
+#include "tools/scene_walk.h"
 
 namespace {
 
-constexpr int PAGES = 40;
-constexpr int STEPS = 40;
-constexpr int REPEATS = 11;
-
-bool heaviestStepOnly = false;
-// The pictures a program shows, in order, for its keys: the display list at every poll where
-// it changed, as the window would present it.
-std::vector<std::vector<Op>> heaviestStepPictures;
-
-std::vector<std::vector<Op>> picturesShown(const char* program, const std::string& keys) {
-  std::vector<std::vector<Op>> pictures;
-  KeyScript script(keys);
-  std::uint64_t shown = 0;
-  HeadlessOptions options;
-  options.keepOps = false;
-  options.keySource = [&] {
-    if (pictures.empty() || canvas().fingerprint() != shown) {
-      shown = canvas().fingerprint();
-      pictures.push_back(canvas().displayList());
-    }
-    return script.next();
-  };
-  runHeadless(*findProgram(program), options);
-  return pictures;
-}
-
-// Presents the canvas as a step wait does before it waits, and gives the frame's time.
-double present() {
-  PfINKEY24();
-  return windowStats().lastFrameMs;
-}
-
-// Shows a picture whole, as a scene shows its page after a clear, and gives the frame's time.
-double show(const std::vector<Op>& picture) {
-  PsCLS();
-  for (const Op& op : picture) canvas().add(op);
-  return present();
-}
+constexpr int WORST_SHOWN = 10;
 
 double wallSeconds() {
   timespec t{};
   clock_gettime(CLOCK_REALTIME, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double median(std::vector<double> ms) {
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
 }
 
 std::string statusLine(const std::string& field) {
@@ -85,70 +46,158 @@ std::string statusLine(const std::string& field) {
   return field + " ?";
 }
 
-void report(const char* what, std::vector<double> ms) {
-  std::sort(ms.begin(), ms.end());
-  std::printf("%s: median %.2f ms, slowest %.2f ms over %zu frames\n", what, ms[ms.size() / 2], ms.back(), ms.size());
-}
-
-void heaviestStep() {
-  for (std::size_t i = 0; i + 1 < heaviestStepPictures.size(); ++i) {
-    show(heaviestStepPictures[i]);
-    reachPrompt();
-  }
-  const double first = show(heaviestStepPictures.back());
-  std::vector<double> blits, again;
-  for (int i = 0; i < REPEATS; ++i) blits.push_back(blitPictureMs());
-  for (int i = 0; i < REPEATS; ++i) again.push_back(show(heaviestStepPictures.back()));
-  const double blit = median(blits);
-  std::printf("heaviest step (Corvale 3, 8; %zu operations): first drawing %.2f ms, drawn again %.2f ms (median), "
-              "blit of the same page %.2f ms (median): %.2f and %.2f times the blit\n",
-              heaviestStepPictures.back().size(), first, median(again), blit, first / blit, median(again) / blit);
-  std::printf("glyphs warmed at the prompts on the way: %d in %.1f ms of CPU\n", windowStats().glyphsWarmed,
-              windowStats().warmingMs);
+int walkInWindow(const ProgramInfo& program, const std::string& name, const std::string& pace) {
+  SceneWalk walk;
+  int framesAtKey = -1;  // the frames presented when the latest key was typed; -1 before the first
+  SceneWalk::Position position;
+  std::uint64_t key = 0;
+  const auto nextKey = [&] {
+    if (framesAtKey >= 0 && windowStats().frames > framesAtKey) {
+      const double step = windowStats().keyToFrameMs, frame = windowStats().lastFrameMs;
+      const double blit = blitPictureMs();
+      const WholePaint whole = paintWhole();
+      std::printf("step %s %s %llu %d %d %.3f %.3f %.3f %.3f %d\n", pace.c_str(), name.c_str(),
+                  static_cast<unsigned long long>(key), position.menuItem, position.subMenuItem, step, frame, blit,
+                  whole.ms, whole.unchanged ? 1 : 0);
+    }
+    std::string next = walk.nextKey();
+    position = walk.position();
+    key = walk.keys();
+    framesAtKey = windowStats().frames;
+    return next;
+  };
+  typeForBenchmark({.next = nextKey, .atOnce = pace == "at-once", .clock = "00:00:00"});
+  std::printf("window-opens-at %.6f\n", wallSeconds());
   std::fflush(stdout);
-}
-
-void MAINMENU() {
-  heaviestStep();
-  if (heaviestStepOnly) PsEND();
-  drawLessonPage(0);
-  present();
+  const int status = runInWindow(program);
   std::printf("first-frame-at %.6f\n", windowStats().firstFrameAt);
-  std::vector<double> pages, steps;
-  for (int i = 1; i <= PAGES; ++i) {
-    drawLessonPage(i);
-    pages.push_back(present());
+  std::printf("peak memory %s: %s\n", name.c_str(), statusLine("VmHWM").c_str());
+  if (!walk.complete()) std::printf("walk of %s incomplete: %s\n", name.c_str(), walk.problem().c_str());
+  return status;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// One step of a walk over the runs: its figures in each.
+struct Step {
+  std::string program;
+  std::uint64_t key = 0;
+  int menuItem = 0, subMenuItem = 0;
+  std::vector<double> ms, frame, blit, whole, toBlit, toWhole, frameToWhole;
+  int runs = 0, unlikeWhole = 0;
+
+  double medianMs() const { return median(ms); }
+  double medianToBlit() const { return median(toBlit); }
+  double medianToWhole() const { return median(toWhole); }
+  double medianFrameToWhole() const { return median(frameToWhole); }
+  std::string scene() const {
+    char text[128];
+    std::snprintf(text, sizeof text, "%s main-menu item %d, sub-menu item %d (key %llu)", program.c_str(), menuItem,
+                  subMenuItem, static_cast<unsigned long long>(key));
+    return text;
   }
-  for (int i = 1; i <= STEPS; ++i) {
-    drawLessonStep(i);
-    steps.push_back(present());
+};
+
+void summarisePace(const std::string& pace, std::vector<Step> steps) {
+  if (steps.empty()) return;
+  std::vector<double> ms, blit, whole, toBlit, toWhole;
+  int unlike = 0;
+  for (const Step& s : steps) {
+    ms.push_back(s.medianMs());
+    blit.push_back(median(s.blit));
+    whole.push_back(median(s.whole));
+    toBlit.push_back(s.medianToBlit());
+    toWhole.push_back(s.medianToWhole());
+    unlike += s.unlikeWhole;
   }
-  report("full page after a step", pages);
-  report("one step on a page", steps);
-  std::printf("waiting at the prompt\n");
-  std::fflush(stdout);
-  INPUTFIELD();
-  // The same wait as the number entry's key loop is written down: the cursor dot drawn before
-  // every poll and erased after every empty one, so the canvas changes all the time.
-  std::printf("waiting with a flickering dot\n");
-  std::fflush(stdout);
-  FE_SETDRAWWIDTH(2);
-  for (;;) {
-    PsCIRCLE(KAIX + 8, KAIY + 8, 4, 5, 0, 0, true);
-    if (PfINKEY24() == "\r") break;
-    PsCIRCLE(KAIX + 8, KAIY + 8, 4, 15, 0, 0, true);
+  const bool atOnce = pace == "at-once";
+  std::printf("\n%s: %zu steps over %d runs; the median step %.2f ms, its blit %.2f ms, painting it whole %.2f ms; "
+              "%.2f times the blit, %.2f times painting it whole (medians)\n",
+              atOnce ? "keys at once" : "at a teacher's pace", steps.size(), steps.front().runs, median(ms),
+              median(blit), median(whole), median(toBlit), median(toWhole));
+  std::sort(steps.begin(), steps.end(),
+            [](const Step& a, const Step& b) { return a.medianToBlit() > b.medianToBlit(); });
+  std::printf("the %d worst steps (medians over the runs):\n", WORST_SHOWN);
+  for (std::size_t i = 0; i < steps.size() && i < WORST_SHOWN; ++i)
+    std::printf("  %s: %.2f ms (its frame %.2f), %.2f times the blit, %.2f times painting it whole\n",
+                steps[i].scene().c_str(), steps[i].medianMs(), median(steps[i].frame), steps[i].medianToBlit(),
+                steps[i].medianToWhole());
+  const auto mostToWhole = std::max_element(
+      steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.medianToWhole() < b.medianToWhole(); });
+  std::printf("the most times painting it whole: %.2f, %s, %.2f ms (its frame %.2f)\n",
+              mostToWhole->medianToWhole(), mostToWhole->scene().c_str(), mostToWhole->medianMs(),
+              median(mostToWhole->frame));
+  const auto frameMostToWhole =
+      std::max_element(steps.begin(), steps.end(),
+                       [](const Step& a, const Step& b) { return a.medianFrameToWhole() < b.medianFrameToWhole(); });
+  std::printf("the frame alone the most times painting it whole: %.2f, %s, %.2f ms\n",
+              frameMostToWhole->medianFrameToWhole(), frameMostToWhole->scene().c_str(),
+              median(frameMostToWhole->frame));
+  std::printf("frames unlike the list painted whole: %d\n", unlike);
+  std::printf("worst step of the scene walks%s: %.2f times the blit, %.2f times painting it whole\n",
+              atOnce ? ", keys at once" : "", steps.front().medianToBlit(), steps.front().medianToWhole());
+}
+
+int summary(int count, char** files) {
+  // The steps of each pace by program and key, in the order they came.
+  std::map<std::string, std::map<std::tuple<std::string, std::uint64_t>, Step>> paces;
+  for (int f = 0; f < count; ++f) {
+    std::ifstream in(files[f]);
+    for (std::string line; std::getline(in, line);) {
+      std::istringstream fields(line);
+      std::string tag, pace, program;
+      std::uint64_t key = 0;
+      int menuItem = 0, subMenuItem = 0, same = 0;
+      double ms = 0, frame = 0, blit = 0, whole = 0;
+      if (!(fields >> tag >> pace >> program >> key >> menuItem >> subMenuItem >> ms >> frame >> blit >> whole >>
+            same) ||
+          tag != "step" || blit <= 0 || whole <= 0)
+        continue;
+      Step& s = paces[pace][{program, key}];
+      s.program = program;
+      s.key = key;
+      s.menuItem = menuItem;
+      s.subMenuItem = subMenuItem;
+      s.ms.push_back(ms);
+      s.frame.push_back(frame);
+      s.blit.push_back(blit);
+      s.whole.push_back(whole);
+      s.toBlit.push_back(ms / blit);
+      s.toWhole.push_back(ms / whole);
+      s.frameToWhole.push_back(frame / whole);
+      ++s.runs;
+      s.unlikeWhole += same == 0;
+    }
   }
-  std::printf("peak memory: %s\n", statusLine("VmHWM").c_str());
-  std::fflush(stdout);
-  PsEND();
+  for (const char* pace : {"teacher", "at-once"}) {
+    std::vector<Step> steps;
+    for (auto& [where, step] : paces[pace]) steps.push_back(std::move(step));
+    summarisePace(pace, std::move(steps));
+  }
+  return 0;
+}
+
+int usage() {
+  std::fprintf(stderr, "usage: window-bench walk PROGRAM teacher|at-once | wait PROGRAM | summary FILE...\n");
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  heaviestStepOnly = argc > 1 && std::string(argv[1]) == "--heaviest-step";
-  heaviestStepPictures = picturesShown("corvale", "3\n8\n");
-  std::printf("window-opens-at %.6f\n", wallSeconds());
-  std::fflush(stdout);
-  return runInWindow(ProgramInfo{"Window bench", MAINMENU, false});
+  if (argc < 3) return usage();
+  const std::string mode = argv[1];
+  if (mode == "summary") return summary(argc - 2, argv + 2);
+  const ProgramInfo* program = findProgram(argv[2]);
+  if (program == nullptr) {
+    std::fprintf(stderr, "window-bench: no program %s\n", argv[2]);
+    return 2;
+  }
+  if (mode == "wait") return runInWindow(*program);
+  if (mode == "walk" && argc == 4 && (std::string(argv[3]) == "teacher" || std::string(argv[3]) == "at-once"))
+    return walkInWindow(*program, argv[2], argv[3]);
+  return usage();
 }

@@ -80,7 +80,13 @@ class Canvas {
   void logKey(const std::string& key);
   void clear();
 
-  const std::vector<Op>& displayList() const { return display_; }
+  // The list, and what it knows of its operation i. Reading them first drops the operations
+  // removed since the last read: a removal only marks its entry, so that a row of dots drawn
+  // again, each from the middle of a long list, does not move the rest of the list every time.
+  const std::vector<Op>& displayList() {
+    compact();
+    return display_;
+  }
   // For painters that keep their picture and paint only what changed:
   // generation changes whenever the list restarts (then paint it whole); revision on every change;
   // serial(i) tells operations added since a painter's last look (they form the list's tail, but
@@ -90,11 +96,20 @@ class Canvas {
   // Equal whenever the list holds the same operations as at another moment, though it changed in
   // between: a dot drawn and erased at every poll of a wait leaves it as it was.
   std::uint64_t fingerprint() const;
-  std::uint64_t serial(std::size_t i) const { return entries_[i].serial; }
+  std::uint64_t serial(std::size_t i) {
+    compact();
+    return entries_[i].serial;
+  }
   std::uint64_t lastSerial() const { return nextSerial_ - 1; }
-  const Bounds& bounds(std::size_t i) const { return entries_[i].bounds; }
+  const Bounds& bounds(std::size_t i) {
+    compact();
+    return entries_[i].bounds;
+  }
   // The pixels operation i paints at any scale (inkBounds, within its bounds), measured once.
-  const Bounds& ink(std::size_t i);
+  const Bounds& ink(std::size_t i) {
+    compact();
+    return inkOf(i);
+  }
   // The area whose picture changed other than by painting new operations over it (an operation
   // that took an earlier one's place, or one dropped under a box), emptied by the call.
   Bounds takeDamage();
@@ -113,17 +128,22 @@ class Canvas {
     std::uint64_t place;         // rises along the list and stays with the entry
     std::uint64_t content;       // a hash of everything about it that shows
     std::uint64_t shape;         // a hash of what makes two operations the same shape
+    bool gone = false;           // removed: no longer part of the list, dropped at its next read
   };
 
   void keep(Op op);
+  const Bounds& inkOf(std::size_t i);
   bool replaceSameShape(Op& op, const Bounds& b, std::uint64_t shape);
+  // Marks entry i gone; compact drops the gone entries, all in one pass.
   void remove(std::size_t i);
+  void compact();
   void dropHiddenBy(const Bounds& opaque);
   void append(Op op, const Bounds& b, std::uint64_t shape);
   void restart();
 
   std::vector<Op> display_;
   std::vector<Entry> entries_;
+  std::size_t gone_ = 0;               // entries marked gone, still in entries_
   // The place of the latest operation of each shape hash.
   std::unordered_map<std::uint64_t, std::uint64_t> latestOfShape_;
   std::uint64_t contentSum_ = 0;       // the sum of the entries' content hashes

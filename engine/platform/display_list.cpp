@@ -174,6 +174,8 @@ Bounds boundsOf(const Op& op) {
 
 void Canvas::keep(Op op) {
   if (op.kind == OpKind::Clear || coversCanvas(op)) restart();
+  // A list nobody reads (a run without pictures) drops its gone entries once they are half of it.
+  if (2 * gone_ > entries_.size()) compact();
   const Bounds b = boundsOf(op);
   // What can never show is not kept: nothing finite, or nothing on the canvas.
   if (!b.intersects(Bounds{0, 0, CANVAS_WIDTH, CANVAS_HEIGHT})) return;
@@ -199,7 +201,7 @@ std::uint64_t Canvas::fingerprint() const {
   return h;
 }
 
-const Bounds& Canvas::ink(std::size_t i) {
+const Bounds& Canvas::inkOf(std::size_t i) {
   Entry& e = entries_[i];
   // Within the bounds: they hold every pixel the operation may touch at any scale.
   if (!e.ink) e.ink = inkBounds(display_[i]).clippedTo(e.bounds);
@@ -212,12 +214,12 @@ bool Canvas::replaceSameShape(Op& op, const Bounds& b, std::uint64_t shape) {
   const auto at = std::lower_bound(entries_.begin(), entries_.end(), latest->second,
                                    [](const Entry& e, std::uint64_t place) { return e.place < place; });
   const std::size_t i = static_cast<std::size_t>(at - entries_.begin());
-  if (at == entries_.end() || at->place != latest->second || !sameShape(display_[i], op)) return false;
+  if (at == entries_.end() || at->place != latest->second || at->gone || !sameShape(display_[i], op)) return false;
   // It paints every pixel the earlier one painted. It takes the earlier one's place when
   // nothing drawn since paints over the same pixels (the same shape paints the same ink): the
   // picture is that of painting it last. Otherwise the earlier one goes and it comes last.
   for (std::size_t k = i + 1; k < entries_.size(); ++k) {
-    if (entries_[k].bounds.intersects(b) && ink(k).intersects(ink(i))) {
+    if (!entries_[k].gone && entries_[k].bounds.intersects(b) && inkOf(k).intersects(inkOf(i))) {
       remove(i);
       return false;
     }
@@ -233,22 +235,40 @@ bool Canvas::replaceSameShape(Op& op, const Bounds& b, std::uint64_t shape) {
 }
 
 void Canvas::remove(std::size_t i) {
-  const Entry& e = entries_[i];
+  Entry& e = entries_[i];
   contentSum_ -= e.content;
   ++structure_;
   damage_.add(e.bounds);
   latestOfShape_.erase(e.shape);
-  display_.erase(display_.begin() + static_cast<std::ptrdiff_t>(i));
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i));
+  e.gone = true;
+  ++gone_;
+}
+
+void Canvas::compact() {
+  if (gone_ == 0) return;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].gone) continue;
+    if (kept != i) {
+      display_[kept] = std::move(display_[i]);
+      entries_[kept] = std::move(entries_[i]);
+    }
+    ++kept;
+  }
+  display_.resize(kept);
+  entries_.resize(kept);
+  gone_ = 0;
 }
 
 void Canvas::dropHiddenBy(const Bounds& opaque) {
   if (opaque.empty()) return;
+  // One pass drops what the box hides and, on its way, the entries already gone.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < display_.size(); ++i) {
+    if (entries_[i].gone) continue;
     // Everything an operation may touch lies in its bounds, and its ink within them.
     const Bounds& b = entries_[i].bounds;
-    const bool hidden = b.inside(opaque) || (b.intersects(opaque) && (ink(i).empty() || ink(i).inside(opaque)));
+    const bool hidden = b.inside(opaque) || (b.intersects(opaque) && (inkOf(i).empty() || inkOf(i).inside(opaque)));
     if (hidden) {
       const Entry& e = entries_[i];
       contentSum_ -= e.content;
@@ -269,11 +289,13 @@ void Canvas::dropHiddenBy(const Bounds& opaque) {
   }
   display_.resize(kept);
   entries_.resize(kept);
+  gone_ = 0;
 }
 
 void Canvas::restart() {
   display_.clear();
   entries_.clear();
+  gone_ = 0;
   latestOfShape_.clear();
   contentSum_ = 0;
   ++structure_;

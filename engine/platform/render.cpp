@@ -346,13 +346,13 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
   return {left, top, right - left, bottom - top};
 }
 
-// The part is painted on a scratch surface that stands where it stands on the image (a device
-// offset, so that every operation lands on the same device coordinates, down to cairo's rounding
-// of a text's origin to its fixed-point grid) and that holds whole each text reaching into the
-// part: cairo paints a glyph that a clip or the surface's edge cuts through only within the
-// glyph's box, which leaves out the row of ink a synthetic bold adds below it. Then only the part
-// is copied onto the image.
-void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas) {
+// The part is painted on the scratch pixels that stand where it stands on the image (a surface
+// over them with a device offset, so that every operation lands on the same device coordinates,
+// down to cairo's rounding of a text's origin to its fixed-point grid) and that hold whole each
+// text reaching into the part: cairo paints a glyph that a clip or the surface's edge cuts through
+// only within the glyph's box, which leaves out the row of ink a synthetic bold adds below it.
+// Then only the part is copied onto the image.
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas, cairo_surface_t* scratch) {
   if (area.empty()) return;
   const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
   const Placement p = placementOn(width, height);
@@ -361,15 +361,18 @@ void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canva
                      (area.y + area.h - p.top) / p.scale};
   const std::vector<Op>& ops = canvas.displayList();
   std::vector<std::size_t> touching;
-  DeviceRect scratch = area;
+  DeviceRect part = area;
   for (std::size_t i = 0; i < ops.size(); ++i) {
     if (!canvas.bounds(i).intersects(shown)) continue;
     touching.push_back(i);
     if (ops[i].kind == OpKind::Text && canvas.ink(i).intersects(shown))
-      scratch = unite(scratch, devicePixels(canvas.ink(i), width, height));
+      part = unite(part, devicePixels(canvas.ink(i), width, height));
   }
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, scratch.w, scratch.h);
-  cairo_surface_set_device_offset(surface, -scratch.x, -scratch.y);
+  cairo_surface_flush(scratch);
+  const int stride = cairo_image_surface_get_stride(scratch);
+  unsigned char* const pixels = cairo_image_surface_get_data(scratch) + part.y * stride + part.x * 4;
+  cairo_surface_t* surface = cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, part.w, part.h, stride);
+  cairo_surface_set_device_offset(surface, -part.x, -part.y);
   cairo_t* cr = cairo_create(surface);
   fitCanvas(cr, width, height);
   for (const std::size_t i : touching) paintOp(cr, ops[i]);
@@ -377,7 +380,7 @@ void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canva
   cairo_surface_set_device_offset(surface, 0, 0);
   cairo_t* out = cairo_create(image);
   cairo_set_operator(out, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(out, surface, scratch.x, scratch.y);
+  cairo_set_source_surface(out, surface, part.x, part.y);
   cairo_rectangle(out, area.x, area.y, area.w, area.h);
   cairo_fill(out);
   cairo_destroy(out);

@@ -33,8 +33,10 @@ void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
 DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight);
 // Paints the pixels in area of an image surface, on which fitCanvas and paintOps painted the
 // canvas, afresh from its display list: the background, then every operation that may touch them,
-// in order. They come out exactly as painting the whole list afresh leaves them.
-void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas);
+// in order. They come out exactly as painting the whole list afresh leaves them. scratch is an
+// RGB24 image surface at least as large as image, kept by the caller, whose pixels it paints on
+// and leaves in any state.
+void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas, cairo_surface_t* scratch);
 // Renders the current display list at the canvas's own size (times scale) and writes a PNG.
 bool writeCanvasPng(const std::string& path, double scale = 1.0);
 // Renders the current display list as a window of the given size shows it (fitCanvas) and writes a PNG.

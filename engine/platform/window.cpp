@@ -6,14 +6,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <time.h>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "canvas.h"
-#include "glyph_warmup.h"
 #include "keys.h"
 #include "render.h"
 
@@ -22,7 +23,13 @@ namespace {
 // A wait for the window's next event, however long it takes.
 constexpr int UNTIL_AN_EVENT = -1;
 
+// Damage over more than this share of the window is painted as a clear is, the whole list at
+// once: repainting it apart would paint most of the list a second time after its new
+// operations, on scratch pixels that are then copied.
+constexpr double WHOLE_PAINT_SHARE = 0.25;
+
 WindowStats stats;
+std::optional<BenchKeyboard> benchKeyboard;
 class WindowBackend;
 WindowBackend* openWindow = nullptr;  // the window of the program running, for benchmarks
 
@@ -139,25 +146,26 @@ class WindowBackend : public Backend {
   // A poll that finds no key returns at once. The program is waiting when it polls again with
   // the picture as it was at that poll (a dot drawn and erased in between leaves it so): then
   // nothing can change until an event comes, and the poll sleeps until one does. A teacher may
-  // leave a prompt waiting for an hour; it costs no wake-ups at all. Before its first sleeps
-  // the window warms the glyphs the programs draw, once for its scale.
+  // leave a prompt waiting for an hour; it costs no wake-ups at all.
   std::string pollKey() override {
     if (keys_.empty()) {
       present();
       const std::uint64_t picture = canvas().fingerprint();
       const bool waiting = polledEmpty_ && picture == emptyPollPicture_;
-      if (waiting) warmGlyphs();
-      pump(waiting ? UNTIL_AN_EVENT : 0);
+      pump(waiting && !benchKeyboard ? UNTIL_AN_EVENT : 0);
+      if (benchKeyboard && (waiting || benchKeyboard->atOnce)) typeBenchKey();
       emptyPollPicture_ = picture;
     }
     polledEmpty_ = keys_.empty();
     if (keys_.empty()) return "";
     std::string key = std::move(keys_.front());
     keys_.pop_front();
+    keyTakenAt_ = seconds(CLOCK_MONOTONIC);
     return key;
   }
 
   std::string clockText() override {
+    if (benchKeyboard && !benchKeyboard->clock.empty()) return benchKeyboard->clock;
     const std::time_t now = std::time(nullptr);
     char text[16];
     std::strftime(text, sizeof text, "%H:%M:%S", std::localtime(&now));
@@ -175,13 +183,6 @@ class WindowBackend : public Backend {
     show();
   }
 
-  // What a wait at a prompt does before it sleeps, and no sleep.
-  void reachPrompt() {
-    present();
-    warmGlyphs();
-    pump(0);
-  }
-
   double blitPictureMs() {
     present();
     if (!bind()) return 0;
@@ -193,6 +194,20 @@ class WindowBackend : public Backend {
     const double ms = (seconds(CLOCK_MONOTONIC) - started) * 1000;
     SDL_FreeSurface(copy);
     return ms;
+  }
+
+  WholePaint paintWhole() {
+    present();
+    if (!bind()) return {};
+    cairo_surface_flush(image_);
+    const unsigned char* pixels = cairo_image_surface_get_data(image_);
+    const std::size_t bytes = static_cast<std::size_t>(cairo_image_surface_get_stride(image_)) * height_;
+    const std::vector<unsigned char> kept(pixels, pixels + bytes);
+    const int frames = stats.frames;
+    paintWhole_ = true;
+    present();
+    if (stats.frames == frames) return {};
+    return {stats.lastFrameMs, std::memcmp(kept.data(), pixels, bytes) == 0};
   }
 
  private:
@@ -212,20 +227,11 @@ class WindowBackend : public Backend {
     if (x11::gone) throw ProgramEnd{};
   }
 
-  // Paints glyphs ahead of need until all are warm for the window's scale or an event comes in,
-  // which the warm-up gives way to; the next wait takes it up again.
-  void warmGlyphs() {
-    if (cr_ == nullptr) return;
-    cairo_matrix_t ctm;
-    cairo_get_matrix(cr_, &ctm);
-    const double started = seconds(CLOCK_THREAD_CPUTIME_ID);
-    const std::size_t painted = warmup_.warm(ctm, [] {
-      SDL_PumpEvents();
-      return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
-    });
-    if (painted == 0) return;
-    stats.glyphsWarmed += static_cast<int>(painted);
-    stats.warmingMs += (seconds(CLOCK_THREAD_CPUTIME_ID) - started) * 1000;
+  // The bench keyboard's next key; the program ends once it has none.
+  void typeBenchKey() {
+    std::string key = benchKeyboard->next();
+    if (key.empty()) throw ProgramEnd{};
+    keys_.push_back(std::move(key));
   }
 
   void handle(const SDL_Event& event) {
@@ -310,9 +316,11 @@ class WindowBackend : public Backend {
   void unbind() {
     if (cr_) cairo_destroy(cr_);
     if (image_) cairo_surface_destroy(image_);
+    if (scratch_) cairo_surface_destroy(scratch_);
     if (staging_) SDL_FreeSurface(staging_);
     cr_ = nullptr;
     image_ = nullptr;
+    scratch_ = nullptr;
     staging_ = nullptr;
     windowSurface_ = nullptr;
     width_ = height_ = 0;
@@ -325,10 +333,10 @@ class WindowBackend : public Backend {
     const double started = seconds(CLOCK_MONOTONIC);
     Canvas& c = canvas();
     DeviceRect changed;
-    const bool whole = bindings_ != paintedBinding_ || c.generation() != paintedGeneration_;
+    const bool whole = bindings_ != paintedBinding_ || c.generation() != paintedGeneration_ || paintWhole_;
+    paintWhole_ = false;
     if (whole) {
-      fitCanvas(cr_, width_, height_);
-      paintOps(cr_, c.displayList(), firstShown(c.displayList()));
+      paintAll();
       c.takeDamage();
       changed = {0, 0, width_, height_};
     } else if (c.fingerprint() == paintedFingerprint_) {
@@ -341,17 +349,24 @@ class WindowBackend : public Backend {
       }
     } else if (c.revision() != paintedRevision_) {
       // The operations added since the last frame are the list's tail; an operation that took
-      // an earlier one's place lies in the damage, which is painted afresh.
+      // an earlier one's place lies in the damage, which is painted afresh: apart when it is
+      // small, or with the whole list when it covers much of the window (a page erased for the
+      // next one).
       const std::vector<Op>& ops = c.displayList();
       std::size_t from = ops.size();
       while (from > 0 && c.serial(from - 1) > paintedSerial_) --from;
       Bounds touched;
-      for (std::size_t i = from; i < ops.size(); ++i) {
-        paintOp(cr_, ops[i]);
-        touched.add(c.bounds(i));
-      }
+      for (std::size_t i = from; i < ops.size(); ++i) touched.add(c.bounds(i));
       const Bounds damage = c.takeDamage();
-      repaintPixels(image_, devicePixels(damage, width_, height_), c);
+      const DeviceRect damaged = devicePixels(damage, width_, height_);
+      if (static_cast<double>(damaged.w) * damaged.h > WHOLE_PAINT_SHARE * width_ * height_) {
+        paintAll();
+      } else {
+        // What lies wholly in the damage is painted there with the rest of the list.
+        for (std::size_t i = from; i < ops.size(); ++i)
+          if (!c.bounds(i).inside(damage)) paintOp(cr_, ops[i]);
+        if (!damaged.empty()) repaintPixels(image_, damaged, c, scratch());
+      }
       touched.add(damage);
       changed = devicePixels(touched, width_, height_);
     } else if (!resend_) {
@@ -369,7 +384,21 @@ class WindowBackend : public Backend {
     if (stats.frames == 0) stats.firstFrameAt = seconds(CLOCK_REALTIME);
     ++stats.frames;
     stats.lastFrameMs = ms;
+    stats.keyToFrameMs = (seconds(CLOCK_MONOTONIC) - keyTakenAt_) * 1000;
     stats.longestFrameMs = std::max(stats.longestFrameMs, ms);
+  }
+
+  // Paints the canvas whole, as it stands: the margins and the list.
+  void paintAll() {
+    fitCanvas(cr_, width_, height_);
+    paintOps(cr_, canvas().displayList(), firstShown(canvas().displayList()));
+  }
+
+  // The scratch pixels a repaint paints on, one picture of the window's size kept while its
+  // size stays.
+  cairo_surface_t* scratch() {
+    if (scratch_ == nullptr) scratch_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+    return scratch_;
   }
 
   // Sends the changed device pixels to the screen.
@@ -385,11 +414,14 @@ class WindowBackend : public Backend {
   SDL_Surface* windowSurface_ = nullptr;
   SDL_Surface* staging_ = nullptr;
   cairo_surface_t* image_ = nullptr;
+  cairo_surface_t* scratch_ = nullptr;
   cairo_t* cr_ = nullptr;
   int width_ = 0, height_ = 0;
   bool shown_ = false;
   bool rebind_ = false;
   bool resend_ = false;
+  bool paintWhole_ = false;  // the next frame paints the list whole, for benchmarks
+  double keyTakenAt_ = 0;    // when the program took its latest key
   unsigned bindings_ = 0;
   // What the picture on the surface shows.
   unsigned paintedBinding_ = 0;
@@ -401,7 +433,6 @@ class WindowBackend : public Backend {
   bool polledEmpty_ = false;
   std::uint64_t emptyPollPicture_ = 0;
   std::deque<std::string> keys_;
-  GlyphWarmup warmup_;
 };
 
 }  // namespace
@@ -410,9 +441,9 @@ const WindowStats& windowStats() { return stats; }
 
 double blitPictureMs() { return openWindow != nullptr ? openWindow->blitPictureMs() : 0; }
 
-void reachPrompt() {
-  if (openWindow != nullptr) openWindow->reachPrompt();
-}
+WholePaint paintWhole() { return openWindow != nullptr ? openWindow->paintWhole() : WholePaint{}; }
+
+void typeForBenchmark(BenchKeyboard keyboard) { benchKeyboard = std::move(keyboard); }
 
 int runInWindow(const ProgramInfo& program) {
   try {

@@ -1,6 +1,9 @@
 // Runs a program in a real window: maximised, resizable, the canvas scaled to fit.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "../startup.h"
 
 int runInWindow(const ProgramInfo& program);
@@ -10,9 +13,8 @@ struct WindowStats {
   int frames = 0;             // frames presented
   double firstFrameAt = 0;    // when the first was presented, in seconds since the epoch
   double lastFrameMs = 0;     // time to paint and present the latest frame
+  double keyToFrameMs = 0;    // from the program's taking its latest key to the latest frame
   double longestFrameMs = 0;  // the longest such time
-  int glyphsWarmed = 0;       // glyphs painted ahead of need while waiting
-  double warmingMs = 0;       // the CPU time that took
 };
 const WindowStats& windowStats();
 
@@ -22,7 +24,22 @@ const WindowStats& windowStats();
 // window.
 double blitPictureMs();
 
-// For benchmarks: a wait at a prompt whose key comes the moment the window would sleep: the
-// picture is shown and the glyphs warmed as a waiting program's window does; nothing without a
-// window.
-void reachPrompt();
+// For benchmarks: paints the window's picture whole from the display list, as after a clear, and
+// shows it; how long that took in milliseconds, measured as frames are, and whether the picture
+// it had kept came out the same.
+struct WholePaint {
+  double ms = 0;
+  bool unchanged = false;
+};
+WholePaint paintWhole();
+
+// For benchmarks, before runInWindow: a keyboard that types for the program in place of the
+// real one. next gives one key press (code page 932) at a time, "" to end the program. At a
+// teacher's pace it is asked when the window would sleep at a wait; with keys at once (atOnce),
+// at every poll that finds no key waiting, so the window never waits.
+struct BenchKeyboard {
+  std::function<std::string()> next;
+  bool atOnce = false;
+  std::string clock;  // what the program's clock reads, when not empty: it fixes the drills' seeds
+};
+void typeForBenchmark(BenchKeyboard keyboard);

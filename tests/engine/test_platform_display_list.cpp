@@ -5,6 +5,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/engine.h"
@@ -105,6 +107,69 @@ TEST(DisplayList, TextThatShowsPastABoxIsKept) {
   EXPECT_EQ(canvas().displayList().size(), 2u);
   PsLINE(90, 290, 200, 330, 15, LineMode::FilledBox, 15);
   EXPECT_EQ(canvas().displayList().size(), 1u);
+}
+
+// A row of dots, each crossed by a line drawn after it, drawn again round after round in other
+// colours with its line, as a dotted arc is highlighted: each dot and line drawn again leaves
+// the middle of the list and comes last. The list holds each once, in the order of the last
+// round, after what was never drawn again; and what the list knows of an operation, read before
+// the list itself, is that of the list's operation at that place.
+TEST(DisplayList, ShapesDrawnAgainFromTheMiddleLeaveTheListInTheOrderOfTheirLastDrawing) {
+  constexpr int DOTS = 40;
+  const auto x = [](int k) { return 100 + 12 * static_cast<float>(k); };
+  const auto drawRow = [&](int colour) {
+    for (int k = 0; k < DOTS; ++k) {
+      PsCIRCLE(x(k), 300, 3, colour, 0, 0, true);
+      PsLINE(x(k), 290, x(k), 310, 0);
+    }
+  };
+  // A text n, then the row in colour n: the text stands at place 1 + n of the list, where before
+  // the row went again one of its dots or lines stood.
+  const auto textThenRow = [&](int n) {
+    PsSYMBOL40(100, 400 + 40 * static_cast<float>(n), 1, 1, 0, "T" + std::to_string(n));
+    drawRow(n);
+    return static_cast<std::size_t>(1 + n);
+  };
+  const auto same = [](const Bounds& a, const Bounds& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  };
+  PsCLS();
+  PsSYMBOL40(100, 50, 1, 1, 0, "ABC");
+  drawRow(0);
+  std::size_t text = textThenRow(1);
+  const Bounds bounds = canvas().bounds(text);
+  EXPECT_TRUE(same(bounds, boundsOf(canvas().displayList()[text])));
+  text = textThenRow(2);
+  const Bounds ink = canvas().ink(text);
+  EXPECT_TRUE(ink.inside(boundsOf(canvas().displayList()[text])));
+  text = textThenRow(3);
+  const std::uint64_t serial = canvas().serial(text);
+  canvas().displayList();
+  EXPECT_EQ(serial, canvas().serial(text));
+  constexpr int LAST_COLOUR = 12;
+  for (int round = 0; round < 20; ++round) drawRow(round % 2 ? LAST_COLOUR : 5);
+
+  const std::vector<Op>& list = canvas().displayList();
+  constexpr std::size_t FIRST_DOT = 5;
+  ASSERT_EQ(list.size(), FIRST_DOT + 2 * DOTS);
+  EXPECT_EQ(list[0].kind, OpKind::Clear);
+  EXPECT_EQ(list[1].text, "ABC");
+  for (int n = 1; n <= 3; ++n) EXPECT_EQ(list[1 + n].text, "T" + std::to_string(n));
+  for (int k = 0; k < DOTS; ++k) {
+    const Op& dot = list[FIRST_DOT + 2 * k];
+    const Op& line = list[FIRST_DOT + 2 * k + 1];
+    ASSERT_EQ(dot.kind, OpKind::Circle) << k;
+    EXPECT_EQ(dot.cx, x(k));
+    EXPECT_EQ(dot.colour, LAST_COLOUR);
+    ASSERT_EQ(line.kind, OpKind::Line) << k;
+    EXPECT_EQ(line.x1, x(k));
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    EXPECT_TRUE(same(canvas().bounds(i), boundsOf(list[i]))) << i;
+    if (i > FIRST_DOT) {
+      EXPECT_GT(canvas().serial(i), canvas().serial(i - 1)) << i;
+    }
+  }
 }
 
 // A drill's steps, as the practice scenes draw them: the work area cleared but for the
