@@ -262,34 +262,25 @@ void Canvas::compact() {
 
 void Canvas::dropHiddenBy(const Bounds& opaque) {
   if (opaque.empty()) return;
-  // One pass drops what the box hides and, on its way, the entries already gone.
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < display_.size(); ++i) {
-    if (entries_[i].gone) continue;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    Entry& e = entries_[i];
+    if (e.gone) continue;
     // Everything an operation may touch lies in its bounds, and its ink within them.
-    const Bounds& b = entries_[i].bounds;
-    const bool hidden = b.inside(opaque) || (b.intersects(opaque) && (inkOf(i).empty() || inkOf(i).inside(opaque)));
-    if (hidden) {
-      const Entry& e = entries_[i];
-      contentSum_ -= e.content;
-      ++structure_;
-      if (const auto it = latestOfShape_.find(e.shape); it != latestOfShape_.end() && it->second == e.place)
-        latestOfShape_.erase(it);
-      // Hidden where a device pixel is no larger than a canvas pixel; in a smaller window the
-      // box's antialiased edges may still let a trace of it through, which a painter that keeps
-      // its picture paints afresh from the list.
-      damage_.add(e.bounds);
-      continue;
-    }
-    if (kept != i) {
-      display_[kept] = std::move(display_[i]);
-      entries_[kept] = std::move(entries_[i]);
-    }
-    ++kept;
+    const Bounds& b = e.bounds;
+    if (!b.inside(opaque) && !(b.intersects(opaque) && (inkOf(i).empty() || inkOf(i).inside(opaque)))) continue;
+    contentSum_ -= e.content;
+    ++structure_;
+    if (const auto it = latestOfShape_.find(e.shape); it != latestOfShape_.end() && it->second == e.place)
+      latestOfShape_.erase(it);
+    // Hidden where a device pixel is no larger than a canvas pixel; in a smaller window the
+    // box's antialiased edges may still let a trace of it through, which a painter that keeps
+    // its picture paints afresh from the list.
+    damage_.add(e.bounds);
+    e.gone = true;
+    ++gone_;
   }
-  display_.resize(kept);
-  entries_.resize(kept);
-  gone_ = 0;
+  // One pass drops what the box hides and the entries already gone.
+  compact();
 }
 
 void Canvas::restart() {
