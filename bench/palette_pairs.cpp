@@ -8,6 +8,7 @@
 //   build/bench/palette-pairs [--all] [N=RRGGBB ...]
 // --all lists every pair, also those that take only a few pixels or a sliver of an operation's ink.
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -23,15 +24,18 @@ namespace {
 
 constexpr const char* PROGRAMS[] = {"corvale", "pradine", "fenwist", "ombrel"};
 
-// N=RRGGBB: colour N in hexadecimal sRGB.
+// N=RRGGBB: colour N (0 to 15, in decimal) in hexadecimal sRGB. Anything else is refused: no
+// colour number, signs, blanks, a "0x" or fewer or more than six digits.
 bool setColour(const std::string& arg, Rgb* palette) {
   const auto eq = arg.find('=');
-  if (eq == std::string::npos || arg.size() - eq - 1 != 6) return false;
-  char* end = nullptr;
-  const long n = std::strtol(arg.substr(0, eq).c_str(), &end, 10);
-  if (*end != '\0' || n < 0 || n > 15) return false;
-  const unsigned long v = std::strtoul(arg.substr(eq + 1).c_str(), &end, 16);
-  if (*end != '\0') return false;
+  if (eq == std::string::npos || eq == 0 || eq > 2 || arg.size() - eq - 1 != 6) return false;
+  const std::string number = arg.substr(0, eq), hex = arg.substr(eq + 1);
+  if (!std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c); }) ||
+      !std::all_of(hex.begin(), hex.end(), [](unsigned char c) { return std::isxdigit(c); }))
+    return false;
+  const int n = std::stoi(number);
+  if (n > 15) return false;
+  const unsigned long v = std::stoul(hex, nullptr, 16);
   palette[n] = rgb8(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 255), static_cast<int>(v & 255));
   return true;
 }

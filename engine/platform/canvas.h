@@ -56,10 +56,14 @@ struct Bounds {
 // Every pixel an operation may touch, pen and antialiasing included.
 Bounds boundsOf(const Op& op);
 
+// What a filled shape paints over completely (the display list's own reckoning).
+struct OpaqueArea;
+
 // The display list: the operations that make up the picture now, and nothing that can no longer
 // show, so that a lesson costs the same at its thousandth key as at its first:
 // - a clear, or a filled box over the whole canvas, restarts the list;
-// - a filled box drops every earlier operation whose paint it covers completely (inkBounds);
+// - a filled box or a filled circle drops every earlier operation whose paint it covers
+//   completely (inkBounds);
 // - an operation drawn again at the same place with the same shape (a text redrawn, or
 //   highlighted in another colour, a dot erased in colour 15) replaces the earlier one, so the
 //   picture is that of drawing it once, with no trace of the earlier one's antialiased edge: it
@@ -137,7 +141,7 @@ class Canvas {
   // Marks entry i gone; compact drops the gone entries, all in one pass.
   void remove(std::size_t i);
   void compact();
-  void dropHiddenBy(const Bounds& opaque);
+  void dropHiddenBy(const OpaqueArea& opaque);
   void append(Op op, const Bounds& b, std::uint64_t shape);
   void restart();
 

@@ -10,10 +10,6 @@
 
 namespace {
 
-// Antialiasing touches every device pixel a shape reaches into. The device pixels a filled box
-// covers are its own rounded to whole pixels, so a shape whose outline stays half a canvas pixel
-// inside the box's edges touches none of the box's edge pixels but those the box paints over.
-constexpr double ANTIALIAS = 0.5;
 // A text is measured at one device pixel per canvas pixel. Painted larger, hinting may move each
 // edge of a glyph by up to half a device pixel either way, the text's origin is rounded to a
 // whole device pixel, and so is each glyph's advance.
@@ -26,9 +22,6 @@ constexpr double EMBOLDENING = 1.0 / 24;
 Bounds around(double x1, double y1, double x2, double y2, double reach) {
   return {std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::max(x1, x2) + reach, std::max(y1, y2) + reach};
 }
-
-// Lines are stroked through the middle of their pixels, with round caps and joins.
-double halfPen(int pen) { return std::min<double>(std::max(1, pen), MAX_PAINTED_PEN) / 2; }
 
 Bounds textInk(const Op& op) {
   if (!textPaintable(op)) return {};

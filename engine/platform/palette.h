@@ -34,7 +34,7 @@ inline constexpr Rgb PALETTE[16] = {
     rgb8(0, 61, 120),     // 10 navy
     rgb8(16, 165, 165),   // 11 teal
     rgb8(67, 20, 100),    // 12 violet
-    rgb8(255, 230, 26),   // 13 yellow
+    rgb8(255, 255, 27),   // 13 yellow
     rgb8(255, 140, 0),    // 14 orange
     rgb8(255, 255, 255),  // 15 white
 };

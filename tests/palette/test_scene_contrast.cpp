@@ -77,9 +77,9 @@ const Unreachable UNREACHABLE[] = {
     {"corvale", {Ink::Text, 5, 7}, 2.0, "a blue circled number drawn over a purple line"},
     {"corvale", {Ink::Line, 7, 0}, 2.2, "a purple arrow along a black line"},
     {"ombrel", {Ink::Line, 7, 0}, 2.2, "the purple arrow across the black radius"},
-    {"corvale", {Ink::Line, 9, 13}, 2.35,
+    {"corvale", {Ink::Line, 9, 13}, 2.8,
      "the green card outlines on the yellow card figure; green is written small on the dark fills"},
-    {"ombrel", {Ink::Line, 13, 11}, 2.35, "the yellow radius across the teal ring"},
+    {"ombrel", {Ink::Line, 13, 11}, 2.8, "the yellow radius across the teal ring"},
     {"ombrel", {Ink::Text, 3, 4}, 2.45, "a red bracket reaching from white into a dark blue box"},
 };
 
