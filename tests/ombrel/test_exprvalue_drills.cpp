@@ -11,6 +11,7 @@
 #include "over_seeds.h"
 #include "programs/ombrel/exprvalue_drills.h"
 #include "support/over_seeds.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -212,7 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Forms{-1, 1, 1, -1, 1, 1, -1, 12, "-", "+", "+", "-", "+", "+", "-", "+12"},
                     Forms{3, -1, -1, 6, -2, 0, 0, -12, "3", "-", "-", "+6", "-2", "", "", "-12"},
                     Forms{-4, 7, 4, -28, 20, -8, 14, 0, "-4", "+7", "+4", "-28", "+20", "-8", "+14", "+0"},
-                    Forms{2, -6, -4, -12, 24, 12, -60, -0.0f, "2", "-6", "-4", "-12", "+24", "+12", "-60", "+0"}));
+                    Forms{2, -6, -4, -12, 24, 12, -60, -0.0f, "2", "-6", "-4", "-12", "+24", "+12", "-60", "+0"}),
+    // Named by the first three texts: "3_minus_minus" for 3, -, -.
+    [](const testing::TestParamInfo<Forms>& info) {
+      return testName(std::string(info.param.f1) + " " + info.param.t2 + " " + info.param.f4);
+    });
 
 TEST(OmbrelProductDifferenceDraw, NeverTheSameKTwiceAndTheValueIsTheSimplifiedForm) {
   std::set<float> ks, xs, ys;
