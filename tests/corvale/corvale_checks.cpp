@@ -64,12 +64,6 @@ std::vector<std::string> keysRead(const HeadlessResult& run) {
   return keys;
 }
 
-std::string entryTestName(const char* entry) {
-  std::string name = "e";
-  for (const char* c = entry; *c; ++c) name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
-  return name == "e" ? "empty" : name;
-}
-
 std::string joined(const std::vector<std::string>& pieces) {
   std::string all;
   for (const std::string& piece : pieces) all += piece;

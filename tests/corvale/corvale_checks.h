@@ -20,8 +20,6 @@ bool drewGlyph(const HeadlessResult& run, const std::string& glyph, float x, flo
 std::vector<Op> filledBoxes(const HeadlessResult& run, float x1, float y1, float x2, float y2);
 // The pieces of a line joined in order, as the scene draws them one after another.
 std::string joined(const std::vector<std::string>& pieces);
-// A test name for a typed entry: "12/3" becomes "e12_3", "-2" "em2", "6.5" "e6p5", "" "empty".
-std::string entryTestName(const char* entry);
 // The keys the program read, in UTF-8 ("\r" for Enter).
 std::vector<std::string> keysRead(const HeadlessResult& run);
 // The dots of the dotted arcs in one colour, in drawing order.

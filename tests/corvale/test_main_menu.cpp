@@ -7,6 +7,7 @@
 #include "corvale_checks.h"
 #include "programs/corvale/corvale.h"
 #include "programs/corvale/mainmenu.h"
+#include "support/test_names.h"
 
 using namespace corvale;
 
@@ -69,7 +70,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return typedName(info.param.entry); }
 
 class CorvaleMainMenuEntry : public testing::TestWithParam<EntryCase> {};
 

@@ -12,6 +12,7 @@
 #include "programs/corvale/corvale.h"
 #include "programs/corvale/monomul.h"
 #include "support/line_chain.h"
+#include "support/test_names.h"
 
 using namespace corvale;
 
@@ -57,12 +58,7 @@ struct SubMenuCase {
 
 void PrintTo(const SubMenuCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string subMenuName(const testing::TestParamInfo<SubMenuCase>& info) {
-  std::string name = "e";
-  for (const char* c = info.param.entry; *c; ++c)
-    name += *c == '/' ? "_" : *c == '-' ? "m" : *c == '.' ? "p" : std::string(1, *c);
-  return name == "e" ? "empty" : name;
-}
+std::string subMenuName(const testing::TestParamInfo<SubMenuCase>& info) { return typedName(info.param.entry); }
 
 class CorvaleSubMenuEntry : public testing::TestWithParam<SubMenuCase> {};
 
@@ -199,7 +195,9 @@ INSTANTIATE_TEST_SUITE_P(Cards, CorvaleCardInput,
                              CardCase{"7\\n7\\n", 7, 7, "7-7", "7+7"},
                              CardCase{"13\\n0\\n14\\n3\\n", 13, 3, "13-3", "13+3"},
                              CardCase{"2.5\\n1\\n", 2.5, 1, "2.5-1", "2.5+1"},
-                             CardCase{"5/2\\n2\\n", 2.5, 2, "2.5-2", "2.5+2"}));
+                             CardCase{"5/2\\n2\\n", 2.5, 2, "2.5-2", "2.5+2"}),
+                         // Named by the difference shown: "13minus1".
+                         [](const testing::TestParamInfo<CardCase>& info) { return testName(info.param.difference); });
 
 TEST(CorvaleSection1, CardLatticeDrawsNothing) {
   const HeadlessResult run = runRoutine(CARDLATTICE);

@@ -13,6 +13,7 @@
 #include "programs/corvale/globals.h"
 #include "programs/corvale/monodiv_drills.h"
 #include "support/line_chain.h"
+#include "support/test_names.h"
 
 using namespace corvale;
 using walk::OpWalk;
@@ -62,7 +63,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return typedName(info.param.entry); }
 
 class CorvaleSection2Entry : public testing::TestWithParam<EntryCase> {};
 

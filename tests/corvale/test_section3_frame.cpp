@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "programs/corvale/corvale.h"
 #include "section3_support.h"
+#include "support/test_names.h"
 
 using namespace corvale;
 using namespace polymul_test;
@@ -47,7 +48,7 @@ struct EntryCase {
 
 void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.entry << '"'; }
 
-std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return entryTestName(info.param.entry); }
+std::string entryName(const testing::TestParamInfo<EntryCase>& info) { return typedName(info.param.entry); }
 
 class CorvaleSection3Entry : public testing::TestWithParam<EntryCase> {};
 

@@ -142,7 +142,8 @@ TEST_P(DiffSquaresDrill, HintAndAnswerAreTheProblemFullyFactorised) {
             });
 }
 
-INSTANTIATE_TEST_SUITE_P(Drills, DiffSquaresDrill, testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Drills, DiffSquaresDrill, testing::Values(1, 2, 3, 4),
+                         [](const testing::TestParamInfo<int>& info) { return "Drill" + std::to_string(info.param); });
 
 TEST(DiffSquaresDrill, TheBoxesHoldTheDocumentedShapes) {
   givenPair(3, 5, "x", "y", "+");

@@ -7,6 +7,7 @@
 #include "common/op_walk.h"
 #include "engine/strings.h"
 #include "fenwist_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -108,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Entry{"9", "menu"}, Entry{"8.5", "menu"},
                     // a/b passes the test by its value and jumps on a.
                     Entry{"6/2", SECTION6.leadsTo, 44, 330}, Entry{"9/3", SECTION1}, Entry{"10/5", SECTION1}, Entry{"4/2", SECTION4},
-                    Entry{"3.2", SECTION3}, Entry{"2/2", SECTION2}));
+                    Entry{"3.2", SECTION3}, Entry{"2/2", SECTION2}),
+    [](const testing::TestParamInfo<Entry>& info) { return typedName(info.param.typed); });
 
 // The last item of each section menu comes back here and repaints the menu from its clears.
 TEST(FenwistMainMenu, EverySectionComesBackToTheMenu) {

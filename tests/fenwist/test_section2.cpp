@@ -10,6 +10,7 @@
 #include "programs/fenwist/globals.h"
 #include "support/algebra.h"
 #include "support/page_lines.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -79,7 +80,8 @@ TEST_P(FenwistExample2, FourDrillsInTheirBandsShowCompleteFactorisations) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample2,
-                         testing::Values("00:00:00", "08:45:10", "10:20:30", "12:00:59", "13:37:42", "23:59:59"));
+                         testing::Values("00:00:00", "08:45:10", "10:20:30", "12:00:59", "13:37:42", "23:59:59"),
+                         textParamName);
 
 // Each problem: two key presses (the hint, then the answers in the boxes) and an entry; any entry
 // but 1 shows a new problem in the same band, so the bands never move.

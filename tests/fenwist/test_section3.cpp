@@ -11,6 +11,7 @@
 #include "programs/fenwist/globals.h"
 #include "support/algebra.h"
 #include "support/page_lines.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -79,7 +80,8 @@ TEST_P(FenwistExample3, FirstNumberOneAndEveryProblemAPerfectSquare) {
   EXPECT_EQ(fenwist::REN, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample3, testing::Values("00:00:00", "07:07:07", "14:30:00", "21:48:13"));
+INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample3, testing::Values("00:00:00", "07:07:07", "14:30:00", "21:48:13"),
+                         textParamName);
 
 class FenwistExample4 : public testing::TestWithParam<const char*> {};
 
@@ -114,7 +116,8 @@ TEST_P(FenwistExample4, OneLetterThenTwoLettersUnderIt) {
   EXPECT_EQ(fenwist::REN, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample4, testing::Values("00:00:00", "05:55:55", "16:12:01", "22:22:22"));
+INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample4, testing::Values("00:00:00", "05:55:55", "16:12:01", "22:22:22"),
+                         textParamName);
 
 // --- The answer pages -----------------------------------------------------------------------------
 

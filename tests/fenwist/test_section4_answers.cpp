@@ -116,7 +116,8 @@ TEST_P(FenwistAnswers67, FourBlocksOneAKeyThenTheMenu) {
   EXPECT_EQ(subMenuLines(drawn(run)).size(), 2u) << "the sub-menu at once after block (4)";
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, FenwistAnswers67, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Pages, FenwistAnswers67, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Problem6" : "Problem7"; });
 
 TEST(FenwistAnswers8, SixBlocksOnTwoScreensTheRightColumnKept) {
   const HeadlessResult run = runFenwist("4\n6\n" + steps(7), "00:00:00", "fenwist-s4-problem8.png");
@@ -323,6 +324,7 @@ TEST_P(FenwistAnswerMath, EveryBlockTrueToItsProblem) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, FenwistAnswerMath,
                          testing::Values(PageMath{3, 600, 4, false}, PageMath{4, 600, 4, false},
-                                         PageMath{6, 600, 7, true}, PageMath{8, 640, 7, true}));
+                                         PageMath{6, 600, 7, true}, PageMath{8, 640, 7, true}),
+                         [](const testing::TestParamInfo<PageMath>& info) { return "Item" + std::to_string(info.param.item); });
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "section4_reading.h"
 #include "support/algebra.h"
 #include "support/page_lines.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ TEST_P(FenwistFormulaChoice, TrinomialThenReasonThenAnswerEachAfterAKey) {
   EXPECT_EQ(w.keysLeft(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, FenwistFormulaChoice, testing::Values("00:00:00", "07:30:15", "23:59:59"));
+INSTANTIATE_TEST_SUITE_P(Clocks, FenwistFormulaChoice, testing::Values("00:00:00", "07:30:15", "23:59:59"),
+                         textParamName);
 
 // Runs check after every problem over every seed the clock can give, from the memory given.
 template <typename Check>
@@ -266,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
         Lines{2, 1, 6, 2, 1, "x", "x^2+2x+1", "2=2*1,1=1^2で、＋だから", "=(x+1)^2"},
         Lines{3, -3, 5, -6, 9, "x", "x^2-6x+9", "6=2*3,9=3^2で、－だから", "=(x-3)^2"},
         Lines{4, 1, -1, 0, -1, "x", "x^2-1", "2乗－2乗 だから", "=(x+1)(x-1)"},
-        Lines{4, 9, -9, 0, -81, "a", "a^2-81", "2乗－2乗 だから", "=(a+9)(a-9)"}));
+        Lines{4, 9, -9, 0, -81, "a", "a^2-81", "2乗－2乗 だから", "=(a+9)(a-9)"}),
+    [](const testing::TestParamInfo<Lines>& info) { return testName(info.param.problem); });
 
 // The problem line's coefficients of its letter: x^2 + p x + q.
 struct Coefficients {

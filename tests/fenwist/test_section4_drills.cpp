@@ -268,7 +268,10 @@ TEST_P(FenwistSignedDrill, EveryProblemOnAClearedWindowThenTheTextbookProblem) {
 
 INSTANTIATE_TEST_SUITE_P(Drills, FenwistSignedDrill,
                          testing::Values(SignedDrill{5, &EXAMPLE7, "教科書 問8　をしなさい。"},
-                                         SignedDrill{7, &FORMULA, "教科書 問9　をしなさい。"}));
+                                         SignedDrill{7, &FORMULA, "教科書 問9　をしなさい。"}),
+                         [](const testing::TestParamInfo<SignedDrill>& info) {
+                           return "Item" + std::to_string(info.param.item);
+                         });
 
 // --- The draws ----------------------------------------------------------------------------------
 

@@ -16,6 +16,7 @@
 #include "programs/fenwist/section4.h"
 #include "section4_reading.h"
 #include "support/page_lines.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -88,7 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{4, 1, {{1, 4}, {2, 2}, {-1, -4}, {-2, -2}}, 0},
         TableCase{-1, -4, {{1, 4}, {2, 2}, {-1, -4}, {-2, -2}}, 2},
         TableCase{1, -4, {{1, -4}, {2, -2}, {-1, 4}, {-2, 2}}, 0},
-        TableCase{-1, 4, {{1, -4}, {2, -2}, {-1, 4}, {-2, 2}}, 2}));
+        TableCase{-1, 4, {{1, -4}, {2, -2}, {-1, 4}, {-2, 2}}, 2}),
+    // Named by the two numbers: "A3B4" for a = 3, b = 4.
+    [](const testing::TestParamInfo<TableCase>& info) {
+      return "A" + testName(std::to_string(static_cast<int>(info.param.a))) + "B" +
+             testName(std::to_string(static_cast<int>(info.param.b)));
+    });
 
 // The cells, their colours and the three steps: header, a key, the pairs, a key, the marks, and
 // no key after them.

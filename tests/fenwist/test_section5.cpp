@@ -14,6 +14,7 @@
 #include "programs/fenwist/globals.h"
 #include "programs/fenwist/section5.h"
 #include "worked_items.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -224,7 +225,8 @@ TEST_P(FenwistExample1, ThreePartsInTheirAreasEachBoxFilledWhereItWasDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample1,
-                         testing::Values("00:00:00", "07:07:07", "10:20:30", "12:34:56", "19:00:01", "23:59:59"));
+                         testing::Values("00:00:00", "07:07:07", "10:20:30", "12:34:56", "19:00:01", "23:59:59"),
+                         textParamName);
 
 TEST(FenwistExample1Parts, OneProblemEachWhenOneIsTypedAtOnceAndTwoOverTwoMeansOne) {
   const HeadlessResult run = runFenwist("5\n1\nk2/2\nkkkk1\nkkkk01\nk", "09:09:09");

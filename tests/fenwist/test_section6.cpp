@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "fenwist_support.h"
 #include "worked_items.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -127,7 +128,8 @@ TEST_P(FenwistExample2OfSection6, FourPartsWithTheirBoxesFilledWhereTheyWereDraw
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, FenwistExample2OfSection6,
-                         testing::Values("00:00:00", "06:30:00", "10:20:30", "14:14:14", "21:43:05", "23:59:59"));
+                         testing::Values("00:00:00", "06:30:00", "10:20:30", "14:14:14", "21:43:05", "23:59:59"),
+                         textParamName);
 
 // Typing 1 at each first prompt: one problem per part; part (4)'s first problem follows part
 // (3)'s 1 at once, without a step wait between them.

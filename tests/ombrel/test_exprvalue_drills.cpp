@@ -8,26 +8,36 @@
 #include <set>
 
 #include "engine/engine.h"
-#include "over_seeds.h"
 #include "programs/ombrel/exprvalue_drills.h"
 #include "support/over_seeds.h"
+#include "support/test_names.h"
 
 namespace {
 
 using namespace ombrel;
 
-constexpr int SEEDS = 400;
-constexpr int PROBLEMS = 25;  // problems in a row from one seed
+// Problems in a row from each seed. The checks of how often each number comes up need some
+// 10,000 draws, in every build: the sweeps take every seed the clock can give.
+constexpr int PROBLEMS = 71;
+const int DRAWS = static_cast<int>(allSeeds().size()) * PROBLEMS;
 
-// Runs generate PROBLEMS times from each seed and hands every problem to check.
+// Runs generate PROBLEMS times from each seed, its first problem with the key number an earlier
+// task may have left (the seed modulo 50), and hands every problem to check with the key number
+// it had to avoid.
 template <typename Check>
-void overSeeds(void (*generate)(), Check check) {
-  ombrel_test::overSeeds(generate, SEEDS, PROBLEMS, 50, check);
+void overDraws(void (*generate)(), Check check) {
+  overAllSeedsFrom([](int seed) { FMAESU = static_cast<float>(seed % 50); },
+                   [&](int) {
+                     const float before = FMAESU;
+                     generate();
+                     check(before);
+                   },
+                   PROBLEMS);
 }
 
 TEST(OmbrelReviewADraw, EveryWholeNumberFromMinusFiveToFourAndItsValue) {
   std::map<float, int> seen;
-  overSeeds(GENREVIEWA, [&](float before) {
+  overDraws(GENREVIEWA, [&](float before) {
     const float a = T_A(1);
     ++seen[a];
     ASSERT_EQ(T_A(2), -5 * a);
@@ -38,7 +48,7 @@ TEST(OmbrelReviewADraw, EveryWholeNumberFromMinusFiveToFourAndItsValue) {
   ASSERT_EQ(seen.size(), 10u);
   EXPECT_EQ(seen.begin()->first, -5);
   EXPECT_EQ(seen.rbegin()->first, 4);
-  for (const auto& [a, n] : seen) EXPECT_NEAR(n, SEEDS * PROBLEMS / 10, SEEDS * PROBLEMS / 50) << "a = " << a;
+  for (const auto& [a, n] : seen) EXPECT_NEAR(n, DRAWS / 10, DRAWS / 50) << "a = " << a;
 }
 
 TEST(OmbrelReviewXYDraw, RangesAndTheValuesOfEveryStep) {
@@ -47,7 +57,7 @@ TEST(OmbrelReviewXYDraw, RangesAndTheValuesOfEveryStep) {
   int zeroX = 0, zeroY = 0;
   T_A(1) = 101;
   T_A(4) = 104;
-  overSeeds(GENREVIEWXY, [&](float) {
+  overDraws(GENREVIEWXY, [&](float) {
     const float c1 = F_A(1), p = T_A(2), q = T_A(3), c2 = F_A(4), r = T_A(5), s = T_A(6);
     const float x = F_A(5), y = F_A(6);
     ++c1s[c1];
@@ -80,7 +90,7 @@ TEST(OmbrelReviewXYDraw, RangesAndTheValuesOfEveryStep) {
     zeroX += T_A(11) == 0;
     zeroY += T_A(12) == 0;
   });
-  const int all = SEEDS * PROBLEMS;
+  const int all = DRAWS;
   EXPECT_NEAR(c1s[-1], all / 5, all / 50) << "a drawn 1 always becomes -1";
   EXPECT_NEAR(c1s[3], all / 10, all / 50);
   int negative = 0;
@@ -212,11 +222,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Forms{-1, 1, 1, -1, 1, 1, -1, 12, "-", "+", "+", "-", "+", "+", "-", "+12"},
                     Forms{3, -1, -1, 6, -2, 0, 0, -12, "3", "-", "-", "+6", "-2", "", "", "-12"},
                     Forms{-4, 7, 4, -28, 20, -8, 14, 0, "-4", "+7", "+4", "-28", "+20", "-8", "+14", "+0"},
-                    Forms{2, -6, -4, -12, 24, 12, -60, -0.0f, "2", "-6", "-4", "-12", "+24", "+12", "-60", "+0"}));
+                    Forms{2, -6, -4, -12, 24, 12, -60, -0.0f, "2", "-6", "-4", "-12", "+24", "+12", "-60", "+0"}),
+    // Named by the first three texts: "3_minus_minus" for 3, -, -.
+    [](const testing::TestParamInfo<Forms>& info) {
+      return testName(std::string(info.param.f1) + " " + info.param.t2 + " " + info.param.f4);
+    });
 
 TEST(OmbrelProductDifferenceDraw, NeverTheSameKTwiceAndTheValueIsTheSimplifiedForm) {
   std::set<float> ks, xs, ys;
-  overSeeds(GENPRODUCTDIFF, [&](float before) {
+  overDraws(GENPRODUCTDIFF, [&](float before) {
     const float x = T_A(11), y = T_A(12), k = T_A(2);
     ks.insert(k);
     xs.insert(x);
@@ -240,7 +254,7 @@ TEST(OmbrelHundredPairDraw, NeverTheSameDTwiceAndTheValueIsTheDifferenceOfSquare
   std::map<float, int> ds;
   std::set<float> cs;
   float least = 1e9f, most = 0;
-  overSeeds(GENHUNDREDPAIR, [&](float before) {
+  overDraws(GENHUNDREDPAIR, [&](float before) {
     const float d = X, c = T_A(1), x = T_A(2), y = T_A(3);
     ++ds[d];
     cs.insert(c);

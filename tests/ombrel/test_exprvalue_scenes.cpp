@@ -7,6 +7,7 @@
 #include "common/op_walk.h"
 #include "ombrel_support.h"
 #include "programs/ombrel/exprvalue_drills.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Table, OmbrelExprValueMenu,
                          testing::Values(MenuEntry{"0", 0}, MenuEntry{"5", 0}, MenuEntry{"-1", 0}, MenuEntry{"", 0},
                                          MenuEntry{"0.6", 0}, MenuEntry{"4.4", 0}, MenuEntry{"1", 1},
                                          MenuEntry{"1.4", 1}, MenuEntry{"2", 2}, MenuEntry{"3", 3},
-                                         MenuEntry{"6/2", 3}, MenuEntry{"4", 4}));
+                                         MenuEntry{"6/2", 3}, MenuEntry{"4", 4}),
+                         [](const testing::TestParamInfo<MenuEntry>& info) { return typedName(info.param.typed); });
 
 // The first seed from which the review's first problem shows a.
 int seedOfA(float a) {
@@ -119,7 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ReviewA{0, "a=0のとき、", "a=0を代入して", "=-5*0", "=0"},
                     ReviewA{-5, "a=-5のとき、", "a=-5を代入して", "=-5*(-5)", "=25"},
                     ReviewA{4, "a=4のとき、", "a=4を代入して", "=-5*4", "=-20"},
-                    ReviewA{-1, "a=-1のとき、", "a=-1を代入して", "=-5*(-1)", "=5"}));
+                    ReviewA{-1, "a=-1のとき、", "a=-1を代入して", "=-5*(-1)", "=5"}),
+    [](const testing::TestParamInfo<ReviewA>& info) {
+      return "A" + testName(std::to_string(static_cast<int>(info.param.a)));
+    });
 
 struct NextStep {
   const char* typed;
@@ -144,7 +149,8 @@ TEST_P(OmbrelReviewNextStep, OnlyTheValueOneLeaves) {
 INSTANTIATE_TEST_SUITE_P(Table, OmbrelReviewNextStep,
                          testing::Values(NextStep{"1", true}, NextStep{"01", true}, NextStep{"1.0", true},
                                          NextStep{"2/2", true}, NextStep{"", false}, NextStep{"0", false},
-                                         NextStep{"11", false}, NextStep{"-1", false}, NextStep{"1.5", false}));
+                                         NextStep{"11", false}, NextStep{"-1", false}, NextStep{"1.5", false}),
+                         [](const testing::TestParamInfo<NextStep>& info) { return typedName(info.param.typed); });
 
 // The second drill beside the first: a problem at 10:20:30, its lines where and in the colour
 // the scene puts them, seven keys between, the value on the products' line; then one more key

@@ -5,6 +5,7 @@
 
 #include "engine/strings.h"
 #include "ombrel_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Section{"2\n", "式の計算を利用して、偶数や奇数の性質を調べよう。",
                             "①Ｐ２８　②偶数予想　③偶数証明　④奇数予想　⑤奇数証明　⑥終了"},
                     Section{"3\n", "因数分解・展開を利用して数の計算をしよう。",
-                            "①導入　②例１　③問３　④例２　⑤練習　⑥問４　⑦終了"}));
+                            "①導入　②例１　③問３　④例２　⑤練習　⑥問４　⑦終了"}),
+    [](const testing::TestParamInfo<Section>& info) { return "Section" + testName(info.param.choice); });
 
 struct SceneClear {
   const char* choice;
@@ -91,7 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Scenes, OmbrelSceneClear,
                                          SceneClear{"2\n4\n", true}, SceneClear{"2\n5\n", true},
                                          SceneClear{"3\n1\n", false}, SceneClear{"3\n2\n", false},
                                          SceneClear{"3\n3\n", false}, SceneClear{"3\n4\n", false},
-                                         SceneClear{"3\n5\n", false}, SceneClear{"3\n6\n", false}));
+                                         SceneClear{"3\n5\n", false}, SceneClear{"3\n6\n", false}),
+                         [](const testing::TestParamInfo<SceneClear>& info) {
+                           return "Scene" + testName(info.param.choice);
+                         });
 
 // The two sets are first drawn with their positive part only; the next key erases the line
 // (from 4 px above it, 55 px high, 1320 px wide) and draws it extended both ways in its place.

@@ -266,7 +266,8 @@ TEST_P(OmbrelPondScene, FigureStepByStep) {
 INSTANTIATE_TEST_SUITE_P(Scenes, OmbrelPondScene,
                          testing::Values(Scene{"RoadScene", "5\n1\n", 18, roundPondSteps()},
                                          Scene{"RoundPond", "5\n2\n", 18, roundPondSteps()},
-                                         Scene{"SquarePond", "5\n3\n", 17, squarePondSteps()}));
+                                         Scene{"SquarePond", "5\n3\n", 17, squarePondSteps()}),
+                         [](const testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
 
 // Review page 9 builds its rectangular pond under the page header, then proves S = al (its lines
 // are read with the proof pages).

@@ -4,6 +4,7 @@
 
 #include "engine/strings.h"
 #include "ombrel_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Table, OmbrelMainMenuEntry,
                                          Entry{"7.5", Outcome::Section1},
                                          // The text's own number, made whole, picks the section.
                                          Entry{"3/2", Outcome::Section3}, Entry{"2/1", Outcome::Section2},
-                                         Entry{"1.6", Outcome::Section2}, Entry{"2.4", Outcome::Section2}));
+                                         Entry{"1.6", Outcome::Section2}, Entry{"2.4", Outcome::Section2}),
+                         [](const testing::TestParamInfo<Entry>& info) { return typedName(info.param.typed); });
 
 TEST(OmbrelSubMenu, AChoiceOutsideTheListOnlyWritesTheLineAgain) {
   const HeadlessResult run = runOmbrel("1\n0\n7\n-1\n\n");

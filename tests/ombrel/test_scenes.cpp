@@ -26,6 +26,8 @@ struct Scene {
 
 void PrintTo(const Scene& scene, std::ostream* os) { *os << scene.name; }
 
+std::string sceneName(const testing::TestParamInfo<Scene>& info) { return info.param.name; }
+
 class OmbrelScene : public testing::TestWithParam<Scene> {};
 
 TEST_P(OmbrelScene, TakesItsKeysAndDrawsItsTextsInPlace) {
@@ -69,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                {71, 480, 3, "4"},    {176, 540, 5, "2"}}},
         Scene{"Summary", "1\n5\n", 1,
               {{22, 90, 3, "("},    {88, 150, 0, "①"},   {319, 150, 5, "3"},  {251, 210, 5, "2"},  {251, 270, 5, "2"},
-               {22, 330, 3, "("},   {387, 390, 5, "2"},  {353, 450, 5, "2"},  {387, 510, 5, "2"},  {353, 570, 5, "2"}}}));
+               {22, 330, 3, "("},   {387, 390, 5, "2"},  {353, 450, 5, "2"},  {387, 510, 5, "2"},  {353, 570, 5, "2"}}}),
+    sceneName);
 
 INSTANTIATE_TEST_SUITE_P(
     EvenOdd, OmbrelScene,
@@ -91,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         Scene{"OddProof", "2\n5\n", 11,
               {{44, 30, 3, "連"}, {44, 180, 5, "2"}, {206, 180, 5, "2"}, {314, 180, 0, "と"}, {78, 280, 0, "("},
                {76, 380, 3, "4"}, {186, 380, 5, "("}, {44, 430, 0, "だ"}, {180, 430, 5, "間"}, {44, 480, 0, "し"},
-               {44, 530, 0, "間"}}}));
+               {44, 530, 0, "間"}}}),
+    sceneName);
 
 INSTANTIATE_TEST_SUITE_P(
     NumberCalculation, OmbrelScene,
@@ -107,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
               {{40, 30, 3, "例"},   {101, 30, 0, "次"},   {40, 90, 0, "①"},   {101, 90, 3, "1"},   {67, 150, 5, "＜"},
                {67, 210, 5, "1"},   {67, 260, 3, "平"},   {94, 320, 0, "1"},   {99, 520, 0, "1"},   {600, 90, 0, "②"},
                {661, 90, 3, "2"},   {627, 150, 5, "＜"},  {627, 210, 5, "2"},  {627, 260, 3, "和"},  {654, 320, 0, "2"},
-               {659, 520, 0, "3"}}}));
+               {659, 520, 0, "3"}}}),
+    sceneName);
 
 }  // namespace
 

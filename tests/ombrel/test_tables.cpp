@@ -4,6 +4,7 @@
 
 #include "ombrel_support.h"
 #include "support/algebra.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -108,7 +109,8 @@ TEST_P(OmbrelConjecture, CellsAreTheProductsPlusOneAndTheSquares) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, OmbrelConjecture,
-                         testing::Values(Table{"2\n2\n", 29, 2, 101}, Table{"2\n4\n", 28, 1, 67}));
+                         testing::Values(Table{"2\n2\n", 29, 2, 101}, Table{"2\n4\n", 28, 1, 67}),
+                         [](const testing::TestParamInfo<Table>& info) { return "Scene" + testName(info.param.choice); });
 
 // Entered first after start-up the table has the pen of start-up; after the band figure, 5.
 TEST(OmbrelConjecturePen, FramesWithThePenInForce) {

@@ -5,6 +5,7 @@
 
 #include "engine/strings.h"
 #include "ombrel_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ TEST_P(OmbrelSectionEntry, OpensTheSection) {
 INSTANTIATE_TEST_SUITE_P(Table, OmbrelSectionEntry,
                          testing::Values(Entry{"5", "①", true}, Entry{"6", "Ｐ", false}, Entry{"7", "学", false},
                                          Entry{"5.4", "①", true}, Entry{"6/4", "Ｐ", false},
-                                         Entry{"7.2", "学", false}));
+                                         Entry{"7.2", "学", false}),
+                         [](const testing::TestParamInfo<Entry>& info) { return typedName(info.param.typed); });
 
 // Every scene of section 5, every page of sections 6 and 7, each left with the last item, and
 // the program's end.

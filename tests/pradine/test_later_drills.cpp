@@ -17,6 +17,7 @@
 #include "programs/pradine/section4.h"
 #include "programs/pradine/section5.h"
 #include "support/algebra.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -156,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         CombinedCase{-4, -3, -2, -3, {"(x-4)(x-3)-3(x-2)^2", "=x^2-7x+12-3(x^2-4x+4)", "=x^2-7x+12-3x^2+12x-12",
                                       "=x^2-3x^2-7x+12x+12-12", "=-2x^2+5x"}},
         CombinedCase{1, -1, -1, 1, {"(x+1)(x-1)+(x-1)^2", "=x^2-1+(x^2-2x+1)", "=x^2-1+x^2-2x+1",
-                                    "=x^2+x^2-2x-1+1", "=2x^2-2x"}}));
+                                    "=x^2+x^2-2x-1+1", "=2x^2-2x"}}),
+    [](const testing::TestParamInfo<CombinedCase>& info) { return testName(info.param.lines[0]); });
 
 // ---- Section 5: the problems of the figure drill and the box task ----------------------------
 

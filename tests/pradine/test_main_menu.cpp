@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "scene_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -80,12 +81,6 @@ INSTANTIATE_TEST_SUITE_P(Entries, MainMenuEntry,
                                            Entry{"7.9", Outcome::AnotherSection},
                                            Entry{"2/2", Outcome::Section, 2},       // value 1, selector 2
                                            Entry{"4/2", Outcome::Section, 4}),      // value 2, selector 4
-                         [](const ::testing::TestParamInfo<Entry>& info) {
-                           std::string name = std::to_string(info.index) + "_";
-                           for (const char c : std::string(info.param.keys))
-                             name += std::isdigit(static_cast<unsigned char>(c)) ? std::string(1, c)
-                                     : c == '/' ? "over" : c == '.' ? "point" : "minus";
-                           return name;
-                         });
+                         [](const ::testing::TestParamInfo<Entry>& info) { return typedName(info.param.keys); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "support/test_support.h"
 
 // Every seed the clock can give: hours + minutes + seconds, 0 to 141.
 inline const std::vector<int>& allSeeds() {
@@ -55,16 +56,25 @@ class CheckedDraws {
 };
 
 // Runs body(pass) for each of the seeds and a run of passes after each, stopping at the first
-// failure with the seed and the pass.
-template <typename Body>
-void overTheseSeeds(const std::vector<int>& seeds, Body body, int passes) {
+// failure with the seed, its clock and the pass. start(seed) runs once the seed is set, before
+// its first pass: it sets what an earlier scene may have left, such as a drill's memory.
+template <typename Start, typename Body>
+void overTheseSeeds(const std::vector<int>& seeds, Start start, Body body, int passes) {
   for (const int seed : seeds) {
     PaRandomize(static_cast<float>(seed));
+    start(seed);
     for (int pass = 0; pass < passes; ++pass) {
       body(pass);
-      if (::testing::Test::HasFailure()) FAIL() << "seed " << seed << ", pass " << pass;
+      if (::testing::Test::HasFailure())
+        FAIL() << "seed " << seed << " (clock " << clockFor(seed) << "), pass " << pass;
     }
   }
+}
+
+// The same run with nothing set before the first pass.
+template <typename Body>
+void overTheseSeeds(const std::vector<int>& seeds, Body body, int passes) {
+  overTheseSeeds(seeds, [](int) {}, body, passes);
 }
 
 // The run over the swept seeds.
@@ -88,4 +98,10 @@ void overSeeds(Generate generate, Check check, int passes = 40) {
 template <typename Body>
 void overAllSeeds(Body body, int passes = 30) {
   overTheseSeeds(allSeeds(), body, passes);
+}
+
+// The run over every seed, each seed's passes starting from start(seed).
+template <typename Start, typename Body>
+void overAllSeedsFrom(Start start, Body body, int passes) {
+  overTheseSeeds(allSeeds(), start, body, passes);
 }
