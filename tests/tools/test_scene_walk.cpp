@@ -196,30 +196,35 @@ TEST(SceneWalk, StopsAtASceneThatNeverEnds) {
 }
 
 // A practice loop whose 3rd problem waits for good, taking every key: the walk stops once the
-// program has taken 1,000 keys without asking for a number, and says where.
+// program has taken 1,000 keys without asking for a number, and says where. A wait that shows
+// no prompt at all, under what the last next-step prompt left, is a step wait too.
 TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
-  SceneWalk walk;
-  const HeadlessResult run = walkThrough(
-      {"Walk",
-       [] {
-         static constexpr common::Routine SCENES[] = {[] {
-           AINP = 0;
-           for (int problem = 1; AINP != 1; ++problem) {
-             STEPWAIT();
-             while (problem == 3) STEPWAIT();
-             NEXTSTEP();
-           }
-         }};
-         common::readMainMenu({.items = ITEMS});
-         common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
-       },
-       false},
-      walk);
-  EXPECT_FALSE(run.error);
-  EXPECT_FALSE(walk.complete());
-  EXPECT_EQ(walk.problem(),
-            "main-menu item 1, sub-menu item 1, at a step wait: the program took 1000 keys without asking for a "
-            "number");
+  static common::Routine wait;
+  for (const common::Routine forGood : {+[] { STEPWAIT(); }, +[] { PfINKEY24(); }}) {
+    wait = forGood;
+    SceneWalk walk;
+    const HeadlessResult run = walkThrough(
+        {"Walk",
+         [] {
+           static constexpr common::Routine SCENES[] = {[] {
+             AINP = 0;
+             for (int problem = 1; AINP != 1; ++problem) {
+               while (problem == 3) wait();
+               STEPWAIT();
+               NEXTSTEP();
+             }
+           }};
+           common::readMainMenu({.items = ITEMS});
+           common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+         },
+         false},
+        walk);
+    EXPECT_FALSE(run.error);
+    EXPECT_FALSE(walk.complete());
+    EXPECT_EQ(walk.problem(),
+              "main-menu item 1, sub-menu item 1, at a step wait: the program took 1000 keys without asking for a "
+              "number");
+  }
 }
 
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
