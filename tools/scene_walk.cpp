@@ -40,24 +40,26 @@ const std::string& turned(const std::string (&list)[N], unsigned& turn) {
 constexpr int FEWEST_PROBLEMS = 3;
 constexpr int PROBLEM_COUNTS = 3;  // 3, 4 and 5
 
-// A menu item typed as its number, with a leading 0, as a decimal, or as a fraction: a/b at a
-// sub-menu, which takes the quotient, k/1 at the main menu, which takes the number the entry
-// starts with and tests the quotient.
-std::string itemEntry(int item, unsigned& turn, bool mainMenu) {
+// A menu item typed as a decimal, as a fraction, or as its number, now and then with a leading
+// 0: a/b at a sub-menu, which takes the quotient, k/1 at the main menu, which takes the number the
+// entry starts with and tests the quotient. The form turns with the items typed at that kind of
+// menu and with the walk's turn, so that the walks at turns 0, 1 and 2 type every item in each of
+// the three forms.
+std::string itemEntry(int item, unsigned typed, unsigned turn, bool mainMenu) {
   const std::string k = std::to_string(item);
-  switch (turn++ % 4) {
-    case 0: return k + "\\n";
-    case 1: return "0" + k + "\\n";
-    case 2: return k + ".0\\n";
-    default: return (mainMenu ? k + "/1" : std::to_string(2 * item) + "/2") + "\\n";
+  switch ((typed + turn) % 3) {
+    case 0: return k + ".0\\n";
+    case 1: return (mainMenu ? k + "/1" : std::to_string(2 * item) + "/2") + "\\n";
+    default: return (typed / 3 % 2 == 0 ? k : "0" + k) + "\\n";
   }
 }
 
 }  // namespace
 
-SceneWalk::SceneWalk(WalkLimits limits, unsigned turn) : limits_(limits), stepTurn_(turn), loopTurn_(turn) {
+SceneWalk::SceneWalk(WalkLimits limits, unsigned turn)
+    : limits_(limits), turn_(turn), stepTurn_(turn), loopTurn_(turn) {
   for (unsigned& t : badTurn_) t = turn;
-  for (unsigned& t : goodTurn_) t = turn;
+  goodTurn_[AT_NEXT_STEP] = turn;
   cardTurn_ = 2 * turn;
 }
 
@@ -152,7 +154,7 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
     case PromptKind::MainMenu:
       if (badEntryGiven(AT_MAIN_MENU)) {
         ++lastItem_;
-        type(itemEntry(lastItem_, goodTurn_[AT_MAIN_MENU], true), Entry::MainMenuItem);
+        type(itemEntry(lastItem_, goodTurn_[AT_MAIN_MENU]++, turn_, true), Entry::MainMenuItem);
       }
       return;
     case PromptKind::Bar:
@@ -160,7 +162,7 @@ void SceneWalk::answer(const WaitingPrompt& prompt) {
         if (prompt.line != sections_.back().line) return stop("the sub-menu's line changed to " + prompt.line);
         if (badEntryGiven(AT_SUB_MENU)) {
           ++lastChoice_;
-          type(itemEntry(lastChoice_, goodTurn_[AT_SUB_MENU], false), Entry::SubMenuItem);
+          type(itemEntry(lastChoice_, goodTurn_[AT_SUB_MENU]++, turn_, false), Entry::SubMenuItem);
           scene_ = {.startKey = keys_ + pending_.size()};
         }
       } else if (inScene_) {

@@ -4,12 +4,13 @@
 // and answers it, choosing the items one after another until the last one leads back (a
 // sub-menu) or ends the program (the main menu). On the way it types at each number prompt a
 // bad entry first (nothing, 0, a number past the items, a division by 0, a cleared or
-// overlong entry, ...) and then a good one, a menu item written now and then as a fraction or
-// a decimal; a practice loop is taken to its 3rd, 4th or 5th problem, by turns, before the 1
-// that leaves it; the card trick gets pairs of cards by turns the larger first, equal or the
-// smaller first; every step wait gets a key of another kind. A walk at another turn (the
-// constructor's) types other entries and takes each loop to another number of problems: the
-// walks at turns 0, 1 and 2 take every loop to each of 3, 4 and 5 problems.
+// overlong entry, ...) and then a good one, a menu item written by turns as a decimal, a
+// fraction or its number; a practice loop is taken to its 3rd, 4th or 5th problem, by turns,
+// before the 1 that leaves it; the card trick gets pairs of cards by turns the larger first,
+// equal or the smaller first; every step wait gets a key of another kind. A walk at another
+// turn (the constructor's) types other entries and takes each loop to another number of
+// problems: the walks at turns 0, 1 and 2 type every menu item in each of the three forms and
+// take every loop to each of 3, 4 and 5 problems.
 //
 // In a headless run (engine/platform/headless.h):
 //   SceneWalk walk;
@@ -111,7 +112,9 @@ class SceneWalk {
   int problems_ = 0;       // problems the practice loop under way has shown
   int loopProblems_ = 0;   // ... and the number it is taken to
   bool badGiven_[ASKED_KINDS] = {};
-  // How far each list of entries and the step keys have turned.
+  unsigned turn_ = 0;  // the constructor's
+  // How far each list of entries and the step keys have turned; at the menus, the good entries
+  // count the items typed there, whose forms turn with them and with turn_.
   unsigned badTurn_[ASKED_KINDS] = {};
   unsigned goodTurn_[ASKED_KINDS] = {};
   unsigned stepTurn_ = 0;

@@ -24,6 +24,17 @@ bool textAt(const Op& op, float x, float y, const std::string& text) {
   return op.kind == OpKind::Text && op.x1 == x && op.y1 == y && op.text == text;
 }
 
+// Whether the entry whose label stands at index label still waits for keys: while it does, its
+// cursor dot (a filled circle on its row) stands after the label; an entry that has ended leaves
+// at most a trace of its label, the dot erased with it or painted over in the background colour.
+bool entryWaits(const std::vector<Op>& ops, std::size_t label) {
+  constexpr int BACKGROUND = 15;
+  bool dot = false;
+  for (std::size_t i = label + 1; i < ops.size(); ++i)
+    if (ops[i].kind == OpKind::Circle && ops[i].filled && ops[i].cy == KAIY + 8) dot = ops[i].colour != BACKGROUND;
+  return dot;
+}
+
 // What an entry's label at index label of the list says about its prompt: the prompt's text is
 // the run of characters drawn just before the label, left to right on one line.
 WaitingPrompt promptBefore(const std::vector<Op>& ops, std::size_t label) {
@@ -50,6 +61,7 @@ WaitingPrompt waitingPrompt() {
   const std::vector<Op>& ops = canvas().displayList();
   for (std::size_t i = ops.size(); i-- > 0;) {
     if (textAt(ops[i], KAIX - 48, KAIY, LABEL_TEXT)) {
+      if (!entryWaits(ops, i)) return {PromptKind::Key, ""};
       WaitingPrompt prompt = promptBefore(ops, i);
       prompt.serial = canvas().serial(i);
       return prompt;

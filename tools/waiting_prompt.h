@@ -22,5 +22,6 @@ struct WaitingPrompt {
 
 // The prompt drawn last: the number entry's label "入力" with the prompt text drawn just before
 // it, or the step wait's "何かキーを押して下さい。", whichever stands later in the display list.
-// With neither on the canvas the program is taken to wait for any key.
+// With neither on the canvas, or with only what an ended entry leaves of its label, the program
+// is taken to wait for any key, as at a step wait.
 WaitingPrompt waitingPrompt();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
@@ -195,30 +196,35 @@ TEST(SceneWalk, StopsAtASceneThatNeverEnds) {
 }
 
 // A practice loop whose 3rd problem waits for good, taking every key: the walk stops once the
-// program has taken 1,000 keys without asking for a number, and says where.
+// program has taken 1,000 keys without asking for a number, and says where. A wait that shows
+// no prompt at all, under what the last next-step prompt left, is a step wait too.
 TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
-  SceneWalk walk;
-  const HeadlessResult run = walkThrough(
-      {"Walk",
-       [] {
-         static constexpr common::Routine SCENES[] = {[] {
-           AINP = 0;
-           for (int problem = 1; AINP != 1; ++problem) {
-             STEPWAIT();
-             while (problem == 3) STEPWAIT();
-             NEXTSTEP();
-           }
-         }};
-         common::readMainMenu({.items = ITEMS});
-         common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
-       },
-       false},
-      walk);
-  EXPECT_FALSE(run.error);
-  EXPECT_FALSE(walk.complete());
-  EXPECT_EQ(walk.problem(),
-            "main-menu item 1, sub-menu item 1, at a step wait: the program took 1000 keys without asking for a "
-            "number");
+  static common::Routine wait;
+  for (const common::Routine forGood : {+[] { STEPWAIT(); }, +[] { PfINKEY24(); }}) {
+    wait = forGood;
+    SceneWalk walk;
+    const HeadlessResult run = walkThrough(
+        {"Walk",
+         [] {
+           static constexpr common::Routine SCENES[] = {[] {
+             AINP = 0;
+             for (int problem = 1; AINP != 1; ++problem) {
+               while (problem == 3) wait();
+               STEPWAIT();
+               NEXTSTEP();
+             }
+           }};
+           common::readMainMenu({.items = ITEMS});
+           common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+         },
+         false},
+        walk);
+    EXPECT_FALSE(run.error);
+    EXPECT_FALSE(walk.complete());
+    EXPECT_EQ(walk.problem(),
+              "main-menu item 1, sub-menu item 1, at a step wait: the program took 1000 keys without asking for a "
+              "number");
+  }
 }
 
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
@@ -267,6 +273,43 @@ TEST_P(ProgramWalk, ReachesEveryScene) {
   std::vector<int> everyItem(static_cast<std::size_t>(walk.lastItem() - 1));
   for (std::size_t k = 0; k < everyItem.size(); ++k) everyItem[k] = static_cast<int>(k) + 1;
   EXPECT_EQ(items, everyItem);
+}
+
+// Over the walks at turns 0, 1 and 2, every item of the main menu and of every sub-menu, the
+// last ones included, is chosen at least once by a fraction and once by a decimal: a fault that
+// only one form of entry reaches shows in some walk.
+TEST_P(ProgramWalk, TypesEveryMenuItemAsAFractionAndADecimal) {
+  const ProgramInfo* program = findProgram(GetParam());
+  ASSERT_NE(program, nullptr);
+  // The forms each item was chosen by, by (main-menu item, sub-menu item); 0 for the main menu.
+  std::map<std::pair<int, int>, std::set<char>> forms;
+  for (const unsigned turn : {0u, 1u, 2u}) {
+    SceneWalk walk({}, turn);
+    HeadlessOptions options;
+    options.time = "10:20:30";
+    options.keySource = [&] {
+      std::string key = walk.nextKey();
+      const Place at = walk.position();
+      // At the Enter of a good entry the walk is at the item it chose; the entry so far is AINP$.
+      const bool chosen = at.waiting == Waiting::MainMenu ? at.menuItem != 0 : at.subMenuItem != 0;
+      if (key == "\r" && chosen && (at.waiting == Waiting::MainMenu || at.waiting == Waiting::SubMenu)) {
+        const int subMenuItem = at.waiting == Waiting::SubMenu ? at.subMenuItem : 0;
+        for (const char form : {'/', '.'})
+          if (AINP_S.find(form) != std::string::npos) forms[{at.menuItem, subMenuItem}].insert(form);
+      }
+      return key;
+    };
+    runHeadless(*program, options);
+    ASSERT_TRUE(walk.complete()) << "turn " << turn << ": " << walk.problem();
+    if (turn == 0) {
+      // Every item once, whatever its form.
+      for (const SceneWalk::Section& section : walk.sections())
+        for (int item = 1; item <= lastCircledNumber(section.line); ++item) forms[{section.menuItem, item}];
+      for (int item = 1; item <= walk.lastItem(); ++item) forms[{item, 0}];
+    }
+  }
+  for (const auto& [item, typed] : forms)
+    EXPECT_EQ(typed, (std::set<char>{'.', '/'})) << "main-menu item " << item.first << ", sub-menu item " << item.second;
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, testing::Values("corvale", "pradine", "fenwist", "ombrel"),
