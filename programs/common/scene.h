@@ -47,8 +47,8 @@ struct ArcLabel {
   float dy = 0;
 };
 
-// A dotted arc from (x0, y0) to (x1, y1). Without a label, CCC1 stays as it is and no text is
-// drawn.
+// A dotted arc from (x0, y0) to (x1, y1). Without a label the label's globals (AAA$, CCC1, AAAY)
+// stay as they are; SPANARC empties AAA$, so an arc after an arc has none.
 void spanArc(float x0, float y0, float x1, float y1, const ArcStyle& style,
              const std::optional<ArcLabel>& label = std::nullopt);
 
