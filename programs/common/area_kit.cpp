@@ -1,6 +1,7 @@
 #include "area_kit.h"
 
 #include "engine/engine.h"
+#include "scene.h"
 
 namespace common {
 namespace {
@@ -11,31 +12,14 @@ const std::string& labelText(int element) {
 }
 
 void drawCell(const DiagramStep& step) {
-  X = XI3 + step.dx;
-  Y = YI3 + step.dy;
-  HABA = step.dx1;
-  TATE = step.dy1;
-  CCC2 = 0;
-  CCC3 = static_cast<float>(step.fill);
-  A_S = labelText(step.label);
-  CCC1 = static_cast<float>(step.labelColour);
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
+  const BoxStyle style{step.dx1, step.dy1, static_cast<float>(step.labelColour), 0, static_cast<float>(step.fill)};
+  formulaBoxLine(XI3 + step.dx, YI3 + step.dy, style, labelText(step.label));
 }
 
 void drawArc(const DiagramStep& step) {
-  ZX0 = XI3 + step.dx;
-  ZY0 = YI3 + step.dy;
-  ZX1 = XI3 + step.dx1;
-  ZY1 = YI3 + step.dy1;
-  TAKASA = 1;
-  HOUKOU = static_cast<float>(step.houkou);
-  HABA = static_cast<float>(step.haba);
-  CCC2 = 9;
-  CCC1 = static_cast<float>(step.labelColour);
-  AAA_S = labelText(step.label);
-  SPANARC();
+  const ArcStyle style{static_cast<float>(step.houkou), static_cast<float>(step.haba), 1, 9};
+  spanArc(XI3 + step.dx, YI3 + step.dy, XI3 + step.dx1, YI3 + step.dy1, style,
+          ArcLabel{labelText(step.label), static_cast<float>(step.labelColour)});
 }
 
 }  // namespace

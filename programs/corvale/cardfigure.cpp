@@ -101,17 +101,10 @@ void CARDFIGURE() {
   for (const Span& span : SPANS) {
     A = span.from;
     B = span.to;
-    ZX0 = X_A(A);
-    ZY0 = Y_A(A);
-    ZX1 = X_A(B);
-    ZY1 = Y_A(B);
-    TAKASA = span.takasa;
-    HOUKOU = span.houkou;
-    HABA = span.haba;
-    CCC1 = 3;
-    CCC2 = span.label == 0 ? 0 : 3;
-    AAA_S = span.label == 0 ? "" : T_S_A(span.label);
-    SPANARC();
+    // A plain dotted line is an arc with an empty label in colour 3.
+    common::spanArc(X_A(A), Y_A(A), X_A(B), Y_A(B),
+                    {span.houkou, span.haba, span.takasa, span.label == 0 ? 0.0f : 3.0f},
+                    common::ArcLabel{span.label == 0 ? "" : T_S_A(span.label), 3});
     if (span.label != 0)
       labelsDrawn.push_back({X - LLT - LABEL_MARGIN, Y - LABEL_MARGIN, X + LABEL_MARGIN, Y + LABEL_HEIGHT});
   }

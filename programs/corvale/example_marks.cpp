@@ -1,6 +1,5 @@
 #include "example_marks.h"
 
-#include "bed_parts.h"
 #include "engine/engine.h"
 #include "programs/common/scene.h"
 
@@ -12,7 +11,7 @@ void anchoredPiece(int k, float x, const std::string& text) {
 }
 
 void productArc(float x0, float y0, float x1, float y1, float colour, float houkou, float takasa) {
-  spanArc(x0, y0, x1, y1, colour, houkou, 1, takasa);
+  common::spanArc(x0, y0, x1, y1, {houkou, 1, takasa, colour});
   STEPWAIT();
 }
 

@@ -5,7 +5,6 @@
 #include <array>
 #include <string>
 
-#include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "polymul.h"
@@ -35,7 +34,8 @@ constexpr BedBox ROW_B{132, 402, 352, 88, 12, "b(c+d)"};
 
 // The box drawn empty (text colour 5) or with its text in colour 13.
 void drawBox(const BedBox& box, bool withText) {
-  bedCell(box.x, box.y, box.width, box.height, box.fill, withText ? 13 : 5, withText ? box.text : "");
+  common::formulaBox(box.x, box.y, {box.width, box.height, withText ? 13.0f : 5.0f, 0, box.fill},
+                     withText ? box.text : "");
 }
 
 // An empty cell that the layout cursor then follows to its right edge and top.
@@ -47,7 +47,7 @@ void firstCell(const BedBox& box) {
 
 // The factor (c+d) in a box over the second factor of a product line.
 void factorBox(float x, float y) {
-  bedCell(x, y, 176, 44, 10, 13, "(c+d)");
+  common::formulaBox(x, y, {176, 44, 13, 0, 10}, "(c+d)");
   XI2 = X;
   YI1 = Y;
 }
@@ -92,14 +92,14 @@ void areaPage() {
   YI3 = YI2 + 120;
 
   firstCell(CELL_AC);
-  spanArc(XI1 + 88, YI3, XI1 + 88, YI3 + 132, 9, 1, 2, 1, "a");
-  spanArc(XI1 + 88, YI3, XI1 + 88 + 220, YI3, 9, -1, 1, 1, "c");
+  common::spanArc(XI1 + 88, YI3, XI1 + 88, YI3 + 132, {1, 2, 1, 9}, common::ArcLabel{"a"});
+  common::spanArc(XI1 + 88, YI3, XI1 + 88 + 220, YI3, {-1, 1, 1, 9}, common::ArcLabel{"c"});
   STEPWAIT();
 
   firstCell(CELL_AD);
-  spanArc(XI1 + 308, YI3, XI1 + 308 + 132, YI3, 9, -1, 1, 1, "d");
+  common::spanArc(XI1 + 308, YI3, XI1 + 308 + 132, YI3, {-1, 1, 1, 9}, common::ArcLabel{"d"});
   firstCell(CELL_BC);
-  spanArc(XI1 + 88, YI3 + 132, XI1 + 88, YI3 + 132 + 88, 9, 1, 2, 1, "b");
+  common::spanArc(XI1 + 88, YI3 + 132, XI1 + 88, YI3 + 132 + 88, {1, 2, 1, 9}, common::ArcLabel{"b"});
   firstCell(CELL_BD);
   STEPWAIT();
 
@@ -127,9 +127,9 @@ void areaPage() {
   factorBox(XI1 + 640 + 28, YI2);
   STEPWAIT();
   // From over a and over b of the product to over the boxed factor; the arc from a is higher.
-  spanArc(XI1 + 572, YI2, XI1 + 572 + 220, YI2, 9, -1, 1, 2);
+  common::spanArc(XI1 + 572, YI2, XI1 + 572 + 220, YI2, {-1, 1, 2, 9});
   STEPWAIT();
-  spanArc(XI1 + 630, YI2, XI1 + 630 + 132, YI2, 7, -1, 1, 1);
+  common::spanArc(XI1 + 630, YI2, XI1 + 630 + 132, YI2, {-1, 1, 1, 7});
   STEPWAIT();
 }
 
@@ -147,8 +147,8 @@ void substitutionPage() {
   common::textLine(XI1, YI1 + 140, 5, "=ac+ad+bc+bd ");
   common::textLine(XI1, YI2 + 70, 0, "=a(c+d)+b(c+d)");
   factorBox(X_A(3), YI2);
-  spanArc(X_A(1), Y_A(1), X_A(3) + 60, Y_A(1), 9, -1, 1, 2);
-  spanArc(X_A(2), Y_A(2), X_A(3) + 60, Y_A(2), 7, -1, 1, 1);
+  common::spanArc(X_A(1), Y_A(1), X_A(3) + 60, Y_A(1), {-1, 1, 2, 9});
+  common::spanArc(X_A(2), Y_A(2), X_A(3) + 60, Y_A(2), {-1, 1, 1, 7});
   common::drawPage(SUBSTITUTION);
 }
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "bed_parts.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "monomul.h"
@@ -18,7 +17,7 @@ namespace {
 void bedCells(const char* text) {
   for (int r = 1; r <= 2; ++r) {
     for (int c = 1; c <= 3; ++c) {
-      bedCell(XI3 + 88 * (c - 1), YI3 + 88 * (r - 1), 88, 88, 13, 5, text);
+      common::formulaBox(XI3 + 88 * (c - 1), YI3 + 88 * (r - 1), {88, 88, 5, 0, 13}, text);
     }
   }
 }
@@ -26,7 +25,7 @@ void bedCells(const char* text) {
 // The extension under the bed: one row of 3 cells a wide and b (70 px) high.
 void extensionCells(const char* text) {
   for (int c = 1; c <= 3; ++c) {
-    bedCell(XI3 + 88 * (c - 1), YI3 + 176, 88, 70, 11, 5, text);
+    common::formulaBox(XI3 + 88 * (c - 1), YI3 + 176, {88, 70, 5, 0, 11}, text);
   }
 }
 
@@ -42,12 +41,12 @@ void FLOWERBED() {
   YI3 = YI1 + 120;
   XI3 = XI1 + 100;
   bedCells("");
-  spanArc(XI3, YI3, XI3, YI3 + 176, 3, 1, 7, 1, "2a");
-  spanArc(XI3, YI3, XI3 + 264, YI3, 3, -1, 7, 1, "3a");
+  common::spanArc(XI3, YI3, XI3, YI3 + 176, {1, 7, 1, 3}, common::ArcLabel{"2a"});
+  common::spanArc(XI3, YI3, XI3 + 264, YI3, {-1, 7, 1, 3}, common::ArcLabel{"3a"});
   STEPWAIT();
 
   extensionCells("");
-  spanArc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, 3, 1, 15, 1, "b");
+  common::spanArc(XI3, YI3 + 176, XI3, YI3 + 176 + 70, {1, 15, 1, 3}, common::ArcLabel{"b"});
   STEPWAIT();
 
   common::textLine(XI1 + 440, YI1 + 60, 5, "<式>");
@@ -70,9 +69,9 @@ void FLOWERBED() {
   common::textLine(XI1 + 440, YI2 + 70, 0, "=2a*3a+b*3a");
   STEPWAIT();
 
-  spanArc(X_A(1), Y_A(1), X_A(3), Y_A(1), 9, -1, 1, 2);
+  common::spanArc(X_A(1), Y_A(1), X_A(3), Y_A(1), {-1, 1, 2, 9});
   STEPWAIT();
-  spanArc(X_A(2), Y_A(1), X_A(3), Y_A(1), 7, -1, 1, 1);
+  common::spanArc(X_A(2), Y_A(1), X_A(3), Y_A(1), {-1, 1, 1, 7});
   STEPWAIT();
 
   common::textLine(XI1 + 440, YI1 + 150, 3, "分配法則を使う！");

@@ -1,6 +1,7 @@
 #include "term_arcs.h"
 
-#include "bed_parts.h"
+#include <optional>
+
 #include "engine/engine.h"
 #include "programs/common/scene.h"
 
@@ -19,8 +20,10 @@ void anchoredPieces(std::span<const std::string> pieces) {
 
 void drawTermArc(const TermArc& arc) {
   const float y = Y_A(arc.from) + arc.dy;
-  spanArc(X_A(arc.from) + arc.fromDx, y, X_A(arc.to) + arc.toDx, y, arc.dots, arc.houkou, 1, arc.takasa, arc.label,
-          arc.labelColour, arc.labelDy);
+  std::optional<common::ArcLabel> label;
+  if (arc.label[0] != '\0') label = common::ArcLabel{arc.label, arc.labelColour, arc.labelDy};
+  common::spanArc(X_A(arc.from) + arc.fromDx, y, X_A(arc.to) + arc.toDx, y, {arc.houkou, 1, arc.takasa, arc.dots},
+                  label);
 }
 
 }  // namespace corvale

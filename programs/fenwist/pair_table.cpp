@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
+#include "programs/common/scene.h"
 
 namespace fenwist {
 namespace {
 
 // One cell of the table at (x, y), 50 high and framed in colour 0.
 void cell(float x, float y, float haba, float textColour, float fill, const std::string& text) {
-  formulaBox(x, y, haba, 50, textColour, 0, fill, text);
+  common::formulaBox(x, y, {haba, 50, textColour, 0, fill}, text);
 }
 
 }  // namespace

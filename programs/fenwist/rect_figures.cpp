@@ -1,49 +1,33 @@
 #include "rect_figures.h"
 
-#include <string>
-
-#include "answer_box.h"
 #include "engine/engine.h"
+#include "programs/common/scene.h"
 
 namespace fenwist {
 namespace {
 
-// A rectangle with its area label centred in it: frame colour 0, label colour 13.
-void cell(float x, float y, float width, float height, float fill, const std::string& label) {
-  formulaBox(x, y, width, height, 13, 0, fill, label);
-}
+// The dimension arcs, 16 px off a side, dots in colour 9: beside a left side drawn downwards, a
+// dot every 2 degrees, and over a top side drawn rightwards, a dot every degree. Their labels
+// stand beyond the apex in colour 0.
+constexpr common::ArcStyle LEFT_SIDE{1, 2, 1, 9}, TOP_SIDE{-1, 1, 1, 9};
 
-// A dotted dimension arc 16 px off the side from (x0,y0) to (x1,y1), dots in colour 9 every
-// `step` degrees, its label in colour 0 beyond the apex. houkou 1 bulges left of a side drawn
-// downwards, -1 above a side drawn rightwards.
-void arc(float x0, float y0, float x1, float y1, float houkou, float step, const std::string& label) {
-  ZX0 = x0;
-  ZY0 = y0;
-  ZX1 = x1;
-  ZY1 = y1;
-  TAKASA = 1;
-  HOUKOU = houkou;
-  HABA = step;
-  CCC2 = 9;
-  CCC1 = 0;
-  AAA_S = label;
-  SPANARC();
-}
+common::ArcLabel label(float element) { return {F_S_A(element), 0}; }
 
 }  // namespace
 
+// The rectangles are framed in colour 0 with their area labels centred in colour 13.
 void RECTFIG() {
-  cell(XI3, YI3, 220, 132, 3, F_S_A(3));
-  arc(XI3, YI3, XI3, YI3 + 132, 1, 2, F_S_A(1));
-  arc(XI3, YI3, XI3 + 220, YI3, -1, 1, F_S_A(2));
+  common::formulaBox(XI3, YI3, {220, 132, 13, 0, 3}, F_S_A(3));
+  common::spanArc(XI3, YI3, XI3, YI3 + 132, LEFT_SIDE, label(1));
+  common::spanArc(XI3, YI3, XI3 + 220, YI3, TOP_SIDE, label(2));
 }
 
 void RECT2FIG() {
-  cell(XI3, YI3, 176, 110, 3, F_S_A(3));
-  arc(XI3, YI3, XI3, YI3 + 110, 1, 2, F_S_A(1));
-  arc(XI3, YI3, XI3 + 176, YI3, -1, 1, F_S_A(2));
-  cell(XI3 + 176, YI3, 88, 110, 4, F_S_A(6));
-  arc(XI3 + 176, YI3, XI3 + 264, YI3, -1, 1, F_S_A(5));
+  common::formulaBox(XI3, YI3, {176, 110, 13, 0, 3}, F_S_A(3));
+  common::spanArc(XI3, YI3, XI3, YI3 + 110, LEFT_SIDE, label(1));
+  common::spanArc(XI3, YI3, XI3 + 176, YI3, TOP_SIDE, label(2));
+  common::formulaBox(XI3 + 176, YI3, {88, 110, 13, 0, 4}, F_S_A(6));
+  common::spanArc(XI3 + 176, YI3, XI3 + 264, YI3, TOP_SIDE, label(5));
 }
 
 }  // namespace fenwist

@@ -62,7 +62,7 @@ constexpr Part PARTS[] = {
 
 // The answer box, centred on the text line at (x, y), holding text.
 void answerBox(const Part& part, float x, float y, const std::string& text) {
-  formulaBoxMid(x, y, part.haba, 60, 13, part.frame, part.fill, text);
+  common::formulaBox(x, y, {part.haba, 60, 13, part.frame, part.fill}, text, common::BoxAt::TextLine);
 }
 
 // Problem 1: the polynomial, an empty box for its common factor, then the factor in it.

@@ -1,6 +1,5 @@
 // Section 2: factorising a difference of two squares, a^2-b^2 = (a+b)(a-b), with four random
 // drills, one for each shape of problem.
-#include "answer_box.h"
 #include "engine/engine.h"
 #include "fenwist.h"
 #include "globals.h"
@@ -22,7 +21,9 @@ constexpr PageRow PANEL[] = {
 };
 
 // A numbered answer box with its top-left corner at (x, y), holding text.
-void diffSquaresBox(float x, float y, float haba, const std::string& text) { formulaBox(x, y, haba, 50, 13, 7, 6, text); }
+void diffSquaresBox(float x, float y, float haba, const std::string& text) {
+  common::formulaBox(x, y, {haba, 50, 13, 7, 6}, text);
+}
 
 // The next piece of the answer line, 10 px right of the one before: a text or a box (whose
 // top-left corner goes to X(k), Y(k)).

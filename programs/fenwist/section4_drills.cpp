@@ -3,7 +3,6 @@
 // numbers in the boxes.
 #include <string>
 
-#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "pair_table.h"
@@ -25,7 +24,7 @@ struct Show {
 
 // An answer box on the line y, its left edge at x: a numbered box first, the answer later.
 void trinomialBox(float x, float y, float haba, const std::string& text) {
-  formulaBoxMid(x, y, haba, 60, 13, 7, 6, text);
+  common::formulaBox(x, y, {haba, 60, 13, 7, 6}, text, common::BoxAt::TextLine);
   XI2 = X;
   YI1 = Y;
 }

@@ -4,7 +4,6 @@
 // colour 3 and the answer in colour 5, in two columns.
 #include <span>
 
-#include "answer_box.h"
 #include "engine/engine.h"
 #include "globals.h"
 #include "programs/common/page.h"
@@ -22,11 +21,11 @@ void frame() {
   XI0 = 40;
   XI1 = XI0 + 54;
   YI1 = 30;
-  formulaBoxOnLine(XI1, YI1, 360, 46, 0, 3, 13, "練習問題(P27)");
+  common::formulaBoxLine(XI1, YI1, {360, 46, 0, 3, 13}, "練習問題(P27)");
 }
 
 // The exercise's number in its box at (x, y).
-void numberBox(float x, float y, const char* digit) { formulaBoxOnLine(x, y, 40, 44, 13, 4, 3, digit); }
+void numberBox(float x, float y, const char* digit) { common::formulaBoxLine(x, y, {40, 44, 13, 4, 3}, digit); }
 
 // Moves the layout cursor's columns to the page's right-hand column, where every page ends.
 void rightColumn(float labelX) {

@@ -54,19 +54,10 @@ float cellValue(const Conjecture& table, int row) {
 void drawCell(const Conjecture& table, int row) {
   A_S = PfSTR248(cellValue(table, row));
   STRIPBLANKS();
-  if (row == 4) A_S += "^2";
-  X = X_A(row < 3 ? row : 3) + 120 * (II - 1);
-  Y = Y_A(row);
-  CCC1 = row == 4 ? 5 : 0;
-  CCC2 = 3;
-  CCC3 = row == 2 ? 11 : 13;
-  HABA = 120;
-  TATE = 60;
-  if (row == 4) {
-    BOXFORMULAMID();
-  } else {
-    BOXFORMULA();
-  }
+  const std::string number = row == 4 ? A_S + "^2" : A_S;
+  const common::BoxStyle style{120, 60, row == 4 ? 5.0f : 0.0f, 3, row == 2 ? 11.0f : 13.0f};
+  common::formulaBox(X_A(row < 3 ? row : 3) + 120 * (II - 1), Y_A(row), style, number,
+                     row == 4 ? common::BoxAt::TextLine : common::BoxAt::Corner);
 }
 
 // Rows 2 to 4 are revealed one cell per key.

@@ -73,20 +73,6 @@ void CENTREBOX(float colour) {
 
 void BOTTOMPOINTER() { POINTERARROW(X_A(6), Y_A(6)); }
 
-void SIDEARC(float x0, float y0, float x1, float y1, float houkou, float dotColour, const char* label) {
-  ZX0 = x0;
-  ZY0 = y0;
-  ZX1 = x1;
-  ZY1 = y1;
-  TAKASA = 2;
-  HABA = 7;
-  HOUKOU = houkou;
-  CCC2 = dotColour;
-  CCC1 = 5;
-  AAA_S = label;
-  SPANARC();
-}
-
 void PENTWO() { FE_SETDRAWWIDTH(2); }
 
 }  // namespace ombrel

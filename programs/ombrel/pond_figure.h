@@ -4,6 +4,8 @@
 // upwards, and then turned into pixels; its elements are drawn with pen width 6.
 #pragma once
 
+#include "programs/common/scene.h"
+
 namespace ombrel {
 
 // Lays out the pond grid with SQUAREGRID. Its line colour is the background's: no grid line is
@@ -38,10 +40,11 @@ void CENTREBOX(float colour);
 // The pointer arrow of a rectangular figure, under point 6.
 void BOTTOMPOINTER();
 
-// A side of a rectangular pond marked with a dotted arc from (x0,y0) to (x1,y1): bulging 32 px
-// into the pond (houkou -1 for a side drawn downwards, 1 for one drawn rightwards), a dot every
-// 7 degrees in dotColour, and the side's length as its label in colour 5 inside the pond.
-void SIDEARC(float x0, float y0, float x1, float y1, float houkou, float dotColour, const char* label);
+// How a side of a rectangular pond is marked: a dotted arc bulging 32 px into the pond (houkou -1
+// for a side drawn downwards, 1 for one drawn rightwards), a dot every 7 degrees in colour dots.
+// Its label, the side's length, stands inside the pond in colour SIDE_LABEL.
+constexpr common::ArcStyle sideArc(float houkou, float dots) { return {houkou, 7, 2, dots}; }
+constexpr float SIDE_LABEL = 5;
 
 // The pen width 2 that a scene of the section leaves when its figure and proof are done.
 void PENTWO();

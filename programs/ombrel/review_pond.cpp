@@ -28,8 +28,8 @@ void RECTCENTRE() {
 
 // The pond's left side p and its top side q.
 void RECTSIDES() {
-  SIDEARC(X_A(3), Y_A(3), X_A(3), Y_A(3) + 4 * SIZE, -1, 0, "pm");
-  SIDEARC(X_A(3), Y_A(3), X_A(3) + 6 * SIZE, Y_A(3), 1, 0, "qm");
+  common::spanArc(X_A(3), Y_A(3), X_A(3), Y_A(3) + 4 * SIZE, sideArc(-1, 0), common::ArcLabel{"pm", SIDE_LABEL});
+  common::spanArc(X_A(3), Y_A(3), X_A(3) + 6 * SIZE, Y_A(3), sideArc(1, 0), common::ArcLabel{"qm", SIDE_LABEL});
 }
 
 // The "=" under the one that begins the line of l stands 10 px after the script l; the figure

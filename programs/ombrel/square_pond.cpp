@@ -30,7 +30,9 @@ void SQUARECENTRE() {
 }
 
 // The pond's left side, p.
-void SQUARESIDE() { SIDEARC(X_A(3), Y_A(3), X_A(3), Y_A(3) + 6 * SIZE, -1, 13, "pm"); }
+void SQUARESIDE() {
+  common::spanArc(X_A(3), Y_A(3), X_A(3), Y_A(3) + 6 * SIZE, sideArc(-1, 13), common::ArcLabel{"pm", SIDE_LABEL});
+}
 
 constexpr PageRow PROOF[] = {
     CLEAR,

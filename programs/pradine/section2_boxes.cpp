@@ -29,7 +29,8 @@ constexpr BoxPart PARTS[] = {
 // Box 1 (frame 5, fill 4) or box 2 (frame 7, fill 6) of a line, 60 high and centred on its text
 // line, its text in colour 13; the layout cursor follows it.
 void answerBox(int box, float x, float y, float width, const std::string& text) {
-  BOXONLINE(x, y, {width, 60, 13, box == 1 ? 5.0f : 7.0f, box == 1 ? 4.0f : 6.0f}, text);
+  common::formulaBoxLine(x, y, {width, 60, 13, box == 1 ? 5.0f : 7.0f, box == 1 ? 4.0f : 6.0f}, text,
+                         common::BoxAt::TextLine);
 }
 
 // One problem: the square and its expansion with the boxes numbered, then the boxes filled one

@@ -10,17 +10,19 @@ namespace pradine {
 namespace {
 
 // The task's box, 160 x 60 on its text line, framed 5 and filled 4, its text in colour 13.
-constexpr BoxStyle TASK_BOX{160, 60, 13, 5, 4};
+constexpr common::BoxStyle TASK_BOX{160, 60, 13, 5, 4};
 
 // The empty box "①" 10 px after the line's end, kept in X(1), Y(1); the line goes on after it.
 void emptyBox() {
   X_A(1) = XI2 + 10;
   Y_A(1) = YI1;
-  BOXONLINE(X_A(1), Y_A(1), TASK_BOX, "①");
+  common::formulaBoxLine(X_A(1), Y_A(1), TASK_BOX, "①", common::BoxAt::TextLine);
 }
 
 // The box's content drawn over it: the same box again at the same place.
-void fillBox(const std::string& content) { BOXONLINE(X_A(1), Y_A(1), TASK_BOX, content); }
+void fillBox(const std::string& content) {
+  common::formulaBoxLine(X_A(1), Y_A(1), TASK_BOX, content, common::BoxAt::TextLine);
+}
 
 // Loop (1): (P+n)(P-n) = ① - n^2 for a letter P; ① is P^2.
 void oneLetterCycle() {

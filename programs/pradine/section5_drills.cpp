@@ -36,7 +36,7 @@ void substitutionTable() {
 
 // The answer box of the drills, 144 x 48 on its text line, framed 7 and filled 6, its text in
 // colour 13.
-constexpr BoxStyle DRILL_BOX{144, 48, 13, 7, 6};
+constexpr common::BoxStyle DRILL_BOX{144, 48, 13, 7, 6};
 
 // The square drill draws nothing below y 380. Its clear stops there, so that the last product
 // problem beside it stays whole: that problem's answer, at y 400, can reach past x 600.
@@ -61,10 +61,10 @@ void drillCycle(SubstDrill drill) {
   YI1 = YI1 + 60;
   X_A(1) = XI2 + 10;
   Y_A(1) = YI1;
-  BOXONLINE(X_A(1), Y_A(1), DRILL_BOX, "①");
+  common::formulaBoxLine(X_A(1), Y_A(1), DRILL_BOX, "①", common::BoxAt::TextLine);
   common::textLine(XI2, YI1, 3, "=M とおくと");
   STEPWAIT();
-  BOXONLINE(X_A(1), Y_A(1), DRILL_BOX, texts.boxed);
+  common::formulaBoxLine(X_A(1), Y_A(1), DRILL_BOX, texts.boxed, common::BoxAt::TextLine);
   STEPWAIT();
   common::textLine(XI1, YI1 + 60, 0, texts.inM);
   STEPWAIT();

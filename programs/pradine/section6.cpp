@@ -10,8 +10,8 @@ namespace pradine {
 void SHEETFRAME(const char* number) {
   common::clearScene();
   TEXTCOLUMN(40);
-  BOXAT(XI1, YI1, {396, 46, 0, 3, 13}, "P20練習問題");
-  BOXAT(XI2 + 20, YI1, {40, 44, 13, 4, 3}, number);
+  common::formulaBoxLine(XI1, YI1, {396, 46, 0, 3, 13}, "P20練習問題");
+  common::formulaBoxLine(XI2 + 20, YI1, {40, 44, 13, 4, 3}, number);
 }
 
 // No aim screen: the section is its menu of sheets.

@@ -5,39 +5,10 @@
 #include "programs/common/scene.h"
 
 namespace pradine {
-namespace {
-
-// The box's parameters for BOXFORMULA or BOXFORMULAMID, from (x, y).
-void setBox(float x, float y, const BoxStyle& style, const std::string& text) {
-  X = x;
-  Y = y;
-  HABA = style.width;
-  TATE = style.height;
-  CCC1 = style.text;
-  CCC2 = style.frame;
-  CCC3 = style.fill;
-  A_S = text;
-}
-
-}  // namespace
-
-void BOXAT(float x, float y, const BoxStyle& style, const std::string& text) {
-  setBox(x, y, style, text);
-  BOXFORMULA();
-  XI2 = X;
-  YI1 = Y;
-}
-
-void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text) {
-  setBox(x, y, style, text);
-  BOXFORMULAMID();
-  XI2 = X;
-  YI1 = Y;
-}
 
 void TASKPROBLEM(float left, const std::string& problem, std::optional<float> letterGap,
                  const std::optional<std::string>& box1) {
-  constexpr BoxStyle BOX1{120, 50, 13, 5, 4}, BOX2{120, 50, 13, 7, 6}, COVER{120, 50, 13, 15, 15};
+  constexpr common::BoxStyle BOX1{120, 50, 13, 5, 4}, BOX2{120, 50, 13, 7, 6}, COVER{120, 50, 13, 15, 15};
   XI1 = left;
   YI1 = 18;
   common::clearScene();
@@ -46,14 +17,14 @@ void TASKPROBLEM(float left, const std::string& problem, std::optional<float> le
   common::textLine(XI1 + 44, YI1 + 80, 0, "=x^2");
   X_A(1) = XI2 + 20;
   Y_A(1) = YI1;
-  BOXAT(X_A(1), Y_A(1), BOX1, "①");
+  common::formulaBoxLine(X_A(1), Y_A(1), BOX1, "①");
   if (letterGap) common::textLine(XI2 + *letterGap, YI1, 0, "x");
   X_A(2) = XI2 + 20;
   Y_A(2) = YI1;
-  BOXAT(X_A(2), Y_A(2), BOX2, "②");
+  common::formulaBoxLine(X_A(2), Y_A(2), BOX2, "②");
   STEPWAIT();
-  BOXAT(X_A(1), Y_A(1), box1 ? BOX1 : COVER, box1.value_or(""));
-  BOXAT(X_A(2), Y_A(2), BOX2, T_S_A(4));
+  common::formulaBoxLine(X_A(1), Y_A(1), box1 ? BOX1 : COVER, box1.value_or(""));
+  common::formulaBoxLine(X_A(2), Y_A(2), BOX2, T_S_A(4));
   NEXTSTEP();
 }
 

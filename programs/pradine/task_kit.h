@@ -1,6 +1,6 @@
-// What the scenes of Pradine share beside the drill kit: the boxes they write answers into, the
-// problems of the task scenes with their boxes ① and ②, the label and text columns of the pages
-// and the labels of the area diagrams.
+// What the scenes of Pradine share beside the drill kit: the problems of the task scenes with
+// their boxes ① and ②, the label and text columns of the pages and the labels of the area
+// diagrams.
 #pragma once
 
 #include <initializer_list>
@@ -8,19 +8,6 @@
 #include <string>
 
 namespace pradine {
-
-// How a box looks: its width and height, the colour of its text, of its frame and of its fill.
-struct BoxStyle {
-  float width, height;
-  float text, frame, fill;
-};
-
-// A box with its text, its top-left corner at (x, y). The layout cursor follows it: XI2 = its
-// right edge, YI1 = y.
-void BOXAT(float x, float y, const BoxStyle& style, const std::string& text);
-// A box from x centred on the text line y, its text on that line. The layout cursor follows it:
-// XI2 = its right edge, YI1 = y.
-void BOXONLINE(float x, float y, const BoxStyle& style, const std::string& text);
 
 // One problem of a task's practice loop, its numbers drawn: the window cleared; the heading
 // "問　①,②を求めなさい。" at (left, 18) and `problem` 80 px under it at left + 44; 80 px lower
