@@ -72,6 +72,20 @@ const unsigned char* ScreenReader::paintWhole(int width, int height, int& stride
   return cairo_image_surface_get_data(whole_);
 }
 
+void ScreenReader::writePictures(const XImage& shown) {
+  cairo_surface_t* screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, shown.width, shown.height);
+  const int stride = cairo_image_surface_get_stride(screen);
+  unsigned char* pixels = cairo_image_surface_get_data(screen);
+  for (int y = 0; y < shown.height; ++y)
+    std::memcpy(pixels + static_cast<long>(y) * stride, shown.data + static_cast<long>(y) * shown.bytes_per_line,
+                static_cast<std::size_t>(shown.width) * 4);
+  cairo_surface_mark_dirty(screen);
+  cairo_surface_write_to_png(screen, (picturesDir_ + "/screen.png").c_str());
+  cairo_surface_destroy(screen);
+  cairo_surface_write_to_png(whole_, (picturesDir_ + "/whole.png").c_str());
+  picturesDir_.clear();  // the first such frame only
+}
+
 ScreenMatch ScreenReader::compare() {
   ScreenMatch match;
   XWindowAttributes attributes{};
@@ -106,6 +120,7 @@ ScreenMatch ScreenReader::compare() {
       ++match.difference->pixels;
     }
   }
+  if (match.difference && !picturesDir_.empty()) writePictures(*image);
   if (image != shared_) XDestroyImage(image);
   return match;
 }

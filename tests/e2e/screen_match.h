@@ -27,7 +27,10 @@ std::string colourText(std::uint32_t rgb);
 
 class ScreenReader {
  public:
-  ScreenReader(Display* display, Window window) : display_(display), window_(window) {}
+  // picturesDir, when not empty: where the first frame unlike the list painted whole is left,
+  // as screen.png and whole.png.
+  ScreenReader(Display* display, Window window, std::string picturesDir)
+      : display_(display), window_(window), picturesDir_(std::move(picturesDir)) {}
   ~ScreenReader();
   ScreenReader(const ScreenReader&) = delete;
   ScreenReader& operator=(const ScreenReader&) = delete;
@@ -41,12 +44,15 @@ class ScreenReader {
   // picture sent over the connection costs most of the test's time); null when unreadable.
   XImage* readWindow(const XWindowAttributes& attributes);
   void releaseShared();
+  // Writes the pictures of a frame unlike the list painted whole to picturesDir_.
+  void writePictures(const XImage& shown);
 
   // The display list painted whole, as fitCanvas and paintOps paint a window of that size.
   const unsigned char* paintWhole(int width, int height, int& stride);
 
   Display* display_;
   Window window_;
+  std::string picturesDir_;
   cairo_surface_t* whole_ = nullptr;  // kept while the size stays
   XImage* shared_ = nullptr;          // the shared picture, kept while the size stays
   XShmSegmentInfo segment_{};

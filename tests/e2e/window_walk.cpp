@@ -1,13 +1,17 @@
-// window-walk PROGRAM WxH [K/N]
+// window-walk PROGRAM WxH [K/N [DIR]]
 //     The program's scene walk (tools/scene_walk.h, the keys `tools/replay --walk` types) in a real
 //     window on an Xvfb screen of that size, the clock at 00:00:00. After every frame the window
 //     presents, the window's pixels are read back from the X server and compared with the display
-//     list painted whole at the window's size: they must be the same to the last bit. In the
-//     middle of the walk the window shrinks, takes a few keys, grows to the screen's size again,
-//     and the walk goes on. K/N checks only the frames of the K-th of N equal runs of the walk's
+//     list painted whole at the window's size: they must be the same to the last bit. At the
+//     walk's first key and again at its middle key the window shrinks to three quarters of the
+//     screen, takes a few keys, grows to fill the screen again, and the walk goes on: a window
+//     first shown smaller and then maximised, and one restored and maximised again mid-lesson.
+//     (A picture the window keeps beside the screen's, made at the first size it needed and not
+//     made again, would be too small once the window grows past that size.) K/N checks only the frames of the K-th of N equal runs of the walk's
 //     keys (the program ends after them), so that N runs share the walk; 1/1 by default.
 //     Prints the first frame unlike the list painted whole, naming the walk key, where the
-//     program was and the first differing pixel, then what was checked. Exit status 1 on a
+//     program was and the first differing pixel, then what was checked; leaves that frame in DIR,
+//     when given, as screen.png beside whole.png. Exit status 1 on a
 //     difference or a walk that does not end the program, 77 (skipped) without Xvfb.
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,6 +80,7 @@ struct Walk {
   std::string name;
   int width = 0, height = 0;
   int part = 1, parts = 1;
+  std::string picturesDir;
 };
 
 class WindowWalk {
@@ -99,7 +104,8 @@ class WindowWalk {
   bool lastPart() const { return walk_.part == walk_.parts; }
 
   // The walk's next key, typed at a teacher's pace: when the window would wait for one. The
-  // window shrinks at the walk's middle key and grows again SHRUNK_KEYS keys later.
+  // window shrinks at the walk's first key and at its middle key, and grows again SHRUNK_KEYS
+  // keys later.
   std::string nextKey() {
     if (!lastPart() && keys_ == to_) return "";  // this part's keys are done: the program ends
     std::string key = scene_.nextKey();
@@ -107,8 +113,10 @@ class WindowWalk {
     where_.typed(key);
     ++keys_;
     lastKey_ = key;
-    if (keys_ == shrinkAt_) resize(walk_.width * 3 / 4, walk_.height * 2 / 3);
-    if (keys_ == shrinkAt_ + SHRUNK_KEYS) resize(walk_.width, walk_.height);
+    for (std::uint64_t at : {std::uint64_t{1}, shrinkAt_}) {
+      if (keys_ == at) resize(walk_.width * 3 / 4, walk_.height * 3 / 4);
+      if (keys_ == at + SHRUNK_KEYS) resize(walk_.width, walk_.height);
+    }
     return key;
   }
 
@@ -130,7 +138,7 @@ class WindowWalk {
         fail("the window is not on the X server");
         return;
       }
-      reader_ = std::make_unique<ScreenReader>(info.info.x11.display, info.info.x11.window);
+      reader_ = std::make_unique<ScreenReader>(info.info.x11.display, info.info.x11.window, walk_.picturesDir);
     }
     const ScreenMatch match = reader_->compare();
     ++frames_;
@@ -185,27 +193,29 @@ class WindowWalk {
 };
 
 int usage() {
-  std::fprintf(stderr, "usage: window-walk PROGRAM WxH [K/N]\n");
+  std::fprintf(stderr, "usage: window-walk PROGRAM WxH [K/N [DIR]]\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 4) return usage();
+  if (argc < 3 || argc > 5) return usage();
   const ProgramInfo* program = findProgram(argv[1]);
   if (program == nullptr) {
     std::fprintf(stderr, "window-walk: no program named %s\n", argv[1]);
     return 2;
   }
-  Walk walk{.name = argv[1]};
+  Walk walk;
+  walk.name = argv[1];
   char end = 0;
   if (std::sscanf(argv[2], "%dx%d%c", &walk.width, &walk.height, &end) != 2 || walk.width < 64 ||
       walk.height < 64 || walk.width > 8192 || walk.height > 8192)
     return usage();
-  if (argc == 4 && (std::sscanf(argv[3], "%d/%d%c", &walk.part, &walk.parts, &end) != 2 || walk.parts < 1 ||
+  if (argc >= 4 && (std::sscanf(argv[3], "%d/%d%c", &walk.part, &walk.parts, &end) != 2 || walk.parts < 1 ||
                     walk.part < 1 || walk.part > walk.parts))
     return usage();
+  if (argc == 5) walk.picturesDir = argv[4];
   const std::uint64_t length = walkLength(*program);
   if (length == 0) {
     std::printf("FAILED: the headless walk of %s did not end the program\n", argv[1]);
