@@ -16,6 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -40,6 +42,19 @@ namespace {
 constexpr int SKIPPED = 77;
 // The keys typed while the window is shrunk.
 constexpr std::uint64_t SHRUNK_KEYS = 12;
+
+// What a crash prints: where the walk was. It is written out at every key, as a signal handler
+// can only send what is ready.
+char crashNote[512];
+std::size_t crashNoteLength = 0;
+
+extern "C" void onCrash(int signal) {
+  if (write(STDOUT_FILENO, crashNote, crashNoteLength) < 0) {
+    // Nothing more can be said.
+  }
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
 
 // The keys of the whole walk, from a headless run of it in a process of its own (the program's
 // globals stay fresh here); 0 when it cannot be counted.
@@ -93,6 +108,7 @@ class WindowWalk {
         shrinkAt_(length / 2) {}
 
   int run(const ProgramInfo& program) {
+    for (int signal : {SIGSEGV, SIGBUS, SIGABRT, SIGFPE}) std::signal(signal, onCrash);
     typeForBenchmark({.next = [this] { return nextKey(); }, .atOnce = false, .clock = "00:00:00"});
     watchFrames([this] { check(); });
     const int status = runInWindow(program);
@@ -113,6 +129,7 @@ class WindowWalk {
     where_.typed(key);
     ++keys_;
     lastKey_ = key;
+    noteForCrash();
     for (std::uint64_t at : {std::uint64_t{1}, shrinkAt_}) {
       if (keys_ == at) resize(walk_.width * 3 / 4, walk_.height * 3 / 4);
       if (keys_ == at + SHRUNK_KEYS) resize(walk_.width, walk_.height);
@@ -155,14 +172,25 @@ class WindowWalk {
     }
   }
 
+  // "pradine at 1024x768, after walk key 14 of 789 ("あ")\n  where: ...": the walk key and the
+  // place of the program.
+  std::string whereNow() const {
+    return walk_.name + " at " + std::to_string(walk_.width) + "x" + std::to_string(walk_.height) +
+           ", after walk key " + std::to_string(keys_) + " of " + std::to_string(length_) + " (" +
+           (keys_ == 0 ? "none yet" : keyName(lastKey_)) + ")\n  where: " + where_.place().text();
+  }
+
+  void noteForCrash() const {
+    const std::string note = "CRASHED: " + whereNow() + "\n";
+    crashNoteLength = std::min(note.size(), sizeof crashNote);
+    std::copy_n(note.begin(), crashNoteLength, crashNote);
+  }
+
   // Prints the first failure, with the walk key and the place of the program.
   void fail(const std::string& what) {
     if (failed_) return;
     failed_ = true;
-    std::printf("FAILED: %s at %dx%d, after walk key %llu of %llu (%s)\n  where: %s\n  %s\n", walk_.name.c_str(),
-                walk_.width, walk_.height, static_cast<unsigned long long>(keys_),
-                static_cast<unsigned long long>(length_), keys_ == 0 ? "none yet" : keyName(lastKey_).c_str(),
-                where_.place().text().c_str(), what.c_str());
+    std::printf("FAILED: %s\n  %s\n", whereNow().c_str(), what.c_str());
     std::fflush(stdout);
   }
 
