@@ -7,12 +7,13 @@
 //     screen, takes a few keys, grows to fill the screen again, and the walk goes on: a window
 //     first shown smaller and then maximised, and one restored and maximised again mid-lesson.
 //     (A picture the window keeps beside the screen's, made at the first size it needed and not
-//     made again, would be too small once the window grows past that size.) K/N checks only the frames of the K-th of N equal runs of the walk's
-//     keys (the program ends after them), so that N runs share the walk; 1/1 by default.
-//     Prints the first frame unlike the list painted whole, naming the walk key, where the
-//     program was and the first differing pixel, then what was checked; leaves that frame in DIR,
-//     when given, as screen.png beside whole.png. Exit status 1 on a
-//     difference or a walk that does not end the program, 77 (skipped) without Xvfb.
+//     made again, would be too small once the window grows past that size.)
+//     K/N checks only the frames of the K-th of N equal runs of the walk's keys (the program ends
+//     after them), so that N runs share the walk; 1/1 by default. Prints the first frame unlike
+//     the list painted whole, naming the walk key, where the program was and the first differing
+//     pixel, then what was checked; leaves that frame in DIR, when given, as screen.png beside
+//     whole.png; on a crash, says after which walk key it came. Exit status 1 on a difference or
+//     a walk that does not end the program, 77 (skipped) without Xvfb.
 #include <sys/wait.h>
 #include <unistd.h>
 
