@@ -30,6 +30,7 @@ constexpr double WHOLE_PAINT_SHARE = 0.25;
 
 WindowStats stats;
 std::optional<BenchKeyboard> benchKeyboard;
+std::function<void()> framePresented;  // a test's watch on the frames
 class WindowBackend;
 WindowBackend* openWindow = nullptr;  // the window of the program running, for benchmarks
 
@@ -386,6 +387,7 @@ class WindowBackend : public Backend {
     stats.lastFrameMs = ms;
     stats.keyToFrameMs = (seconds(CLOCK_MONOTONIC) - keyTakenAt_) * 1000;
     stats.longestFrameMs = std::max(stats.longestFrameMs, ms);
+    if (framePresented) framePresented();
   }
 
   // Paints the canvas whole, as it stands: the margins and the list.
@@ -444,6 +446,8 @@ double blitPictureMs() { return openWindow != nullptr ? openWindow->blitPictureM
 WholePaint paintWhole() { return openWindow != nullptr ? openWindow->paintWhole() : WholePaint{}; }
 
 void typeForBenchmark(BenchKeyboard keyboard) { benchKeyboard = std::move(keyboard); }
+
+void watchFrames(std::function<void()> presented) { framePresented = std::move(presented); }
 
 int runInWindow(const ProgramInfo& program) {
   try {

@@ -43,3 +43,7 @@ struct BenchKeyboard {
   std::string clock;  // what the program's clock reads, when not empty: it fixes the drills' seeds
 };
 void typeForBenchmark(BenchKeyboard keyboard);
+
+// For tests, before runInWindow: called after every frame the window presents, once the screen
+// holds it (SDL has sent it to the windowing system and waited for it to be taken in).
+void watchFrames(std::function<void()> presented);
