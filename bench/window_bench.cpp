@@ -4,27 +4,38 @@
 //     At a teacher's pace each key comes when the window would sleep at a wait; with keys at
 //     once, at every poll that finds none, so the window never waits. For
 //     every key that changes the picture it prints a step line: the time from the key to the
-//     frame presented and the part of it the frame took to paint and present, then in the same place a blit of the same picture as one image and the
-//     same display list painted whole, and whether the picture the window kept came out the
-//     same as the whole painting:
-//       step PACE PROGRAM KEY MENU-ITEM SUB-MENU-ITEM STEP-MS FRAME-MS BLIT-MS WHOLE-MS SAME
+//     frame presented and the part of it the frame took to paint and present, then in the same
+//     place a blit of the same picture as one image and the same display list painted whole,
+//     whether the picture the window kept came out the same as the whole painting, and whether
+//     the step drew a glyph the walk had not drawn before (a page's first drawing, its glyphs
+//     rasterised for the first time, which painting it whole afterwards finds ready):
+//       step PACE PROGRAM KEY MENU-ITEM SUB-MENU-ITEM STEP-MS FRAME-MS BLIT-MS WHOLE-MS SAME NEW-GLYPHS
 //     and at the end when the window opened and showed its first frame, and the peak memory.
+//   window-bench keys PROGRAM KEYS
+//     types KEYS (\b Backspace, \n Enter) at a teacher's pace in the program's window and prints
+//     a step line for each, as a walk does: the bench keyboard's side of the real key path's
+//     measure (bench/key_path.cpp).
 //   window-bench wait PROGRAM
 //     runs the program in its window on the real keyboard: it waits at its main menu.
 //   window-bench summary FILE...
 //     the step lines of any number of runs: each step's medians over the runs, then for each
-//     pace the median step and the ten worst, with their scenes and ratios.
+//     pace the median step, the ten worst against painting the same picture whole, with their
+//     scenes, and the headline: the worst step against painting it whole, and apart from it the
+//     worst of a page's first drawing.
 #include <time.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "engine/platform/canvas.h"
 #include "engine/platform/window.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
@@ -46,25 +57,53 @@ std::string statusLine(const std::string& field) {
   return field + " ?";
 }
 
-int walkInWindow(const ProgramInfo& program, const std::string& name, const std::string& pace) {
-  SceneWalk walk;
+// Whether the display list holds a glyph not drawn before in this run, in a face, size,
+// magnification and style not drawn before: the window rasterises it for the first time.
+class GlyphsSeen {
+ public:
+  bool anyNew() {
+    bool fresh = false;
+    for (const Op& op : canvas().displayList()) {
+      if (op.kind != OpKind::Text) continue;
+      char style[160];
+      std::snprintf(style, sizeof style, "%s|%g|%d|%d|%d|%d|", op.face.c_str(), op.size, op.magX, op.magY, op.bold,
+                    op.italic);
+      for (std::size_t i = 0; i < op.text.size();) {
+        std::size_t n = 1;
+        while (i + n < op.text.size() && (static_cast<unsigned char>(op.text[i + n]) & 0xC0) == 0x80) ++n;
+        fresh |= seen_.insert(style + op.text.substr(i, n)).second;
+        i += n;
+      }
+    }
+    return fresh;
+  }
+
+ private:
+  std::set<std::string> seen_;
+};
+
+// Types the keys of next in the program's window and prints a step line for every key that
+// changed the picture; position tells where a key was typed.
+int typeInWindow(const ProgramInfo& program, const std::string& name, const std::string& pace,
+                 const std::function<std::string()>& next, const std::function<SceneWalk::Position()>& position) {
   int framesAtKey = -1;  // the frames presented when the latest key was typed; -1 before the first
-  SceneWalk::Position position;
+  SceneWalk::Position where;
   std::uint64_t key = 0;
+  GlyphsSeen glyphs;
   const auto nextKey = [&] {
     if (framesAtKey >= 0 && windowStats().frames > framesAtKey) {
       const double step = windowStats().keyToFrameMs, frame = windowStats().lastFrameMs;
       const double blit = blitPictureMs();
       const WholePaint whole = paintWhole();
-      std::printf("step %s %s %llu %d %d %.3f %.3f %.3f %.3f %d\n", pace.c_str(), name.c_str(),
-                  static_cast<unsigned long long>(key), position.menuItem, position.subMenuItem, step, frame, blit,
-                  whole.ms, whole.unchanged ? 1 : 0);
+      std::printf("step %s %s %llu %d %d %.3f %.3f %.3f %.3f %d %d\n", pace.c_str(), name.c_str(),
+                  static_cast<unsigned long long>(key), where.menuItem, where.subMenuItem, step, frame, blit,
+                  whole.ms, whole.unchanged ? 1 : 0, glyphs.anyNew() ? 1 : 0);
     }
-    std::string next = walk.nextKey();
-    position = walk.position();
-    key = walk.keys();
+    std::string k = next();
+    where = position();
+    ++key;
     framesAtKey = windowStats().frames;
-    return next;
+    return k;
   };
   typeForBenchmark({.next = nextKey, .atOnce = pace == "at-once", .clock = "00:00:00"});
   std::printf("window-opens-at %.6f\n", wallSeconds());
@@ -72,8 +111,36 @@ int walkInWindow(const ProgramInfo& program, const std::string& name, const std:
   const int status = runInWindow(program);
   std::printf("first-frame-at %.6f\n", windowStats().firstFrameAt);
   std::printf("peak memory %s: %s\n", name.c_str(), statusLine("VmHWM").c_str());
+  return status;
+}
+
+int walkInWindow(const ProgramInfo& program, const std::string& name, const std::string& pace) {
+  SceneWalk walk;
+  const int status = typeInWindow(
+      program, name, pace, [&walk] { return walk.nextKey(); }, [&walk] { return walk.position(); });
   if (!walk.complete()) std::printf("walk of %s incomplete: %s\n", name.c_str(), walk.problem().c_str());
   return status;
+}
+
+// KEYS as a shell passes them: \b Backspace, \n Enter, one key per character.
+std::vector<std::string> keysOf(const std::string& text) {
+  std::vector<std::string> keys;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'b' || text[i + 1] == 'n')) {
+      keys.push_back(text[++i] == 'b' ? "\b" : "\r");
+      continue;
+    }
+    keys.push_back(std::string(1, text[i]));
+  }
+  return keys;
+}
+
+int typeKeys(const ProgramInfo& program, const std::string& name, const std::string& text) {
+  const std::vector<std::string> keys = keysOf(text);
+  std::size_t typed = 0;
+  return typeInWindow(
+      program, name, "teacher", [&] { return typed < keys.size() ? keys[typed++] : std::string(); },
+      [] { return SceneWalk::Position{}; });
 }
 
 double median(std::vector<double> v) {
@@ -88,6 +155,7 @@ struct Step {
   int menuItem = 0, subMenuItem = 0;
   std::vector<double> ms, frame, blit, whole, toBlit, toWhole, frameToWhole;
   int runs = 0, unlikeWhole = 0;
+  bool newGlyphs = false;  // a page's first drawing: it rasterised glyphs for the first time
 
   double medianMs() const { return median(ms); }
   double medianToBlit() const { return median(toBlit); }
@@ -100,6 +168,15 @@ struct Step {
     return text;
   }
 };
+
+void printWorst(const char* what, const std::vector<Step>& steps) {
+  if (steps.empty()) return;
+  const Step& s = steps.front();
+  std::printf("%s: %.2f times painting it whole, %s, %.2f ms (its frame %.2f, painting it whole %.2f, the blit "
+              "%.2f: %.2f times the blit)\n",
+              what, s.medianToWhole(), s.scene().c_str(), s.medianMs(), median(s.frame), median(s.whole),
+              median(s.blit), s.medianToBlit());
+}
 
 void summarisePace(const std::string& pace, std::vector<Step> steps) {
   if (steps.empty()) return;
@@ -119,26 +196,23 @@ void summarisePace(const std::string& pace, std::vector<Step> steps) {
               atOnce ? "keys at once" : "at a teacher's pace", steps.size(), steps.front().runs, median(ms),
               median(blit), median(whole), median(toBlit), median(toWhole));
   std::sort(steps.begin(), steps.end(),
-            [](const Step& a, const Step& b) { return a.medianToBlit() > b.medianToBlit(); });
-  std::printf("the %d worst steps (medians over the runs):\n", WORST_SHOWN);
-  for (std::size_t i = 0; i < steps.size() && i < WORST_SHOWN; ++i)
-    std::printf("  %s: %.2f ms (its frame %.2f), %.2f times the blit, %.2f times painting it whole\n",
-                steps[i].scene().c_str(), steps[i].medianMs(), median(steps[i].frame), steps[i].medianToBlit(),
-                steps[i].medianToWhole());
-  const auto mostToWhole = std::max_element(
-      steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.medianToWhole() < b.medianToWhole(); });
-  std::printf("the most times painting it whole: %.2f, %s, %.2f ms (its frame %.2f)\n",
-              mostToWhole->medianToWhole(), mostToWhole->scene().c_str(), mostToWhole->medianMs(),
-              median(mostToWhole->frame));
-  const auto frameMostToWhole =
-      std::max_element(steps.begin(), steps.end(),
-                       [](const Step& a, const Step& b) { return a.medianFrameToWhole() < b.medianFrameToWhole(); });
-  std::printf("the frame alone the most times painting it whole: %.2f, %s, %.2f ms\n",
-              frameMostToWhole->medianFrameToWhole(), frameMostToWhole->scene().c_str(),
-              median(frameMostToWhole->frame));
+            [](const Step& a, const Step& b) { return a.medianToWhole() > b.medianToWhole(); });
+  std::vector<Step> drawn, firstDrawings;
+  for (Step& s : steps) (s.newGlyphs ? firstDrawings : drawn).push_back(std::move(s));
+  std::printf("the %d worst steps against painting the same picture whole, but for a page's first drawing "
+              "(medians over the runs):\n",
+              WORST_SHOWN);
+  for (std::size_t i = 0; i < drawn.size() && i < WORST_SHOWN; ++i)
+    std::printf("  %s: %.2f ms (its frame %.2f), %.2f times painting it whole, %.2f times the blit\n",
+                drawn[i].scene().c_str(), drawn[i].medianMs(), median(drawn[i].frame), drawn[i].medianToWhole(),
+                drawn[i].medianToBlit());
   std::printf("frames unlike the list painted whole: %d\n", unlike);
-  std::printf("worst step of the scene walks%s: %.2f times the blit, %.2f times painting it whole\n",
-              atOnce ? ", keys at once" : "", steps.front().medianToBlit(), steps.front().medianToWhole());
+  const std::string keysAtOnce = atOnce ? ", keys at once" : "";
+  printWorst(("worst step of the scene walks" + keysAtOnce).c_str(), drawn);
+  char apart[160];
+  std::snprintf(apart, sizeof apart, "worst page's first drawing, glyphs rasterised for the first time%s (%zu steps)",
+                keysAtOnce.c_str(), firstDrawings.size());
+  printWorst(apart, firstDrawings);
 }
 
 int summary(int count, char** files) {
@@ -150,10 +224,10 @@ int summary(int count, char** files) {
       std::istringstream fields(line);
       std::string tag, pace, program;
       std::uint64_t key = 0;
-      int menuItem = 0, subMenuItem = 0, same = 0;
+      int menuItem = 0, subMenuItem = 0, same = 0, newGlyphs = 0;
       double ms = 0, frame = 0, blit = 0, whole = 0;
       if (!(fields >> tag >> pace >> program >> key >> menuItem >> subMenuItem >> ms >> frame >> blit >> whole >>
-            same) ||
+            same >> newGlyphs) ||
           tag != "step" || blit <= 0 || whole <= 0)
         continue;
       Step& s = paces[pace][{program, key}];
@@ -170,6 +244,7 @@ int summary(int count, char** files) {
       s.frameToWhole.push_back(frame / whole);
       ++s.runs;
       s.unlikeWhole += same == 0;
+      s.newGlyphs = s.newGlyphs || newGlyphs != 0;
     }
   }
   for (const char* pace : {"teacher", "at-once"}) {
@@ -181,7 +256,8 @@ int summary(int count, char** files) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: window-bench walk PROGRAM teacher|at-once | wait PROGRAM | summary FILE...\n");
+  std::fprintf(stderr,
+               "usage: window-bench walk PROGRAM teacher|at-once | keys PROGRAM KEYS | wait PROGRAM | summary FILE...\n");
   return 2;
 }
 
@@ -197,6 +273,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (mode == "wait") return runInWindow(*program);
+  if (mode == "keys" && argc == 4) return typeKeys(*program, argv[2], argv[3]);
   if (mode == "walk" && argc == 4 && (std::string(argv[3]) == "teacher" || std::string(argv[3]) == "at-once"))
     return walkInWindow(*program, argv[2], argv[3]);
   return usage();

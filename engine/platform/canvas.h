@@ -56,14 +56,13 @@ struct Bounds {
 // Every pixel an operation may touch, pen and antialiasing included.
 Bounds boundsOf(const Op& op);
 
-// What a filled shape paints over completely (the display list's own reckoning).
-struct OpaqueArea;
-
 // The display list: the operations that make up the picture now, and nothing that can no longer
 // show, so that a lesson costs the same at its thousandth key as at its first:
 // - a clear, or a filled box over the whole canvas, restarts the list;
-// - a filled box or a filled circle drops every earlier operation whose paint it covers
-//   completely (inkBounds);
+// - a filled box drops every earlier operation whose paint it covers completely (inkBounds);
+// - a filled circle drops the latest circle at its centre when it covers it completely (a
+//   cursor dot erased by a larger one in the background colour), which a window that scales the
+//   canvas down would otherwise show as a faint ring round the erase;
 // - an operation drawn again at the same place with the same shape (a text redrawn, or
 //   highlighted in another colour, a dot erased in colour 15) replaces the earlier one, so the
 //   picture is that of drawing it once, with no trace of the earlier one's antialiased edge: it
@@ -141,7 +140,10 @@ class Canvas {
   // Marks entry i gone; compact drops the gone entries, all in one pass.
   void remove(std::size_t i);
   void compact();
-  void dropHiddenBy(const OpaqueArea& opaque);
+  // Marks entry i gone, hidden by what was drawn over it.
+  void hide(std::size_t i);
+  void dropHiddenBy(const Bounds& opaque);
+  void dropCircleUnder(const Op& op);
   void append(Op op, const Bounds& b, std::uint64_t shape);
   void restart();
 
@@ -150,6 +152,8 @@ class Canvas {
   std::size_t gone_ = 0;               // entries marked gone, still in entries_
   // The place of the latest operation of each shape hash.
   std::unordered_map<std::uint64_t, std::uint64_t> latestOfShape_;
+  // The place of the latest circle at each centre (a hash of it).
+  std::unordered_map<std::uint64_t, std::uint64_t> latestCircleAt_;
   std::uint64_t contentSum_ = 0;       // the sum of the entries' content hashes
   std::uint64_t structure_ = 0;        // counts the appends and removals
   std::vector<Op> log_;

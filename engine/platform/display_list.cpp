@@ -23,56 +23,24 @@ bool coversCanvas(const Op& op) {
          std::fmax(op.x1, op.x2) >= CANVAS_WIDTH && std::fmax(op.y1, op.y2) >= CANVAS_HEIGHT;
 }
 
-}  // namespace
+// What a filled box paints over completely in a window of one device pixel per canvas pixel or
+// more: the whole device pixels of the box (inkBounds), but for the canvas's outermost pixels, which
+// the window may letterbox at a fraction of a device pixel and so paint only in part.
+Bounds opaqueArea(const Op& op) {
+  if (op.kind != OpKind::FilledBox) return {};
+  const Bounds b = box(op.x1, op.y1, op.x2 + 1, op.y2 + 1, 0);
+  if (b.empty()) return {};
+  return {std::max(b.left, 1.0), std::max(b.top, 1.0), std::min(b.right, CANVAS_WIDTH - 1.0),
+          std::min(b.bottom, CANVAS_HEIGHT - 1.0)};
+}
 
-// What a filled shape paints over completely, so that an earlier operation whose paint lies
-// within it no longer shows.
-// - A filled box, in a window of one device pixel per canvas pixel or more: the whole device
-//   pixels of the box (inkBounds), but for the canvas's outermost pixels, which the window may
-//   letterbox at a fraction of a device pixel and so paint only in part.
-// - A filled circle (a cursor dot erased by a larger one in the background colour): its disc, rim
-//   included, less the half pixel its antialiased edge takes. An earlier shape whose own
-//   antialiased edge stays within that leaves less than a level of colour where the two edges
-//   meet at one device pixel per canvas pixel; in a smaller window it would leave a faint ring,
-//   so the list drops it, and the painter that keeps its picture paints the place afresh.
-struct OpaqueArea {
-  Bounds area;  // a filled box's, or the square round the disc
-  bool disc = false;
-  double cx = 0, cy = 0, radius = 0;  // the disc's, in canvas pixels
-
-  bool holdsPoint(double x, double y) const { return std::hypot(x - cx, y - cy) <= radius; }
-  // Whether all of b lies within it.
-  bool holds(const Bounds& b) const {
-    if (!disc) return b.inside(area);
-    return !b.empty() && holdsPoint(b.left, b.top) && holdsPoint(b.right, b.top) && holdsPoint(b.left, b.bottom) &&
-           holdsPoint(b.right, b.bottom);
-  }
-  // Whether the paint of op, with this ink, lies within it.
-  bool hides(const Bounds& ink, const Op& op) const {
-    if (ink.empty()) return true;
-    if (!disc || op.kind != OpKind::Circle) return holds(ink);
-    const double reach = static_cast<double>(op.radius) + halfPen(op.pen) + ANTIALIAS;
-    return std::hypot(op.cx + 0.5 - cx, op.cy + 0.5 - cy) + reach <= radius;
-  }
-};
-
-namespace {
-
-OpaqueArea opaqueArea(const Op& op) {
-  if (op.kind == OpKind::FilledBox) {
-    const Bounds b = box(op.x1, op.y1, op.x2 + 1, op.y2 + 1, 0);
-    if (b.empty()) return {};
-    return {{std::max(b.left, 1.0), std::max(b.top, 1.0), std::min(b.right, CANVAS_WIDTH - 1.0),
-             std::min(b.bottom, CANVAS_HEIGHT - 1.0)}};
-  }
-  // Whole circles of a size painted as arcs; their centre is that of their pixel.
-  if (op.kind != OpKind::Circle || !op.filled || op.start != 0 || op.end != 0 || !std::isfinite(op.cx) ||
-      !std::isfinite(op.cy) || !(op.radius <= CANVAS_WIDTH))
-    return {};
-  const double radius = static_cast<double>(op.radius) + halfPen(op.pen) - ANTIALIAS;
-  if (radius <= 0) return {};
-  const double cx = op.cx + 0.5, cy = op.cy + 0.5;
-  return {{cx - radius, cy - radius, cx + radius, cy + radius}, true, cx, cy, radius};
+// The radius within which a whole filled circle paints over everything, in canvas pixels: its
+// disc, rim included, less the half pixel its antialiased edge takes (0 for any other operation,
+// and for circles so large that they are painted as polygons).
+double discCore(const Op& op) {
+  if (op.kind != OpKind::Circle || !op.filled || op.start != 0 || op.end != 0 || !(op.radius <= CANVAS_WIDTH))
+    return 0;
+  return std::max(0.0, static_cast<double>(op.radius) + halfPen(op.pen) - ANTIALIAS);
 }
 
 // True when a and b paint exactly the same pixels, whatever their colours.
@@ -156,6 +124,13 @@ std::uint64_t shapeHash(const Op& op) {
   return h.value();
 }
 
+// A hash of a circle's centre.
+std::uint64_t centreHash(const Op& op) {
+  Hash h;
+  for (float f : {op.cx, op.cy}) h.value(f);
+  return h.value();
+}
+
 // A hash of everything about an operation that shows in the picture: its shape and its colours.
 std::uint64_t contentHash(const Op& op, std::uint64_t shape) {
   Hash h;
@@ -222,6 +197,7 @@ void Canvas::keep(Op op) {
   if (!b.intersects(Bounds{0, 0, CANVAS_WIDTH, CANVAS_HEIGHT})) return;
   ++revision_;
   dropHiddenBy(opaqueArea(op));
+  dropCircleUnder(op);
   const std::uint64_t shape = shapeHash(op);
   if (replaceSameShape(op, b, shape)) return;
   append(std::move(op), b, shape);
@@ -231,6 +207,7 @@ void Canvas::append(Op op, const Bounds& b, std::uint64_t shape) {
   const std::uint64_t content = contentHash(op, shape);
   display_.push_back(std::move(op));
   entries_.push_back(Entry{b, std::nullopt, nextSerial_++, nextPlace_, content, shape});
+  if (display_.back().kind == OpKind::Circle) latestCircleAt_[centreHash(display_.back())] = nextPlace_;
   latestOfShape_[shape] = nextPlace_++;
   contentSum_ += content;
   ++structure_;
@@ -301,27 +278,49 @@ void Canvas::compact() {
   gone_ = 0;
 }
 
-void Canvas::dropHiddenBy(const OpaqueArea& opaque) {
-  if (opaque.area.empty()) return;
+void Canvas::hide(std::size_t i) {
+  Entry& e = entries_[i];
+  contentSum_ -= e.content;
+  ++structure_;
+  if (const auto it = latestOfShape_.find(e.shape); it != latestOfShape_.end() && it->second == e.place)
+    latestOfShape_.erase(it);
+  // Hidden where a device pixel is no larger than a canvas pixel; in a smaller window the
+  // antialiased edges of what hides it may still let a trace of it through, which a painter that
+  // keeps its picture paints afresh from the list.
+  damage_.add(e.bounds);
+  e.gone = true;
+  ++gone_;
+}
+
+void Canvas::dropHiddenBy(const Bounds& opaque) {
+  if (opaque.empty()) return;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     Entry& e = entries_[i];
     if (e.gone) continue;
     // Everything an operation may touch lies in its bounds, and its ink within them.
-    if (!e.bounds.intersects(opaque.area) || (!opaque.holds(e.bounds) && !opaque.hides(inkOf(i), display_[i])))
-      continue;
-    contentSum_ -= e.content;
-    ++structure_;
-    if (const auto it = latestOfShape_.find(e.shape); it != latestOfShape_.end() && it->second == e.place)
-      latestOfShape_.erase(it);
-    // Hidden where a device pixel is no larger than a canvas pixel; in a smaller window the
-    // shape's antialiased edges may still let a trace of it through, which a painter that keeps
-    // its picture paints afresh from the list.
-    damage_.add(e.bounds);
-    e.gone = true;
-    ++gone_;
+    const Bounds& b = e.bounds;
+    if (!b.inside(opaque) && !(b.intersects(opaque) && (inkOf(i).empty() || inkOf(i).inside(opaque)))) continue;
+    hide(i);
   }
-  // One pass drops what the shape hides and the entries already gone.
+  // One pass drops what the box hides and the entries already gone.
   compact();
+}
+
+void Canvas::dropCircleUnder(const Op& op) {
+  const double core = discCore(op);
+  if (core <= 0) return;
+  const auto latest = latestCircleAt_.find(centreHash(op));
+  if (latest == latestCircleAt_.end()) return;
+  const auto at = std::lower_bound(entries_.begin(), entries_.end(), latest->second,
+                                   [](const Entry& e, std::uint64_t place) { return e.place < place; });
+  if (at == entries_.end() || at->place != latest->second || at->gone) return;
+  const Op& under = display_[static_cast<std::size_t>(at - entries_.begin())];
+  if (under.kind != OpKind::Circle || under.cx != op.cx || under.cy != op.cy) return;
+  // Its own antialiased edge stays within the disc's: where the two meet at one device pixel per
+  // canvas pixel, less than a level of its colour is left.
+  if (static_cast<double>(under.radius) + halfPen(under.pen) + ANTIALIAS > core) return;
+  hide(static_cast<std::size_t>(at - entries_.begin()));
+  latestCircleAt_.erase(latest);
 }
 
 void Canvas::restart() {
@@ -329,6 +328,7 @@ void Canvas::restart() {
   entries_.clear();
   gone_ = 0;
   latestOfShape_.clear();
+  latestCircleAt_.clear();
   contentSum_ = 0;
   ++structure_;
   damage_ = {};

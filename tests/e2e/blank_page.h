@@ -22,7 +22,7 @@ inline constexpr int CANVAS_H = 768;
 // pixels where the screen is larger than the canvas. Measured by the erase sweep (blank-page
 // --walk) over every wait of the four programs' walks at sizes from 800 x 600 to 3840 x 2160:
 // 2 canvas pixels at every scale of 1 or more, 3 at 1024 x 768 (scale 0.75, the hinted tops of
-// "8" and "※"), 4 at 800 x 600 (scale 0.59).
+// "8" and "※") and at 800 x 600 (scale 0.59).
 inline constexpr double REACH = 2;
 // The farthest, in whole canvas pixels, that ink may reach at a scale.
 inline int reachAt(double scale) { return static_cast<int>(std::ceil(REACH / std::min(1.0, scale) - 1e-9)); }

@@ -109,6 +109,52 @@ TEST(DisplayList, TextThatShowsPastABoxIsKept) {
   EXPECT_EQ(canvas().displayList().size(), 1u);
 }
 
+// A filled circle drops the circle at its centre that it covers: a cursor dot erased by a larger
+// dot in the background colour is gone, where its antialiased rim would otherwise show round the
+// erase as a faint ring in a window that scales the canvas down. A circle that reaches past the
+// disc's edge, or comes within its antialiased half pixel, is kept; an outline or a sector hides
+// nothing.
+TEST(DisplayList, AFilledCircleDropsTheCircleItCovers) {
+  struct Row {
+    const char* what;
+    void (*draw)();
+    void (*cover)();
+    bool dropped;
+  };
+  const Row rows[] = {
+      {"the cursor dot, erased", [] { PsCIRCLE(600, 300, 4, 5, 0, 0, true); },
+       [] { PsCIRCLE(600, 300, 5, 15, 0, 0, true); }, true},
+      {"the cursor dot, a larger dot a pixel aside", [] { PsCIRCLE(600, 300, 4, 5, 0, 0, true); },
+       [] { PsCIRCLE(601, 300, 5, 15, 0, 0, true); }, false},
+      {"a circle's outline, a disc its size and a pixel", [] { PsCIRCLE(600, 300, 20, 3); },
+       [] { PsCIRCLE(600, 300, 21, 15, 0, 0, true, 15); }, true},
+      {"a circle's outline, a disc its size", [] { PsCIRCLE(600, 300, 20, 3); },
+       [] { PsCIRCLE(600, 300, 20.5f, 15, 0, 0, true, 15); }, false},
+      {"the cursor dot, a line drawn across it, erased",
+       [] {
+         PsCIRCLE(600, 300, 4, 5, 0, 0, true);
+         PsLINE(590, 300, 610, 300, 0);
+       },
+       [] { PsCIRCLE(600, 300, 5, 15, 0, 0, true); }, true},
+      {"a dot under a ring", [] { PsCIRCLE(600, 300, 4, 5, 0, 0, true); }, [] { PsCIRCLE(600, 300, 10, 15); },
+       false},
+      {"a dot under an arc's sector", [] { PsCIRCLE(600, 300, 4, 5, 0, 0, true); },
+       [] { PsCIRCLE(600, 300, 10, 15, 0.1f, 0.9f, true); }, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    FE_SETDRAWWIDTH(2);
+    PsLINE(0, 0, CANVAS_WIDTH, CANVAS_HEIGHT, 15, LineMode::FilledBox, 15);  // the list starts afresh
+    row.draw();
+    row.cover();
+    const std::vector<Op>& list = canvas().displayList();
+    const bool dotKept =
+        std::any_of(list.begin(), list.end() - 1, [](const Op& op) { return op.kind == OpKind::Circle; });
+    EXPECT_EQ(dotKept, !row.dropped);
+    EXPECT_EQ(list.back().kind, OpKind::Circle);
+  }
+}
+
 // A row of dots, each crossed by a line drawn after it, drawn again round after round in other
 // colours with its line, as a dotted arc is highlighted: each dot and line drawn again leaves
 // the middle of the list and comes last. The list holds each once, in the order of the last
