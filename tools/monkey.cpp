@@ -108,6 +108,7 @@ HeadlessOptions childRun(const MonkeyOptions& options, const std::string& time, 
   HeadlessOptions headless;
   headless.keepOps = false;
   headless.time = time;
+  headless.hangSeconds = 0;  // the monkey watches its runs itself (watch()), for stallSeconds
   if (!options.opsPath.empty()) {
     ops.open(options.opsPath, std::ios::app);
     ops << "# " << heading << " at " << time << '\n';

@@ -18,6 +18,7 @@
 #include "programs/common/section_menu.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
+#include "tools/watched_run.h"
 #include "tools/whereabouts.h"
 
 namespace {
@@ -26,7 +27,7 @@ HeadlessResult walkThrough(const ProgramInfo& program, SceneWalk& walk, const st
   HeadlessOptions options;
   options.time = time;
   options.keySource = [&walk] { return walk.nextKey(); };
-  return runHeadless(program, options);
+  return runWatched(program, options);
 }
 
 // A program of the usual shape, whose scenes count what they were given: two sections behind
@@ -227,6 +228,33 @@ TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
   }
 }
 
+// A scene that spins in a loop that takes no key cannot be unwound: the run ends the process
+// once it has polled for no key for its hangSeconds, saying where the walk left the program.
+TEST(SceneWalk, EndsARunThatStopsTakingKeysAndSaysWhere) {
+  const ProgramInfo spinning{"Walk",
+                             [] {
+                               static constexpr common::Routine SCENES[] = {[] {
+                                 STEPWAIT();
+                                 for (volatile bool forever = true; forever;) {
+                                 }
+                               }};
+                               common::readMainMenu({.items = ITEMS});
+                               common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+                             },
+                             false};
+  EXPECT_EXIT(
+      {
+        SceneWalk walk;
+        HeadlessOptions options;
+        options.keySource = [&walk] { return walk.nextKey(); };
+        options.hangSeconds = 0.5;
+        runWatched(spinning, options);
+      },
+      testing::ExitedWithCode(1),
+      "headless run: the program stopped taking keys for 0.5 s after [0-9]+ keys\n"
+      "  where: main-menu item 1, sub-menu item 1, at a step wait\n");
+}
+
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
 int mainMenuItems(const HeadlessResult& run) {
   std::set<float> rows;
@@ -299,7 +327,7 @@ TEST_P(ProgramWalk, TypesEveryMenuItemAsAFractionAndADecimal) {
       }
       return key;
     };
-    runHeadless(*program, options);
+    runWatched(*program, options);
     ASSERT_TRUE(walk.complete()) << "turn " << turn << ": " << walk.problem();
     if (turn == 0) {
       // Every item once, whatever its form.
@@ -346,7 +374,7 @@ TEST_P(ProgramWalkTurn, WhereaboutsFollowTheWalk) {
                             told.text());
     return key;
   };
-  runHeadless(*program, options);
+  runWatched(*program, options);
   ASSERT_TRUE(walk.complete()) << walk.problem();
   EXPECT_GT(inScenes, 100);
   EXPECT_TRUE(differences.empty()) << testing::PrintToString(differences);
