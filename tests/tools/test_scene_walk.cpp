@@ -255,6 +255,44 @@ TEST(SceneWalk, EndsARunThatStopsTakingKeysAndSaysWhere) {
       "  where: main-menu item 1, sub-menu item 1, at a step wait\n");
 }
 
+// A main menu that, as the programs' do, tests the entry's value against its four items and then
+// dispatches on the number the entry starts with: section two for 2, the menu again for 3, and
+// section one for 1 and every number that names no item.
+void defaultingMenu() {
+  static constexpr common::Routine SCENES[] = {[] { STEPWAIT(); }};
+  for (;;) {
+    common::readMainMenu({.items = ITEMS});
+    switch (common::menuSelector(AINP_S)) {
+      case 2: common::SECTIONMENU("①二　②終了", SCENES, common::MenuEntry::Kept); break;
+      case 3: break;
+      default: common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept); break;
+    }
+  }
+}
+
+// The where: line names only items that exist: an entry that named none is named by the section
+// it opened, once an item's number has shown that section's sub-menu.
+TEST(Whereabouts, NamesAnEntryThatNamedNoItemByWhatItOpened) {
+  const struct {
+    const char* keys;
+    const char* where;
+  } cases[] = {
+      {"2\n1\nx", "main-menu item 2, sub-menu item 1, at a step wait"},
+      {"9/3\n1\nx", "the section main-menu entry 9/3 opened, sub-menu item 1, at a step wait"},
+      // 3.6 is in range and rounds to 4, the last item, which only an entry of value 4 takes.
+      {"3.6\n1\nx", "the section main-menu entry 3.6 opened, sub-menu item 1, at a step wait"},
+      {"1\n2\n9/3\n1\nx", "main-menu item 1, sub-menu item 1, at a step wait"},
+      {"2\n2\n3.6\n1\nx", "the section main-menu entry 3.6 opened, sub-menu item 1, at a step wait"},
+  };
+  for (const auto& [keys, where] : cases) {
+    HeadlessOptions options;
+    options.keys = keys;
+    Whereabouts whereabouts;
+    runWatched({"Walk", defaultingMenu, false}, options, whereabouts);
+    EXPECT_EQ(whereabouts.place().text(), where) << keys;
+  }
+}
+
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
 int mainMenuItems(const HeadlessResult& run) {
   std::set<float> rows;
