@@ -102,8 +102,10 @@ void Whereabouts::typed(const std::string& key) {
     // and whether the entry was in range shows at the next key, as the menu asks again or not.
     const int items = mainMenuItems();
     const int selector = item(PfVAL(AINP_S));
-    if (entryValue(AINP_S) == static_cast<float>(items) || (selector >= 1 && selector < items))
-      mainChoice_ = Choice{entryValue(AINP_S) == static_cast<float>(items) ? items : selector, ""};
+    if (entryValue(AINP_S) == static_cast<float>(items))
+      mainChoice_ = Choice{items, ""};
+    else if (selector >= 1 && selector < items)
+      mainChoice_ = Choice{selector, ""};
     else
       mainChoice_ = Choice{0, AINP_S};
   } else if (place_.waiting == Waiting::SubMenu) {
