@@ -93,13 +93,18 @@ struct Progress {
   std::atomic<int> menuItem{0};
   std::atomic<int> subMenuItem{0};
   std::atomic<int> waiting{static_cast<int>(Waiting::MainMenu)};
+  // Place::menuEntry, at most an entry's nine characters: read once the child has ended.
+  char menuEntry[16] = {};
 
   void tell(const Place& place) {
     menuItem = place.menuItem;
     subMenuItem = place.subMenuItem;
     waiting = static_cast<int>(place.waiting);
+    std::snprintf(menuEntry, sizeof menuEntry, "%s", place.menuEntry.c_str());
   }
-  Place place() const { return {menuItem.load(), subMenuItem.load(), static_cast<Waiting>(waiting.load())}; }
+  Place place() const {
+    return {menuItem.load(), subMenuItem.load(), static_cast<Waiting>(waiting.load()), menuEntry};
+  }
 };
 
 // The headless run of a child, at the clock time, its operation log appended to the options' file.
@@ -108,6 +113,7 @@ HeadlessOptions childRun(const MonkeyOptions& options, const std::string& time, 
   HeadlessOptions headless;
   headless.keepOps = false;
   headless.time = time;
+  headless.hangSeconds = 0;  // the monkey watches its runs itself (watch()), for stallSeconds
   if (!options.opsPath.empty()) {
     ops.open(options.opsPath, std::ios::app);
     ops << "# " << heading << " at " << time << '\n';

@@ -228,9 +228,15 @@ void SceneWalk::stop(const std::string& why) {
 }
 
 SceneWalk::Position SceneWalk::position() const {
-  if (last_ == Entry::MainMenuItem) return {lastItem_, 0, waiting_};
-  if (!inSection_) return {0, 0, waiting_};
-  return {sections_.back().menuItem, inScene_ || last_ == Entry::SubMenuItem ? lastChoice_ : 0, waiting_};
+  Position position;
+  position.waiting = waiting_;
+  if (last_ == Entry::MainMenuItem) {
+    position.menuItem = lastItem_;
+  } else if (inSection_) {
+    position.menuItem = sections_.back().menuItem;
+    position.subMenuItem = inScene_ || last_ == Entry::SubMenuItem ? lastChoice_ : 0;
+  }
+  return position;
 }
 
 bool SceneWalk::complete() const {

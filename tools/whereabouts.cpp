@@ -1,7 +1,9 @@
 #include "whereabouts.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "engine/platform/canvas.h"
 #include "engine/state.h"
 #include "engine/strings.h"
 #include "waiting_prompt.h"
@@ -26,6 +28,17 @@ int item(float value) {
   return std::isfinite(value) && std::fabs(value) < 1e6f ? static_cast<int>(std::lround(value)) : 0;
 }
 
+// The number of items of the main menu on the canvas: their numbers stand at (44, 120 + 60k).
+int mainMenuItems() {
+  int items = 0;
+  for (const Op& op : canvas().displayList()) {
+    const float row = (op.y1 - 120) / 60;
+    if (op.kind == OpKind::Text && op.x1 == 44 && row >= 0 && row == std::floor(row))
+      items = std::max(items, static_cast<int>(row) + 1);
+  }
+  return items;
+}
+
 }  // namespace
 
 const char* waitingText(Waiting waiting) {
@@ -40,7 +53,9 @@ const char* waitingText(Waiting waiting) {
 }
 
 std::string Place::text() const {
-  std::string text = menuItem == 0 ? "no main-menu item chosen yet" : "main-menu item " + std::to_string(menuItem);
+  std::string text = menuItem != 0          ? "main-menu item " + std::to_string(menuItem)
+                     : !menuEntry.empty() ? "the section main-menu entry " + menuEntry + " opened"
+                                          : "no main-menu item chosen yet";
   if (subMenuItem != 0) text += ", sub-menu item " + std::to_string(subMenuItem);
   return text + ", " + waitingText(waiting);
 }
@@ -48,7 +63,8 @@ std::string Place::text() const {
 void Whereabouts::typed(const std::string& key) {
   const WaitingPrompt prompt = waitingPrompt();
   if (mainChoice_ && prompt.kind != PromptKind::MainMenu) {
-    place_.menuItem = *mainChoice_;
+    place_.menuItem = mainChoice_->item;
+    place_.menuEntry = mainChoice_->entry;
     place_.subMenuItem = 0;
     sectionOpened_ = true;
     subMenuLine_.reset();
@@ -59,10 +75,17 @@ void Whereabouts::typed(const std::string& key) {
     case PromptKind::MainMenu: place_.waiting = Waiting::MainMenu; break;
     case PromptKind::NextStep: place_.waiting = Waiting::NextStep; break;
     case PromptKind::Bar:
-      // The first prompt on the bottom bar after a main-menu item is its section's sub-menu.
+      // The first prompt on the bottom bar after a main-menu item is its section's sub-menu,
+      // which names the section an entry that named no item opened, once an item showed it.
       if (sectionOpened_) {
         subMenuLine_ = prompt.line;
         sectionOpened_ = false;
+        if (place_.menuItem != 0) {
+          sectionItems_[prompt.line] = place_.menuItem;
+        } else if (const auto known = sectionItems_.find(prompt.line); known != sectionItems_.end()) {
+          place_.menuItem = known->second;
+          place_.menuEntry.clear();
+        }
       }
       place_.waiting = prompt.line == subMenuLine_ ? Waiting::SubMenu : Waiting::Question;
       break;
@@ -74,9 +97,17 @@ void Whereabouts::typed(const std::string& key) {
   ++keysWithoutPrompt_;
   if (key != "\r" || AINP_S.size() > FULL_ENTRY) return;
   if (place_.waiting == Waiting::MainMenu) {
-    // The main menu dispatches on the number the entry starts with; whether the entry was in its
-    // range shows at the next key, as the menu asks again or not.
-    mainChoice_ = item(PfVAL(AINP_S));
+    // The main menu tests the entry's value against its items: the last one's value ends the
+    // program. Then it dispatches on the number the entry starts with, which may name no item,
+    // and whether the entry was in range shows at the next key, as the menu asks again or not.
+    const int items = mainMenuItems();
+    const int selector = item(PfVAL(AINP_S));
+    if (entryValue(AINP_S) == static_cast<float>(items))
+      mainChoice_ = Choice{items, ""};
+    else if (selector >= 1 && selector < items)
+      mainChoice_ = Choice{selector, ""};
+    else
+      mainChoice_ = Choice{0, AINP_S};
   } else if (place_.waiting == Waiting::SubMenu) {
     // A sub-menu takes a value from 1 to its last item, rounded; the last leads back.
     const float value = entryValue(AINP_S);

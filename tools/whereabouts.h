@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -20,8 +21,12 @@ struct Place {
   int menuItem = 0;     // the main-menu item chosen last, 0 for none
   int subMenuItem = 0;  // the item of its sub-menu chosen last, 0 for none
   Waiting waiting = Waiting::MainMenu;  // what it waited at when it took its last key
-  // "main-menu item 6, sub-menu item 1, at a step wait"; "no main-menu item chosen yet, at the
-  // main menu's prompt".
+  // With no item: the main-menu entry that opened the section, when it named no item (12/3,
+  // or 5.6 on a menu of six items: a number past the items opens the program's default section)
+  // and the section's sub-menu was not yet seen after an item's number.
+  std::string menuEntry;
+  // "main-menu item 6, sub-menu item 1, at a step wait"; "the section main-menu entry 12/3
+  // opened, at the sub-menu's prompt"; "no main-menu item chosen yet, at the main menu's prompt".
   std::string text() const;
 };
 
@@ -36,10 +41,16 @@ class Whereabouts {
 
  private:
   Place place_;
+  // What an Enter at the main menu chose: an item, or 0 and the entry when it named none.
+  struct Choice {
+    int item = 0;
+    std::string entry;
+  };
   // The sub-menu line of the section entered last, once its sub-menu asked.
   std::optional<std::string> subMenuLine_;
   bool sectionOpened_ = false;   // a main-menu item was chosen; its sub-menu has not asked yet
-  std::optional<int> mainChoice_;  // the item an Enter at the main menu chose, until it is left
+  std::optional<Choice> mainChoice_;  // until the main menu is left
+  std::map<std::string, int> sectionItems_;  // the item of each sub-menu line seen after one
   std::uint64_t promptSerial_ = 0;
   std::uint64_t keysWithoutPrompt_ = 0;
 };

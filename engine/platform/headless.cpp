@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "canvas.h"
+#include "hang_watch.h"
 #include "keys.h"
 #include "render.h"
 
@@ -15,11 +16,15 @@ constexpr int EMPTY_POLLS_AT_END = 64;
 
 class HeadlessBackend : public Backend {
  public:
-  HeadlessBackend(const HeadlessOptions& options) : options_(options), script_(options.keys) {}
+  HeadlessBackend(const HeadlessOptions& options)
+      : options_(options), script_(options.keys), watch_(options.hangSeconds) {}
 
   std::string pollKey() override {
+    watch_.polling();
     takeShot();
     std::string key = options_.keySource ? options_.keySource() : script_.next();
+    keys_ += !key.empty();
+    watch_.polled(keys_, options_.where ? options_.where() : "");
     if (!key.empty()) {
       emptyPolls_ = 0;
       return key;
@@ -51,6 +56,8 @@ class HeadlessBackend : public Backend {
 
   const HeadlessOptions& options_;
   KeyScript script_;
+  HangWatch watch_;
+  std::uint64_t keys_ = 0;
   int emptyPolls_ = 0;
   int shots_ = 0;
   std::uint64_t shotPicture_ = 0;

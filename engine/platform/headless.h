@@ -12,6 +12,10 @@
 #include "../startup.h"
 #include "oplog.h"
 
+// How long a headless run may go without polling for a key. A scene polls within a fraction of
+// a second of its last key, in the sanitizer build on a busy machine too.
+constexpr double HANG_SECONDS = 30;
+
 struct HeadlessOptions {
   // The keyboard: one key per character; \n or \r is Enter, \b Backspace, \f character 12,
   // \e Escape, \\ a backslash. UTF-8, converted to code page 932 (see KeyScript).
@@ -30,6 +34,11 @@ struct HeadlessOptions {
   // When set, every operation's line of the readable log (describe) is written there as it
   // happens, flushed at every key read.
   std::ostream* opsOut = nullptr;
+  // A run that polls for no key for this long, the time the key source takes aside, is stuck in
+  // a loop that never polls, which no code can unwind: the process says so on stderr, with
+  // where() when it is set (asked after each key), and ends with exit status 1. 0: never.
+  double hangSeconds = HANG_SECONDS;
+  std::function<std::string()> where;
 };
 
 struct HeadlessResult {

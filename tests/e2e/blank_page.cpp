@@ -26,6 +26,7 @@
 #include "support/ink_pairs.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
+#include "tools/watched_run.h"
 
 namespace {
 
@@ -156,7 +157,7 @@ int sweep(const ProgramInfo& program, const char* name, std::vector<SizeSwept> s
     }
     return walk.nextKey();
   };
-  runHeadless(program, options);
+  runWatched(program, options);
   bool clean = walk.complete();
   if (!clean) std::printf("%s: the walk did not end: %s\n", name, walk.problem().c_str());
   for (const SizeSwept& size : sizes) {

@@ -19,6 +19,7 @@
 #include "support/ink_pairs.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
+#include "tools/watched_run.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ const Walked& walked(const std::string& program) {
     HeadlessOptions options;
     options.time = "10:20:30";
     options.keySource = [&w] { return w.walk.nextKey(); };
-    w.run = runHeadless(*findProgram(program), options);
+    w.run = runWatched(*findProgram(program), options);
     w.pairs = inkPairs(w.run.ops);
   }
   return w;

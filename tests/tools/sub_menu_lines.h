@@ -13,6 +13,7 @@
 #include "engine/platform/headless.h"
 #include "support/line_reader.h"
 #include "tools/scene_walk.h"
+#include "tools/watched_run.h"
 
 // The line of each section, by the main-menu item that opens it; an item that ends the program
 // or only draws the menu again has none. Blanks before the line's first glyph stand before it.
@@ -20,7 +21,7 @@ inline std::map<int, std::string> subMenuLines(const ProgramInfo& program) {
   SceneWalk walk;
   HeadlessOptions options;
   options.keySource = [&walk] { return walk.nextKey(); };
-  const HeadlessResult run = runHeadless(program, options);
+  const HeadlessResult run = runWatched(program, options);
   // The walk knows each section's line by its glyphs alone: a half-width blank draws none.
   const auto glyphs = [](std::string text) {
     std::erase(text, ' ');

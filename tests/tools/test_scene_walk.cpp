@@ -18,6 +18,7 @@
 #include "programs/common/section_menu.h"
 #include "tools/programs.h"
 #include "tools/scene_walk.h"
+#include "tools/watched_run.h"
 #include "tools/whereabouts.h"
 
 namespace {
@@ -26,7 +27,7 @@ HeadlessResult walkThrough(const ProgramInfo& program, SceneWalk& walk, const st
   HeadlessOptions options;
   options.time = time;
   options.keySource = [&walk] { return walk.nextKey(); };
-  return runHeadless(program, options);
+  return runWatched(program, options);
 }
 
 // A program of the usual shape, whose scenes count what they were given: two sections behind
@@ -227,6 +228,71 @@ TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
   }
 }
 
+// A scene that spins in a loop that takes no key cannot be unwound: the run ends the process
+// once it has polled for no key for its hangSeconds, saying where the walk left the program.
+TEST(SceneWalk, EndsARunThatStopsTakingKeysAndSaysWhere) {
+  const ProgramInfo spinning{"Walk",
+                             [] {
+                               static constexpr common::Routine SCENES[] = {[] {
+                                 STEPWAIT();
+                                 for (volatile bool forever = true; forever;) {
+                                 }
+                               }};
+                               common::readMainMenu({.items = ITEMS});
+                               common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+                             },
+                             false};
+  EXPECT_EXIT(
+      {
+        SceneWalk walk;
+        HeadlessOptions options;
+        options.keySource = [&walk] { return walk.nextKey(); };
+        options.hangSeconds = 0.5;
+        runWatched(spinning, options);
+      },
+      testing::ExitedWithCode(1),
+      "headless run: the program stopped taking keys for 0.5 s after [0-9]+ keys\n"
+      "  where: main-menu item 1, sub-menu item 1, at a step wait\n");
+}
+
+// A main menu that, as the programs' do, tests the entry's value against its four items and then
+// dispatches on the number the entry starts with: section two for 2, the menu again for 3, and
+// section one for 1 and every number that names no item.
+void defaultingMenu() {
+  static constexpr common::Routine SCENES[] = {[] { STEPWAIT(); }};
+  for (;;) {
+    common::readMainMenu({.items = ITEMS});
+    switch (common::menuSelector(AINP_S)) {
+      case 2: common::SECTIONMENU("①二　②終了", SCENES, common::MenuEntry::Kept); break;
+      case 3: break;
+      default: common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept); break;
+    }
+  }
+}
+
+// The where: line names only items that exist: an entry that named none is named by the section
+// it opened, once an item's number has shown that section's sub-menu.
+TEST(Whereabouts, NamesAnEntryThatNamedNoItemByWhatItOpened) {
+  const struct {
+    const char* keys;
+    const char* where;
+  } cases[] = {
+      {"2\n1\nx", "main-menu item 2, sub-menu item 1, at a step wait"},
+      {"9/3\n1\nx", "the section main-menu entry 9/3 opened, sub-menu item 1, at a step wait"},
+      // 3.6 is in range and rounds to 4, the last item, which only an entry of value 4 takes.
+      {"3.6\n1\nx", "the section main-menu entry 3.6 opened, sub-menu item 1, at a step wait"},
+      {"1\n2\n9/3\n1\nx", "main-menu item 1, sub-menu item 1, at a step wait"},
+      {"2\n2\n3.6\n1\nx", "the section main-menu entry 3.6 opened, sub-menu item 1, at a step wait"},
+  };
+  for (const auto& [keys, where] : cases) {
+    HeadlessOptions options;
+    options.keys = keys;
+    Whereabouts whereabouts;
+    runWatched({"Walk", defaultingMenu, false}, options, whereabouts);
+    EXPECT_EQ(whereabouts.place().text(), where) << keys;
+  }
+}
+
 // The items of the first main menu drawn: their numbers stand at (44, 120 + 60k).
 int mainMenuItems(const HeadlessResult& run) {
   std::set<float> rows;
@@ -299,7 +365,7 @@ TEST_P(ProgramWalk, TypesEveryMenuItemAsAFractionAndADecimal) {
       }
       return key;
     };
-    runHeadless(*program, options);
+    runWatched(*program, options);
     ASSERT_TRUE(walk.complete()) << "turn " << turn << ": " << walk.problem();
     if (turn == 0) {
       // Every item once, whatever its form.
@@ -346,7 +412,7 @@ TEST_P(ProgramWalkTurn, WhereaboutsFollowTheWalk) {
                             told.text());
     return key;
   };
-  runHeadless(*program, options);
+  runWatched(*program, options);
   ASSERT_TRUE(walk.complete()) << walk.problem();
   EXPECT_GT(inScenes, 100);
   EXPECT_TRUE(differences.empty()) << testing::PrintToString(differences);
