@@ -98,6 +98,16 @@ void mainMenu() {
   }
 }
 
+// A program whose main menu's first item opens a section of one scene: onlyScene.
+common::Routine onlyScene;
+const ProgramInfo ONE_SCENE{"Walk",
+                            [] {
+                              static constexpr common::Routine SCENES[] = {[] { onlyScene(); }};
+                              common::readMainMenu({.items = ITEMS});
+                              common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
+                            },
+                            false};
+
 // Walks the small program from its first start, its counts at 0.
 HeadlessResult walkSmallProgram(SceneWalk& walk) {
   std::fill(std::begin(entered), std::end(entered), 0);
@@ -178,17 +188,10 @@ TEST(SceneWalk, TakesEachPracticeLoopToItsTurnsNumberOfProblems) {
 // A scene that never comes back to its sub-menu stops the walk, which says where.
 TEST(SceneWalk, StopsAtASceneThatNeverEnds) {
   SceneWalk walk({.keys = 100000, .sceneKeys = 50});
-  const HeadlessResult run = walkThrough(
-      {"Walk",
-       [] {
-         static constexpr common::Routine SCENES[] = {[] {
-           for (;;) STEPWAIT();
-         }};
-         common::readMainMenu({.items = ITEMS});
-         common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
-       },
-       false},
-      walk);
+  onlyScene = [] {
+    for (;;) STEPWAIT();
+  };
+  const HeadlessResult run = walkThrough(ONE_SCENE, walk);
   EXPECT_FALSE(run.error);
   EXPECT_FALSE(walk.complete());
   EXPECT_EQ(walk.problem(),
@@ -204,22 +207,15 @@ TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
   for (const common::Routine forGood : {+[] { STEPWAIT(); }, +[] { PfINKEY24(); }}) {
     wait = forGood;
     SceneWalk walk;
-    const HeadlessResult run = walkThrough(
-        {"Walk",
-         [] {
-           static constexpr common::Routine SCENES[] = {[] {
-             AINP = 0;
-             for (int problem = 1; AINP != 1; ++problem) {
-               while (problem == 3) wait();
-               STEPWAIT();
-               NEXTSTEP();
-             }
-           }};
-           common::readMainMenu({.items = ITEMS});
-           common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
-         },
-         false},
-        walk);
+    onlyScene = [] {
+      AINP = 0;
+      for (int problem = 1; AINP != 1; ++problem) {
+        while (problem == 3) wait();
+        STEPWAIT();
+        NEXTSTEP();
+      }
+    };
+    const HeadlessResult run = walkThrough(ONE_SCENE, walk);
     EXPECT_FALSE(run.error);
     EXPECT_FALSE(walk.complete());
     EXPECT_EQ(walk.problem(),
@@ -231,24 +227,18 @@ TEST(SceneWalk, StopsAtAWaitThatTakesKeysForGood) {
 // A scene that spins in a loop that takes no key cannot be unwound: the run ends the process
 // once it has polled for no key for its hangSeconds, saying where the walk left the program.
 TEST(SceneWalk, EndsARunThatStopsTakingKeysAndSaysWhere) {
-  const ProgramInfo spinning{"Walk",
-                             [] {
-                               static constexpr common::Routine SCENES[] = {[] {
-                                 STEPWAIT();
-                                 for (volatile bool forever = true; forever;) {
-                                 }
-                               }};
-                               common::readMainMenu({.items = ITEMS});
-                               common::SECTIONMENU("①一　②終了", SCENES, common::MenuEntry::Kept);
-                             },
-                             false};
+  onlyScene = [] {
+    STEPWAIT();
+    for (volatile bool forever = true; forever;) {
+    }
+  };
   EXPECT_EXIT(
       {
         SceneWalk walk;
         HeadlessOptions options;
         options.keySource = [&walk] { return walk.nextKey(); };
         options.hangSeconds = 0.5;
-        runWatched(spinning, options);
+        runWatched(ONE_SCENE, options);
       },
       testing::ExitedWithCode(1),
       "headless run: the program stopped taking keys for 0.5 s after [0-9]+ keys\n"
