@@ -202,9 +202,22 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
   PsCIRCLE(360, 250, 0.5f, 9, 0, 0, true);
   PsCONNECT({{380, 230}, {420, 275}, {460, 231}}, 12);
   PsLINE(480, 230.5f, 560, 270.5f, 0, LineMode::FilledBox, 13);
+  // A prompt's rows of one-cell glyphs, each drawn apart as the bottom bar draws them. Their
+  // origins fall half-way between two device pixels at 1200 x 600 (every other glyph of the
+  // first row) and at 1440 x 720 (the second row), and a few of them ("を") on numbers that
+  // cairo, carrying a text's origin from device pixels to canvas pixels and back, brings a hair
+  // below the half when the translation from canvas to device is other than a whole painting's.
+  FE_SETFONTNAME("ゴシック");
+  FE_SETFONTSIZE(16);
+  FE_SETFONTBOLD(true);
+  for (int k = 0; k < 8; ++k) {
+    const char* glyph[] = {"大", "き", "い", "数", "を", "入", "力", "し"};
+    PsSYMBOL40(16 + 16 * static_cast<float>(k), 100, 1, 1, 0, glyph[k]);
+    PsSYMBOL40(952 + 16 * static_cast<float>(k), 118, 1, 1, 0, glyph[k]);
+  }
 
   int screen = 0;
-  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}}) {
+  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}, {1200, 600}, {1440, 720}}) {
     SCOPED_TRACE(testing::Message() << width << "x" << height);
     const int start = screen++ % EDGE_STEP;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
@@ -219,6 +232,8 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
     const DeviceRect lines = devicePixels(Bounds{40, 20, 600, 300}, width, height);
     const DeviceRect glyphs = devicePixels(Bounds{80, 160, 200, 215}, width, height);
     const DeviceRect heading = devicePixels(Bounds{0, 25, 175, 80}, width, height);
+    const DeviceRect prompt = devicePixels(Bounds{0, 95, 150, 140}, width, height);
+    const DeviceRect secondPrompt = devicePixels(Bounds{940, 95, 1090, 140}, width, height);
     // The rows the bands lie in (a repaint changes nothing outside its part) and two more.
     const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface));
     unsigned char* rows = cairo_image_surface_get_data(surface) + stride * static_cast<std::size_t>(lines.y - 2);
@@ -236,7 +251,7 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
       check({0, y, width, lines.y + lines.h - y});
       check({0, lines.y, width, y - lines.y + 1});
     }
-    for (const DeviceRect& row : {glyphs, heading})
+    for (const DeviceRect& row : {glyphs, heading, prompt, secondPrompt})
       for (int x = row.x + start; x < row.x + row.w; x += EDGE_STEP) check({x, row.y, row.x + row.w - x, row.h});
     cairo_surface_destroy(scratch);
     cairo_surface_destroy(surface);
