@@ -279,12 +279,11 @@ cairo_matrix_t canvasMatrix(const Placement& p) {
   return m;
 }
 
-// fitCanvas within the clip already set on cr, whose transform is the identity: paints the
-// background there, then clips to the canvas and maps the canvas onto the device.
+// What fitCanvas does, within the clip already set on cr, whose transform is the identity: paints
+// the background there, then clips to the canvas and maps the canvas onto the device.
 void placeCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
   const Placement p = placementOn(deviceWidth, deviceHeight);
-  setColour(cr, 15);
-  cairo_paint(cr);
+  paintBackground(cr);
   // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
   // whatever an erase at the canvas's edge paints over.
   const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
@@ -355,11 +354,12 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
 
 // The part is painted on the scratch pixels with the very transform a whole painting uses, only
 // clipped to the part, so that every operation lands on the same device coordinates to the last
-// bit: a surface over the part with its own origin would make cairo carry a text's origin
-// through other numbers, and an origin half-way between two device pixels can round the other
-// way. The part holds whole each text reaching into the area: cairo paints a glyph that a clip
-// cuts through only within the glyph's box, which leaves out the row of ink a synthetic bold adds
-// below it. Then only the area is copied onto the image.
+// bit. (cairo carries a text's origin to device pixels, back to canvas pixels and forth again; on
+// a surface with an origin of its own the last bit can come out otherwise, and an origin half-way
+// between two device pixels then rounds to the other one.) The part holds whole each text
+// reaching into the area: cairo paints a glyph that a clip cuts through only within the glyph's
+// box, which leaves out the row of ink a synthetic bold adds below it. Then only the area is
+// copied onto the image.
 void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas, cairo_surface_t* scratch) {
   if (area.empty()) return;
   const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
