@@ -356,10 +356,12 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
 // clipped to the part, so that every operation lands on the same device coordinates to the last
 // bit. (cairo carries a text's origin to device pixels, back to canvas pixels and forth again; on
 // a surface with an origin of its own the last bit can come out otherwise, and an origin half-way
-// between two device pixels then rounds to the other one.) The part holds whole each text
-// reaching into the area: cairo paints a glyph that a clip cuts through only within the glyph's
-// box, which leaves out the row of ink a synthetic bold adds below it. Then only the area is
-// copied onto the image.
+// between two device pixels then rounds to the other one.) The part holds whole each operation
+// reaching into the area but filled boxes and clears, which paint whole device pixels: cairo
+// paints a glyph that a clip cuts through only within the glyph's box, which leaves out the row of
+// ink a synthetic bold adds below it, and rasterises a stroke or a disc that a clip cuts through
+// from the shape cut at the clip, whose edges, split where they cross, cover the pixels anywhere
+// along it a level or two otherwise. Then only the area is copied onto the image.
 void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas, cairo_surface_t* scratch) {
   if (area.empty()) return;
   const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
@@ -373,8 +375,11 @@ void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canva
   for (std::size_t i = 0; i < ops.size(); ++i) {
     if (!canvas.bounds(i).intersects(shown)) continue;
     touching.push_back(i);
-    if (ops[i].kind == OpKind::Text && canvas.ink(i).intersects(shown))
-      part = unite(part, devicePixels(canvas.ink(i), width, height));
+    if (ops[i].kind == OpKind::Text) {
+      if (canvas.ink(i).intersects(shown)) part = unite(part, devicePixels(canvas.ink(i), width, height));
+    } else if (ops[i].kind != OpKind::FilledBox && ops[i].kind != OpKind::Clear) {
+      part = unite(part, devicePixels(canvas.bounds(i), width, height));
+    }
   }
   cairo_t* cr = cairo_create(scratch);
   cairo_rectangle(cr, part.x, part.y, part.w, part.h);
