@@ -279,6 +279,20 @@ cairo_matrix_t canvasMatrix(const Placement& p) {
   return m;
 }
 
+// What fitCanvas does, within the clip already set on cr, whose transform is the identity: paints
+// the background there, then clips to the canvas and maps the canvas onto the device.
+void placeCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
+  const Placement p = placementOn(deviceWidth, deviceHeight);
+  paintBackground(cr);
+  // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
+  // whatever an erase at the canvas's edge paints over.
+  const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
+  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
+  cairo_clip(cr);
+  cairo_translate(cr, p.left, p.top);
+  cairo_scale(cr, p.scale, p.scale);
+}
+
 DeviceRect unite(const DeviceRect& a, const DeviceRect& b) {
   if (b.empty()) return a;
   const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
@@ -319,17 +333,9 @@ void paintOps(cairo_t* cr, const std::vector<Op>& ops, std::size_t from) {
 }
 
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
-  const Placement p = placementOn(deviceWidth, deviceHeight);
   cairo_identity_matrix(cr);
   cairo_reset_clip(cr);
-  paintBackground(cr);
-  // The canvas is clipped to whole device pixels: an antialiased clip would keep a faint line of
-  // whatever an erase at the canvas's edge paints over.
-  const Rect shown = touchedPixels({p.left, p.top, p.left + CANVAS_WIDTH * p.scale, p.top + CANVAS_HEIGHT * p.scale});
-  cairo_rectangle(cr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top);
-  cairo_clip(cr);
-  cairo_translate(cr, p.left, p.top);
-  cairo_scale(cr, p.scale, p.scale);
+  placeCanvas(cr, deviceWidth, deviceHeight);
 }
 
 DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
@@ -346,12 +352,16 @@ DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
   return {left, top, right - left, bottom - top};
 }
 
-// The part is painted on the scratch pixels that stand where it stands on the image (a surface
-// over them with a device offset, so that every operation lands on the same device coordinates,
-// down to cairo's rounding of a text's origin to its fixed-point grid) and that hold whole each
-// text reaching into the part: cairo paints a glyph that a clip or the surface's edge cuts through
-// only within the glyph's box, which leaves out the row of ink a synthetic bold adds below it.
-// Then only the part is copied onto the image.
+// The part is painted on the scratch pixels with the very transform a whole painting uses, only
+// clipped to the part, so that every operation lands on the same device coordinates to the last
+// bit. (cairo carries a text's origin to device pixels, back to canvas pixels and forth again; on
+// a surface with an origin of its own the last bit can come out otherwise, and an origin half-way
+// between two device pixels then rounds to the other one.) The part holds whole each operation
+// reaching into the area but filled boxes and clears, which paint whole device pixels: cairo
+// paints a glyph that a clip cuts through only within the glyph's box, which leaves out the row of
+// ink a synthetic bold adds below it, and rasterises a stroke or a disc that a clip cuts through
+// from the shape cut at the clip, whose edges, split where they cross, cover the pixels anywhere
+// along it a level or two otherwise. Then only the area is copied onto the image.
 void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canvas, cairo_surface_t* scratch) {
   if (area.empty()) return;
   const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
@@ -365,26 +375,24 @@ void repaintPixels(cairo_surface_t* image, const DeviceRect& area, Canvas& canva
   for (std::size_t i = 0; i < ops.size(); ++i) {
     if (!canvas.bounds(i).intersects(shown)) continue;
     touching.push_back(i);
-    if (ops[i].kind == OpKind::Text && canvas.ink(i).intersects(shown))
-      part = unite(part, devicePixels(canvas.ink(i), width, height));
+    if (ops[i].kind == OpKind::Text) {
+      if (canvas.ink(i).intersects(shown)) part = unite(part, devicePixels(canvas.ink(i), width, height));
+    } else if (ops[i].kind != OpKind::FilledBox && ops[i].kind != OpKind::Clear) {
+      part = unite(part, devicePixels(canvas.bounds(i), width, height));
+    }
   }
-  cairo_surface_flush(scratch);
-  const int stride = cairo_image_surface_get_stride(scratch);
-  unsigned char* const pixels = cairo_image_surface_get_data(scratch) + part.y * stride + part.x * 4;
-  cairo_surface_t* surface = cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, part.w, part.h, stride);
-  cairo_surface_set_device_offset(surface, -part.x, -part.y);
-  cairo_t* cr = cairo_create(surface);
-  fitCanvas(cr, width, height);
+  cairo_t* cr = cairo_create(scratch);
+  cairo_rectangle(cr, part.x, part.y, part.w, part.h);
+  cairo_clip(cr);
+  placeCanvas(cr, width, height);
   for (const std::size_t i : touching) paintOp(cr, ops[i]);
   cairo_destroy(cr);
-  cairo_surface_set_device_offset(surface, 0, 0);
   cairo_t* out = cairo_create(image);
   cairo_set_operator(out, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(out, surface, part.x, part.y);
+  cairo_set_source_surface(out, scratch, 0, 0);
   cairo_rectangle(out, area.x, area.y, area.w, area.h);
   cairo_fill(out);
   cairo_destroy(out);
-  cairo_surface_destroy(surface);
 }
 
 bool writeCanvasPng(const std::string& path, double scale) {

@@ -162,10 +162,12 @@ TEST(Drawing, AnEraseLeavesTheBackgroundExactlyOnEveryScreen) {
 // is drawn there: through bold gothic glyphs (cairo paints a glyph cut by an edge without the row
 // of ink below its box that emboldening adds), a glyph whose origin falls half-way between two
 // device pixels at 1280 x 720 (where the part's own coordinates would round it the other way),
-// italic letters, thick lines, discs and boxes, on every screen size, with the canvas scaled up,
-// down or not at all. The scratch pixels are kept from part to part, as the window keeps them.
-// The sanitizer build, where every repaint is many times slower, moves each edge a few device
-// pixels at a time, from a different start on each screen; the normal build moves it by one.
+// a prompt's glyphs drawn one by one on such origins at 1200 x 600 and 1440 x 720, italic letters,
+// thick lines, discs, a dotted curve of overlapping discs and boxes, on every screen size, with
+// the canvas scaled up, down or not at all. The scratch pixels are kept from part to part, as the
+// window keeps them. The sanitizer build, where every repaint is many times slower, moves each
+// edge a few device pixels at a time, from a different start on each screen; the normal build
+// moves it by one.
 TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
 #ifdef SAMPLE_SEED_SWEEPS
   constexpr int EDGE_STEP = 5;
@@ -194,6 +196,13 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
   PsSYMBOL40(129, 216, 10, 7, 5, "c");
   FE_SETFONTITALIC(false);
   FE_SETFONTBOLD(false);
+  // A dotted curve, each dot a disc drawn with a pen wider than itself over the one before: cairo
+  // covers the pixels of a disc that a clip cuts through a level or two otherwise, all along it.
+  FE_SETDRAWWIDTH(8);
+  for (int k = 0; k < 40; ++k) {
+    const auto step = static_cast<float>(k);
+    PsCIRCLE(620 + 1.2f * step, 50 + 0.9f * step, 0.5f, 9, 0, 0, true);
+  }
   FE_SETDRAWWIDTH(5);
   PsLINE(156, 260, 175, 260, 5);
   PsLINE(165, 248, 165, 272, 5);
@@ -202,9 +211,23 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
   PsCIRCLE(360, 250, 0.5f, 9, 0, 0, true);
   PsCONNECT({{380, 230}, {420, 275}, {460, 231}}, 12);
   PsLINE(480, 230.5f, 560, 270.5f, 0, LineMode::FilledBox, 13);
+  // A prompt's rows of one-cell glyphs, each drawn apart as the bottom bar draws them. Their
+  // origins fall half-way between two device pixels at 1200 x 600 (every other glyph of the
+  // first row) and at 1440 x 720 (the second row), and a few of them ("を") on numbers that
+  // cairo, carrying a text's origin from device pixels to canvas pixels and back, brings a hair
+  // below the half when the translation from canvas to device is other than a whole painting's.
+  FE_SETFONTNAME("ゴシック");
+  FE_SETFONTSIZE(16);
+  FE_SETFONTBOLD(true);
+  for (int k = 0; k < 8; ++k) {
+    const char* glyph[] = {"大", "き", "い", "数", "を", "入", "力", "し"};
+    PsSYMBOL40(16 + 16 * static_cast<float>(k), 100, 1, 1, 0, glyph[k]);
+    PsSYMBOL40(952 + 16 * static_cast<float>(k), 118, 1, 1, 0, glyph[k]);
+  }
 
   int screen = 0;
-  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}}) {
+  for (const auto& [width, height] :
+       {std::pair{1024, 768}, {1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}, {1200, 600}, {1440, 720}}) {
     SCOPED_TRACE(testing::Message() << width << "x" << height);
     const int start = screen++ % EDGE_STEP;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
@@ -219,6 +242,9 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
     const DeviceRect lines = devicePixels(Bounds{40, 20, 600, 300}, width, height);
     const DeviceRect glyphs = devicePixels(Bounds{80, 160, 200, 215}, width, height);
     const DeviceRect heading = devicePixels(Bounds{0, 25, 175, 80}, width, height);
+    const DeviceRect prompt = devicePixels(Bounds{0, 95, 150, 140}, width, height);
+    const DeviceRect secondPrompt = devicePixels(Bounds{940, 95, 1090, 140}, width, height);
+    const DeviceRect dots = devicePixels(Bounds{610, 40, 680, 95}, width, height);
     // The rows the bands lie in (a repaint changes nothing outside its part) and two more.
     const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface));
     unsigned char* rows = cairo_image_surface_get_data(surface) + stride * static_cast<std::size_t>(lines.y - 2);
@@ -236,7 +262,7 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
       check({0, y, width, lines.y + lines.h - y});
       check({0, lines.y, width, y - lines.y + 1});
     }
-    for (const DeviceRect& row : {glyphs, heading})
+    for (const DeviceRect& row : {glyphs, heading, prompt, secondPrompt, dots})
       for (int x = row.x + start; x < row.x + row.w; x += EDGE_STEP) check({x, row.y, row.x + row.w - x, row.h});
     cairo_surface_destroy(scratch);
     cairo_surface_destroy(surface);
