@@ -338,6 +338,14 @@ void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight) {
   placeCanvas(cr, deviceWidth, deviceHeight);
 }
 
+void paintWholeOnto(cairo_surface_t* image, const std::vector<Op>& ops) {
+  cairo_t* cr = cairo_create(image);
+  fitCanvas(cr, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+  paintOps(cr, ops, 0);
+  cairo_destroy(cr);
+  cairo_surface_flush(image);
+}
+
 DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight) {
   if (b.empty()) return {};
   const cairo_matrix_t m = canvasMatrix(placementOn(deviceWidth, deviceHeight));
@@ -402,10 +410,7 @@ bool writeCanvasPng(const std::string& path, double scale) {
 
 bool writeCanvasPng(const std::string& path, int deviceWidth, int deviceHeight) {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, deviceWidth, deviceHeight);
-  cairo_t* cr = cairo_create(surface);
-  fitCanvas(cr, deviceWidth, deviceHeight);
-  paintOps(cr, canvas().displayList(), 0);
-  cairo_destroy(cr);
+  paintWholeOnto(surface, canvas().displayList());
   const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(surface);
   return ok;

@@ -28,6 +28,9 @@ void paintBackground(cairo_t* cr);
 // Maps the whole of a device surface of the given size onto the canvas, centred and letterboxed:
 // clears the margins to colour 15, sets the transform and clips to the canvas.
 void fitCanvas(cairo_t* cr, int deviceWidth, int deviceHeight);
+// Paints ops whole onto an image surface, as a window of its size shows them (fitCanvas), and
+// flushes it, so that its pixels may be read.
+void paintWholeOnto(cairo_surface_t* image, const std::vector<Op>& ops);
 // The device pixels that a canvas rectangle may touch on a device surface of the given size, as
 // fitCanvas maps the canvas onto it.
 DeviceRect devicePixels(const Bounds& b, int deviceWidth, int deviceHeight);

@@ -41,11 +41,7 @@ struct Picture {
 
   Picture(int width, int height) : w(width), h(height) {
     surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    cairo_t* cr = cairo_create(surface);
-    fitCanvas(cr, w, h);
-    paintOps(cr, canvas().displayList(), 0);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
+    paintWholeOnto(surface, canvas().displayList());
     stride = cairo_image_surface_get_stride(surface);
     data = cairo_image_surface_get_data(surface);
   }

@@ -63,11 +63,7 @@ const unsigned char* ScreenReader::paintWhole(int width, int height, int& stride
     if (whole_ != nullptr) cairo_surface_destroy(whole_);
     whole_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   }
-  cairo_t* cr = cairo_create(whole_);
-  fitCanvas(cr, width, height);
-  paintOps(cr, canvas().displayList(), 0);
-  cairo_destroy(cr);
-  cairo_surface_flush(whole_);
+  paintWholeOnto(whole_, canvas().displayList());
   stride = cairo_image_surface_get_stride(whole_);
   return cairo_image_surface_get_data(whole_);
 }

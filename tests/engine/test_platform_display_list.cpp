@@ -22,11 +22,7 @@ constexpr std::pair<int, int> SIZES[] = {{CANVAS_WIDTH, CANVAS_HEIGHT}, {1920, 1
 // The operations painted in order, whole, into a window of w x h device pixels.
 std::vector<unsigned char> painted(const std::vector<Op>& ops, int w, int h) {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-  cairo_t* cr = cairo_create(surface);
-  fitCanvas(cr, w, h);
-  paintOps(cr, ops, 0);
-  cairo_destroy(cr);
-  cairo_surface_flush(surface);
+  paintWholeOnto(surface, ops);
   const unsigned char* data = cairo_image_surface_get_data(surface);
   std::vector<unsigned char> pixels(data, data + cairo_image_surface_get_stride(surface) * h);
   cairo_surface_destroy(surface);

@@ -232,11 +232,7 @@ TEST(Drawing, RepaintingPartOfThePictureLeavesItAsPaintingItWhole) {
     const int start = screen++ % EDGE_STEP;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    cairo_t* cr = cairo_create(surface);
-    fitCanvas(cr, width, height);
-    paintOps(cr, canvas().displayList(), 0);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
+    paintWholeOnto(surface, canvas().displayList());
     // Bands whose top edge, then whose bottom edge, steps through the glyphs and the formula
     // below them, and bands whose left edge steps along the title and across the heading's glyph.
     const DeviceRect lines = devicePixels(Bounds{40, 20, 600, 300}, width, height);

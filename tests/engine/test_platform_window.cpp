@@ -38,11 +38,7 @@ int pixelsUnlikeAFullPaint() {
   EXPECT_NE(shown, nullptr);
   if (shown == nullptr) return -1;
   cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_RGB24, shown->w, shown->h);
-  cairo_t* cr = cairo_create(full);
-  fitCanvas(cr, shown->w, shown->h);
-  paintOps(cr, canvas().displayList(), 0);
-  cairo_destroy(cr);
-  cairo_surface_flush(full);
+  paintWholeOnto(full, canvas().displayList());
   const unsigned char* a = cairo_image_surface_get_data(full);
   const int strideA = cairo_image_surface_get_stride(full);
   const auto* b = static_cast<const unsigned char*>(shown->pixels);
